@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Lumena quick start.
+#   ./quickstart.sh run    install what is missing, build, start the simulator on the sample routes
+#   ./quickstart.sh test   install what is missing, build, run every test
+set -euo pipefail
+cd "$(dirname "$0")"
+what=${1:-run}
+
+scripts/install-deps.sh
+
+case "$what" in
+  run)
+    cmake --preset release >/dev/null
+    cmake --build --preset release
+    exec build/release/app/lumena
+    ;;
+  test)
+    preset=${LUMENA_PRESET:-ci}
+    cmake --preset "$preset" >/dev/null
+    cmake --build --preset "$preset"
+    ctest --preset "$preset" -j2
+    ;;
+  *)
+    echo "usage: $0 run|test" >&2
+    exit 2
+    ;;
+esac

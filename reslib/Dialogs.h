@@ -1,0 +1,21 @@
+#pragma once
+// The resource library's dialogs, each in a file of its own.
+
+#include "reslib/ResLib.h"
+
+class QWidget;
+
+namespace lumena::dialogs {
+
+// Zero handling, shift and zero fill of a digit element (bounded by keta).
+qint32 digitSettings(QWidget* owner, qint16 keta, qint16& zeroMode, qint16& shift,
+                     qint16& fillZero);
+
+qint32 versionBox(QWidget* owner, const QString& text);
+qint32 datePicker(QWidget* owner, DialogDate& date);
+QString openFile(QWidget* owner, const QString& filter, const QString& initialFile,
+                 const QString& title);
+QString chooseFolder(QWidget* owner, const QString& prompt);
+qint32 chooseColor(QWidget* owner, quint32& color, CustColors& cust);
+
+} // namespace lumena::dialogs

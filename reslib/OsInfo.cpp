@@ -1,0 +1,12 @@
+#include "reslib/OsInfo.h"
+
+#include <QSysInfo>
+
+namespace lumena {
+
+QString operatingSystemName()
+{
+    return QSysInfo::prettyProductName();
+}
+
+} // namespace lumena

@@ -1,0 +1,99 @@
+#pragma once
+// The one front to the resource library: dialogs, string and system helpers,
+// and the ticket plug-in engine. The rest of the program calls these and never
+// a dialog or a plug-in directly, so tests can put a recording fake in its place.
+//
+// Texts are passed as QString; implementations convert to and from Shift-JIS
+// where the contract is byte-wise (LenB_ASCII, MidB_ASCII). Window handles are
+// the owner window as a QObject (the widget implementation casts it back).
+
+#include <QByteArray>
+#include <QString>
+#include <array>
+#include <cstdint>
+#include <functional>
+
+class QObject;
+class QImage;
+
+namespace lumena {
+
+// Fourteen 32-bit words that describe a ticket plug-in. The caller zeroes it
+// before Vk4_GetPlgInfo; the ticket preview reads the words it interprets.
+struct PlgInfo {
+    std::array<qint32, 14> v{};
+    qint32& operator[](int i) { return v[static_cast<size_t>(i)]; }
+    qint32 operator[](int i) const { return v[static_cast<size_t>(i)]; }
+};
+
+// A calendar date as the date dialog returns it (SYSTEMTIME layout). The caller
+// zeroes it and reads only year, month and day afterwards.
+struct DialogDate {
+    qint16 year = 0, month = 0, dayOfWeek = 0, day = 0;
+    qint16 hour = 0, minute = 0, second = 0, millisecond = 0;
+};
+
+// The 17 colours of the settings record; the colour dialog reads and may change
+// the first 16 (its custom colours). Colours are 0x00BBGGRR.
+using CustColors = std::array<quint32, 17>;
+
+class ResLib {
+public:
+    virtual ~ResLib() = default;
+
+    // Digit-element settings dialog. On entry the three references hold the
+    // current settings, on return the user's choice; result 1 = confirmed.
+    virtual qint32 Call_dlg100(QObject* owner, qint16 keta, qint16& zeroMode, qint16& shift,
+                               qint16& fillZero) = 0;
+
+    // Version box showing `text` (model number, version, credit lines).
+    virtual qint32 Call_dlg110(QObject* owner, qint32 one, const QString& text) = 0;
+
+    // Date picker. Non-zero = a date was chosen and `date` holds it.
+    virtual qint32 Call_dlg111(QObject* owner, DialogDate& date) = 0;
+
+    // File-open dialog. `filter` is description/pattern pairs, each item
+    // followed by NUL and the whole by one more NUL. Returns the chosen file's
+    // full path, or empty when cancelled.
+    virtual QString Vk3FileDlg(QObject* owner, qint32 zero, const QString& filter,
+                               const QString& initialFile, const QString& title) = 0;
+
+    // Folder dialog; returns the chosen folder or empty when cancelled.
+    virtual QString Vk3FolderDlg(QObject* owner, const QString& prompt) = 0;
+
+    // Colour dialog. `color` holds the current colour on entry; non-zero result
+    // = a colour was chosen and `color` holds it. Changes to the first 16
+    // custom colours are written back into `cust`.
+    virtual qint32 Vk3ChooseColor(QObject* owner, quint32& color, CustColors& cust) = 0;
+
+    // Name of the running operating system.
+    virtual QString GetOsInfo() = 0;
+
+    // Length of the text's Shift-JIS form in bytes.
+    virtual qint32 LenB_ASCII(const QString& text) = 0;
+
+    // `length` bytes of the text's Shift-JIS form from the 1-based byte `start`
+    // (empty when start lies beyond the end). Bytes, since a piece may split a
+    // double-byte character.
+    virtual QByteArray MidB_ASCII(const QString& text, qint32 start, qint32 length) = 0;
+
+    // Zero = not a valid ticket plug-in; otherwise `info` describes it.
+    virtual qint32 Vk4_GetPlgInfo(const QString& path, PlgInfo& info) = 0;
+
+    // Writes the plug-in's remarks through `setText` (the comment box).
+    virtual qint32 Vk4_SetPlgComment(const QString& path,
+                                     const std::function<void(const QString&)>& setText) = 0;
+
+    // Adds the plug-in's company names through `addItem` (the emptied company list).
+    virtual qint32 Vk4_SetCorpAddList(const QString& path,
+                                      const std::function<void(const QString&)>& addItem) = 0;
+
+    // Draws the numbered ticket into `dc` (the preview's persistent image).
+    // `stopName` and `date` are in/out: the caller takes back what is left in them.
+    // An empty or invalid path draws nothing.
+    virtual qint32 Vk4_DrawSeiriken(const QString& path, QImage* dc, QString& stopName,
+                                    QString& date, const QString& time, qint32 routeNumber,
+                                    qint16 ticketNo, qint16 row, qint16 company) = 0;
+};
+
+} // namespace lumena

@@ -1,0 +1,49 @@
+#include "reslib/SystemHost.h"
+
+#include <QApplication>
+#include <QEventLoop>
+#include <QMessageBox>
+#include <QTimer>
+
+namespace lumena {
+
+SystemHost::SystemHost()
+{
+    m_timer.start();
+}
+
+QDateTime SystemHost::now() const
+{
+    return QDateTime::currentDateTime();
+}
+
+std::chrono::nanoseconds SystemHost::elapsed() const
+{
+    return std::chrono::nanoseconds(m_timer.nsecsElapsed());
+}
+
+void SystemHost::wait(int ms)
+{
+    if (ms <= 0)
+        return;
+    // A local loop that runs timers and paints but leaves user input queued
+    // until the wait is over.
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+}
+
+void SystemHost::processEvents()
+{
+    QCoreApplication::processEvents();
+}
+
+void SystemHost::message(const QString& text)
+{
+    QWidget* owner = m_owner ? m_owner : QApplication::activeWindow();
+    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(), text, QMessageBox::Ok,
+                    owner);
+    box.exec();
+}
+
+} // namespace lumena

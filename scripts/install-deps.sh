@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building, testing and running Lumena need.
+# Packages already present are skipped; nothing is installed when all are there.
+set -euo pipefail
+
+packages=(
+  # toolchain
+  cmake ninja-build g++ pkg-config ccache clang-format libbenchmark-dev
+  # Qt 6 widgets (libgl-dev: Qt's CMake package looks for OpenGL headers)
+  qt6-base-dev qt6-base-dev-tools libgl-dev
+  # dot-matrix faces and fallback fonts
+  libfreetype-dev xfonts-shinonome fonts-ipafont-gothic fonts-ipafont-mincho
+  # sound and speech
+  libsdl2-mixer-dev timgm6mb-soundfont libespeak-ng-dev espeak-ng-data
+  libmecab-dev mecab-ipadic-utf8
+  # ticket bar codes, and reading them back in the tests
+  libzint-dev libzbar-dev zbar-tools
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$p")
+  fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+  exit 0
+fi
+
+echo "Installing: ${missing[*]}"
+sudo_cmd=()
+if [ "$(id -u)" -ne 0 ]; then sudo_cmd=(sudo); fi
+export DEBIAN_FRONTEND=noninteractive
+"${sudo_cmd[@]}" apt-get update -qq
+"${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,0 +1,111 @@
+#include "tools/lumena-data/Command.h"
+
+#include <QSaveFile>
+#include <cstdio>
+#include <vector>
+
+namespace lumena::tool {
+
+namespace {
+std::vector<Command>& registry()
+{
+    static std::vector<Command> r;
+    return r;
+}
+} // namespace
+
+Register::Register(Command c)
+{
+    registry().push_back(std::move(c));
+}
+
+const std::vector<Command>& commands()
+{
+    return registry();
+}
+
+bool Args::intValue(const QString& name, int& out, QString& error) const
+{
+    if (!options.contains(name))
+        return true;
+    bool ok = false;
+    const int v = options.value(name).toInt(&ok);
+    if (!ok) {
+        error = QStringLiteral("option %1 needs a number, not \"%2\"").arg(name, options.value(name));
+        return false;
+    }
+    out = v;
+    return true;
+}
+
+bool parseArgs(const QStringList& words, const std::set<QString>& valued,
+               const std::set<QString>& flags, Args& out, QString& error)
+{
+    bool optionsEnded = false;
+    for (qsizetype i = 0; i < words.size(); ++i) {
+        const QString& w = words[i];
+        if (optionsEnded || !w.startsWith(QStringLiteral("--"))) {
+            out.positional << w;
+            continue;
+        }
+        if (w == QStringLiteral("--")) {
+            optionsEnded = true;
+            continue;
+        }
+        QString name = w;
+        QString value;
+        bool inlineValue = false;
+        if (const qsizetype eq = w.indexOf(u'='); eq > 0) {
+            name = w.left(eq);
+            value = w.mid(eq + 1);
+            inlineValue = true;
+        }
+        if (valued.count(name)) {
+            if (!inlineValue) {
+                if (i + 1 >= words.size()) {
+                    error = QStringLiteral("option %1 needs a value").arg(name);
+                    return false;
+                }
+                value = words[++i];
+            }
+            out.options.insert(name, value);
+        } else if (flags.count(name) && !inlineValue) {
+            out.options.insert(name, QString());
+        } else {
+            error = QStringLiteral("unknown option %1").arg(name);
+            return false;
+        }
+    }
+    return true;
+}
+
+int fail(const QString& file, const QString& problem)
+{
+    if (file.isEmpty())
+        std::fprintf(stderr, "lumena-data: %s\n", problem.toUtf8().constData());
+    else
+        std::fprintf(stderr, "lumena-data: %s: %s\n", file.toUtf8().constData(),
+                     problem.toUtf8().constData());
+    return 1;
+}
+
+bool writeFileAtomically(const QString& path, const QByteArray& data, QString& error)
+{
+    QSaveFile f(path);
+    if (!f.open(QIODevice::WriteOnly)) {
+        error = f.errorString();
+        return false;
+    }
+    if (f.write(data) != data.size()) {
+        error = f.errorString();
+        f.cancelWriting();
+        return false;
+    }
+    if (!f.commit()) {
+        error = f.errorString();
+        return false;
+    }
+    return true;
+}
+
+} // namespace lumena::tool

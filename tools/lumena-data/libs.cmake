@@ -1,0 +1,1 @@
+# Libraries the command groups need: target_link_libraries(lumena-data PRIVATE ...)
