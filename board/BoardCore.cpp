@@ -1,0 +1,1 @@
+// Anchor of the board_core library; its pieces add their own sources.

@@ -1,0 +1,1 @@
+// Anchor of the panel_ui library; its pieces add their own sources.
