@@ -28,6 +28,37 @@ bool isAscii(QByteArrayView b)
     return true;
 }
 
+// Decodes stop names with one converter for the whole file (opening a
+// converter costs more than decoding a name). A name the converter finds
+// fault with goes through the careful per-character path instead.
+class NameDecoder {
+public:
+    QString decode(QByteArrayView name, bool& valid)
+    {
+        valid = true;
+        if (isAscii(name))
+            return QString::fromLatin1(name);
+        if (!m_decoder.isValid() || m_decoder.hasError())
+            m_decoder = QStringDecoder("windows-31j", QStringConverter::Flag::Stateless);
+        QString text = m_decoder.decode(name);
+        if (!m_decoder.hasError() && wellFormed(name) && !text.contains(QChar(0x1A)))
+            return text;
+        valid = sjis::isValid(name);
+        return sjis::toUnicode(name);
+    }
+
+private:
+    // Every lead byte has its trail byte; the converter drops a lone last one quietly.
+    static bool wellFormed(QByteArrayView b)
+    {
+        qsizetype i = 0;
+        while (i < b.size())
+            i += sjis::isLeadByte(static_cast<unsigned char>(b[i])) ? 2 : 1;
+        return i == b.size();
+    }
+    QStringDecoder m_decoder;
+};
+
 } // namespace
 
 Scan scan(QByteArrayView bytes, int maxRecords)
@@ -45,6 +76,7 @@ Scan scan(QByteArrayView bytes, int maxRecords)
     if (want > 0)
         s.records.reserve(want);
     qsizetype pos = HeaderSize;
+    NameDecoder names;
     for (int i = 1; i <= want; ++i) {
         if (s.size - pos < 2) {
             s.cut = Cut::NameLength;
@@ -64,14 +96,10 @@ Scan scan(QByteArrayView bytes, int maxRecords)
             return s;
         }
         RouteRecord& r = s.records.emplace_back();
-        const QByteArrayView name(data + pos + 2, len);
-        if (isAscii(name)) {
-            r.StopName = QString::fromLatin1(name);
-        } else {
-            if (!sjis::isValid(name))
-                s.badNames << i;
-            r.StopName = sjis::toUnicode(name);
-        }
+        bool valid = true;
+        r.StopName = names.decode(QByteArrayView(data + pos + 2, len), valid);
+        if (!valid)
+            s.badNames << i;
         const char* p = data + pos + 2 + len;
         r.TicketNo = readI16(p);
         p += 2;
