@@ -22,6 +22,7 @@ namespace ini {
 struct DataDirInfo {
     QString FareDataDir; // Text2(0)
     QString TapeDataDir; // Text2(1)
+    friend bool operator==(const DataDirInfo&, const DataDirInfo&) = default;
 };
 
 // Options page "パネルと整理券番号表示".
@@ -43,6 +44,7 @@ struct PanelInfo {
     QString PanelOffFile;                  // txtSelectPanel(0)
     QString PanelOn1File;                  // txtSelectPanel(1)
     QString PanelOn2File;                  // txtSelectPanel(2)
+    friend bool operator==(const PanelInfo&, const PanelInfo&) = default;
 };
 
 // Options page "デジタル部品と情報用数字". Cells are list indexes 0..49 for
@@ -61,6 +63,7 @@ struct DegitInfo {
     qint16 InfoColumnOn = 0;             // Check3(3)
     qint16 InfoColumn = 0;               // Combo4(4)
     qint16 InfoColumnCell = 0;           // Combo4(3)
+    friend bool operator==(const DegitInfo&, const DegitInfo&) = default;
 };
 
 // Options page "停名の設定".
@@ -69,6 +72,7 @@ struct ChimeiInfo {
     quint32 ChimeiForeColor = 0x0000FFFF; // Command9(1)
     qint16 ChimeiFontMode = -1;           // Combo3
     qint16 ChimeiFontBold = 0;            // Check4
+    friend bool operator==(const ChimeiInfo&, const ChimeiInfo&) = default;
 };
 
 // Options page "サウンド".
@@ -92,6 +96,7 @@ struct SoundInfo {
     QString PreSound1;            // txtSelectSound(4)
     QString PreSound2;            // txtSelectSound(5)
     QString PreSound3;            // txtSelectSound(6)
+    friend bool operator==(const SoundInfo&, const SoundInfo&) = default;
 };
 
 // Options page "整理券プレビュー".
@@ -102,6 +107,7 @@ struct SeirikenInfo {
     qint16 DateModeRouteSet = 0;   // Option4(1)
     qint16 DateModeFixed = 0;      // Option4(2)
     QString FixedDate;             // caption of Label10, "yyyy/mm/dd"
+    friend bool operator==(const SeirikenInfo&, const SeirikenInfo&) = default;
 };
 
 // The operation panel.
@@ -113,12 +119,14 @@ struct CtrlDataInfo {
     qint16 PreviewOpen = 0;    // Check4
     qint32 CtrlLeft = 0;       // twips
     qint32 CtrlTop = 0;        // twips
+    friend bool operator==(const CtrlDataInfo&, const CtrlDataInfo&) = default;
 };
 
 // The board window's position in twips.
 struct FormInfo {
     qint32 FormLeft = 0;
     qint32 FormTop = 0;
+    friend bool operator==(const FormInfo&, const FormInfo&) = default;
 };
 
 // Per-cell settings of Degit(1..50), in file order.
@@ -145,6 +153,7 @@ struct IniData {
     ini::FormInfo FormInfo;
     lumena::CustColors CustColors{};
     ini::DegitCells DegitCells{}; // index 0 is Degit(1)
+    friend bool operator==(const IniData&, const IniData&) = default;
 };
 
 } // namespace lumena
