@@ -1,0 +1,2 @@
+lumena_add_test(tst_chimei_rules SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_chimei_rules.cpp
+  LIBS board_core)
