@@ -1,3 +1,4 @@
 # Libraries the command groups need: target_link_libraries(lumena-data PRIVATE ...)
 target_link_libraries(lumena-data PRIVATE panel_core)
 target_link_libraries(lumena-data PRIVATE board_ui) # render-digits
+target_link_libraries(lumena-data PRIVATE board_ui)  # render-name
