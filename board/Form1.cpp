@@ -284,6 +284,35 @@ void Form1::SetChimeiProps(quint32 backColor, quint32 foreColor, qint16 fontMode
     m_chimei->setFontBold(fontBold);
 }
 
+// --- PanelBoard ---
+
+void Form1::setClockRunning(bool running)
+{
+    if (running)
+        m_timer1->start();
+    else
+        m_timer1->stop();
+}
+
+// Whether the clock element would show: it is created hidden on this board,
+// so this reads its own visibility flag, not whether the board is on screen.
+bool Form1::clockVisible() const
+{
+    return !m_timeDegit[0]->isHidden();
+}
+
+void Form1::clearClock()
+{
+    for (M_Degit* d : m_timeDegit)
+        d->setValue(QString());
+}
+
+void Form1::setChimeiScroll(qint16 speed, qint32 startWait)
+{
+    m_chimei->setSpeed(speed);
+    m_chimei->setScrollStartWait(startWait);
+}
+
 void Form1::setSeiriNumText(int cell, const QString& text)
 {
     m_seiriNum[size_t(cell)]->setText(text);

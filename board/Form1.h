@@ -4,14 +4,16 @@
 // elements Degit(1..50) under them, the stop-name strip ChimeiCtl and the
 // (hidden, still running) clock TimeDegit(0..1).
 //
-// The board has no operator controls. It is driven by the operation panel
-// through BoardDisplay, by the settings routines through BoardIniPort, and
-// by the options dialog through the SetProp part of BoardIniPort. Its own
+// The board has no operator controls. It is driven by the run logic through
+// BoardDisplay, by the operation panel through PanelBoard, by the settings
+// routines through BoardIniPort, and by the options dialog through the
+// SetProp part of BoardIniPort. Its own
 // behaviour: layout and shape, dragging by the background, the one-second
 // clock, and the double-click on a fare element that applies that element's
 // zero handling, zero fill and shift to all 50.
 
 #include "board/SeirikenNum.h"
+#include "panel/PanelPorts.h"
 #include "panel/RunPorts.h"
 #include "settings/IniPorts.h"
 
@@ -33,6 +35,7 @@ class ResLib;
 class Form1 final : public QWidget,
                     public BoardDisplay,
                     public BoardIniPort,
+                    public PanelBoard,
                     private SeirikenCells {
     Q_OBJECT
 public:
@@ -85,6 +88,17 @@ public:
     void SetAllDegitColors(const DegitColors& colors) override;
     void SetChimeiProps(quint32 backColor, quint32 foreColor, qint16 fontMode,
                         bool fontBold) override;
+
+    // PanelBoard
+    void setBoardCaption(const QString& caption) override { setWindowTitle(caption); }
+    QImage builtInPicture(int state) const override { return imgRes(state); }
+    void setBackgroundPicture(const QImage& picture) override { setPicture(picture); }
+    void setSeiriNumColor(quint32 color) override { SetSeiriNumColor(color); }
+    void setClockRunning(bool running) override;
+    bool clockVisible() const override;
+    void clearClock() override;
+    void setChimeiScroll(qint16 speed, qint32 startWait) override;
+    void setBoardEnabled(bool enabled) override { setEnabled(enabled); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -208,6 +208,32 @@ private slots:
         QCOMPARE(litDots(), 0);
     }
 
+    void panelBoardReachesBoard()
+    {
+        auto board = makeBoard();
+        PanelBoard& panel = *board;
+        board->show();
+        QVERIFY(!panel.clockVisible()); // created hidden, whatever the board shows
+        panel.setClockRunning(false);
+        QVERIFY(!board->Timer1()->isActive());
+        panel.setClockRunning(true);
+        QVERIFY(board->Timer1()->isActive());
+        board->Timer1_Timer();
+        panel.clearClock();
+        QCOMPARE(board->TimeDegit(0)->Value(), QVariant(QString()));
+        QCOMPARE(board->TimeDegit(1)->Value(), QVariant(QString()));
+        panel.setChimeiScroll(7, 900);
+        QCOMPARE(board->ChimeiCtl()->Speed(), qint16(7));
+        QCOMPARE(board->ChimeiCtl()->ScrollStartWait(), 900);
+        QImage red(678, 234, QImage::Format_RGB32);
+        red.fill(Qt::red);
+        panel.setBackgroundPicture(red);
+        QCOMPARE(board->grab().toImage().pixel(10, 120), qRgb(255, 0, 0));
+        QCOMPARE(panel.builtInPicture(2), board->imgRes(0));
+        panel.setBoardCaption(u"ルメナ・ビューア - 型番:lumena"_s);
+        QCOMPARE(board->windowTitle(), u"ルメナ・ビューア - 型番:lumena"_s);
+    }
+
     void iniPortRoundTrip()
     {
         auto board = makeBoard();
