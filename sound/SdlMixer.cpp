@@ -6,6 +6,7 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 #include <cstdlib>
+#include <cstring>
 #include <dlfcn.h>
 
 namespace lumena {
@@ -202,19 +203,40 @@ bool SdlMixer::playSpeech(std::vector<std::int16_t> samples, int rate)
     stopSpeech();
     if (samples.empty())
         return true;
-    SDL_AudioCVT cvt;
-    if (SDL_BuildAudioCVT(&cvt, AUDIO_S16SYS, 1, rate, m_format, Uint8(m_channels), m_rate) < 0)
-        return false;
-    const int len = static_cast<int>(samples.size() * sizeof(std::int16_t));
-    m_speechBuffer.assign(size_t(len) * size_t(cvt.len_mult), 0);
-    std::memcpy(m_speechBuffer.data(), samples.data(), size_t(len));
-    cvt.len = len;
-    cvt.buf = m_speechBuffer.data();
-    if (cvt.needed && SDL_ConvertAudio(&cvt) != 0)
-        return false;
-    const Uint32 outLen = cvt.needed ? Uint32(cvt.len_cvt) : Uint32(len);
+    if (m_format == AUDIO_S16SYS) {
+        // Linear interpolation to the device rate, copied to every output
+        // channel: a few milliseconds for a long reading, where SDL's
+        // converter takes tens.
+        const size_t in = samples.size();
+        const size_t out = size_t(double(in) * m_rate / rate);
+        m_speechBuffer.resize(out * size_t(m_channels) * sizeof(Sint16));
+        auto* dst = reinterpret_cast<Sint16*>(m_speechBuffer.data());
+        const double step = double(rate) / m_rate;
+        for (size_t i = 0; i < out; ++i) {
+            const double pos = double(i) * step;
+            const size_t k = size_t(pos);
+            const double f = pos - double(k);
+            const int a = samples[std::min(k, in - 1)];
+            const int b = samples[std::min(k + 1, in - 1)];
+            const auto v = Sint16(a + (b - a) * f);
+            for (int c = 0; c < m_channels; ++c)
+                *dst++ = v;
+        }
+    } else {
+        SDL_AudioCVT cvt;
+        if (SDL_BuildAudioCVT(&cvt, AUDIO_S16SYS, 1, rate, m_format, Uint8(m_channels), m_rate) < 0)
+            return false;
+        const int len = static_cast<int>(samples.size() * sizeof(std::int16_t));
+        m_speechBuffer.assign(size_t(len) * size_t(cvt.len_mult), 0);
+        std::memcpy(m_speechBuffer.data(), samples.data(), size_t(len));
+        cvt.len = len;
+        cvt.buf = m_speechBuffer.data();
+        if (cvt.needed && SDL_ConvertAudio(&cvt) != 0)
+            return false;
+        m_speechBuffer.resize(cvt.needed ? size_t(cvt.len_cvt) : size_t(len));
+    }
     // QuickLoad does not copy: the buffer lives until the chunk is freed.
-    m_speechChunk = Mix_QuickLoad_RAW(m_speechBuffer.data(), outLen);
+    m_speechChunk = Mix_QuickLoad_RAW(m_speechBuffer.data(), Uint32(m_speechBuffer.size()));
     if (!m_speechChunk)
         return false;
     return Mix_PlayChannel(kSpeechChannel, m_speechChunk, 0) >= 0;
