@@ -250,6 +250,21 @@ private slots:
         QVERIFY(res.calls.empty()); // the element opens nothing itself
     }
 
+    void pressesDoNotReachTheHostWindow()
+    {
+        struct Host : QWidget {
+            int presses = 0;
+            void mousePressEvent(QMouseEvent*) override { ++presses; }
+        } host;
+        test::FakeResLib res;
+        M_Degit d(res, &host);
+        QTest::mousePress(&d, Qt::LeftButton, {}, QPoint(5, 5));
+        QTest::mouseRelease(&d, Qt::LeftButton, {}, QPoint(5, 5));
+        QCOMPARE(host.presses, 0);
+        QTest::mousePress(&host, Qt::LeftButton, {}, QPoint(60, 30));
+        QCOMPARE(host.presses, 1);
+    }
+
     // --- stored properties ------------------------------------------------------
     void readPropertiesStoresRawAndAppliesOnlyBackColor()
     {
