@@ -100,6 +100,36 @@ private slots:
         QCOMPARE(changed.first().first().toString(), property);
     }
 
+    void everyStoredPropertyReportsItsChange()
+    {
+        test::FakeResLib res;
+        M_Degit d(res);
+        const DegitProps defaults;
+        for (const QString& name : DegitProps::names()) {
+            QSignalSpy changed(&d, &M_Degit::propertyChanged);
+            QVERIFY2(d.setProperty(name.toLatin1().constData(), defaults.get(name)),
+                     qPrintable(name));
+            QCOMPARE(changed.count(), 1);
+            QCOMPARE(changed.first().first().toString(), name);
+        }
+        QVERIFY(d.storedProperties() == defaults);
+    }
+
+    void newElementShowsOnlyItsBackColour()
+    {
+        test::FakeResLib res;
+        M_Degit d(res);
+        QCOMPARE(d.size(), QSize(52, 20));
+        const QImage& img = d.image();
+        QCOMPARE(img.size(), QSize(52, 20));
+        for (int y = 0; y < img.height(); ++y) {
+            for (int x = 0; x < img.width(); ++x)
+                QCOMPARE(img.pixel(x, y) | 0xff000000, kBack);
+        }
+        d.setValue(0); // the first redraw with a cell count shows the unlit cells
+        QCOMPARE(pixelAt(d, segmentPixel(d, 0, 0)), kBase);
+    }
+
     void shiftAndFillAreBoundedByTheCurrentKeta()
     {
         test::FakeResLib res;
