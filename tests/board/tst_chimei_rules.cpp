@@ -113,6 +113,7 @@ private slots:
 
     void scrollPosition_data();
     void scrollPosition();
+    void frameTimerWakesForTheNextPixel();
     void speedChangeCarriesOnFromTheCurrentTop();
 };
 
@@ -502,6 +503,25 @@ void TestChimeiRules::scrollPosition()
     QTEST(p.pixelTop(), "top");
     QTEST(p.paused, "paused");
     QTEST(qint64(p.cycle), "cycle");
+}
+
+void TestChimeiRules::frameTimerWakesForTheNextPixel()
+{
+    using std::chrono::microseconds;
+    ScrollPlan plan; // 192 / 224, speed 5, 1500 ms
+    // In the pause: until it ends.
+    QCOMPARE(scrollAt(plan, 1000ms).untilNewPixel, 500ms);
+    // At 2.5 s the top is exactly 142 px (28400); it shows 141 below 28299,
+    // 21 steps = 10.5 ms later.
+    QCOMPARE(scrollAt(plan, 2500ms).untilNewPixel, microseconds(10'500));
+    QCOMPARE(scrollAt(plan, 2500ms + microseconds(10'500)).pixelTop(), 141);
+    QCOMPARE(scrollAt(plan, 2500ms + microseconds(10'499)).pixelTop(), 142);
+    // Speed 1 moves a pixel every 100 ms.
+    plan.speed = 1;
+    QCOMPARE(scrollAt(plan, 2500ms).untilNewPixel, microseconds(50'500));
+    // Close to the wrap, the wrap comes first.
+    plan.speed = 5;
+    QCOMPARE(scrollAt(plan, 13'659'000us).untilNewPixel, 1000us);
 }
 
 void TestChimeiRules::speedChangeCarriesOnFromTheCurrentTop()
