@@ -1,0 +1,214 @@
+#include "settings/mdlIniIo.h"
+
+#include "settings/IniCodec.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QTemporaryFile>
+
+#include <filesystem>
+#include <system_error>
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
+
+namespace lumena {
+
+namespace {
+
+QString joined(const QString& dir, const QString& name)
+{
+    if (dir.isEmpty())
+        return {};
+    return dir.endsWith(u'/') ? dir + name : dir + u'/' + name;
+}
+
+// The longest file whose every item can still matter: the fixed items plus
+// 17 texts of the largest length. Anything beyond is never read, so a huge
+// file cannot make start-up allocate without bound.
+constexpr qint64 IniMaximumUsefulSize = (IniMinimumSize - 17 * 2) + 17 * (2 + 65535);
+
+int openErrorCode(const QFile& f)
+{
+    switch (f.error()) {
+    case QFileDevice::OpenError:
+    case QFileDevice::PermissionsError:
+        return ErrPathFileAccess;
+    case QFileDevice::ReadError:
+        return ErrDeviceIo;
+    default:
+        return ErrDeviceIo;
+    }
+}
+
+QString loadMessage(const Error& e)
+{
+    return QStringLiteral("エラー Code:%1\r\n内容:%2\r\nモジュール:mdlIniIo.LoadIni()")
+        .arg(e.code)
+        .arg(e.description);
+}
+
+QString saveMessage(const Error& e)
+{
+    return QStringLiteral("エラー Code:%1\r\n内容:%2").arg(e.code).arg(e.description);
+}
+
+// Reads the whole file; false with `error` set when it cannot be read.
+bool readFile(const QString& path, QByteArray& bytes, Error& error)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) {
+        const int code = f.exists() ? openErrorCode(f) : ErrFileNotFound;
+        error = Error::of(code, errorDescription(code) + QStringLiteral("（%1）").arg(path));
+        return false;
+    }
+    bytes = f.read(IniMaximumUsefulSize);
+    if (f.error() != QFileDevice::NoError) {
+        error = Error::of(ErrDeviceIo, errorDescription(ErrDeviceIo) +
+                                           QStringLiteral("（%1）").arg(f.errorString()));
+        return false;
+    }
+    return true;
+}
+
+Error fileError(int code, const QString& path)
+{
+    return Error::of(code, errorDescription(code) + QStringLiteral("（%1）").arg(path));
+}
+
+std::filesystem::path nativePath(const QString& path)
+{
+    return std::filesystem::path(QFile::encodeName(path).toStdString());
+}
+
+// Writes a new file beside `path` and renames it over `path` only once it is
+// complete on disk, so a failure at any point leaves the previous file as it
+// was. Completeness is checked on the written file itself: Qt's unbuffered
+// write can report a short write (file size limit, full disk) as complete.
+bool writeWhole(const QString& path, const QByteArray& bytes, Error& error)
+{
+    const QString folder = QFileInfo(path).absolutePath();
+    if (!QDir().mkpath(folder)) {
+        error = fileError(ErrPathNotFound, path);
+        return false;
+    }
+    QTemporaryFile tmp(path + QStringLiteral(".XXXXXX"));
+    if (!tmp.open()) {
+        error = fileError(ErrPathFileAccess, path);
+        return false;
+    }
+    bool ok = tmp.write(bytes) == bytes.size() && tmp.flush();
+#ifdef Q_OS_UNIX
+    ok = ok && ::fsync(tmp.handle()) == 0;
+#endif
+    tmp.close();
+    ok = ok && QFileInfo(tmp.fileName()).size() == bytes.size();
+    if (!ok) {
+        error = fileError(ErrDeviceIo, path);
+        return false;
+    }
+    tmp.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup |
+                       QFileDevice::ReadOther);
+    std::error_code ec;
+    std::filesystem::rename(nativePath(tmp.fileName()), nativePath(path), ec);
+    if (ec) {
+        error = fileError(ErrPathFileAccess, path);
+        return false;
+    }
+    tmp.setAutoRemove(false);
+    return true;
+}
+
+} // namespace
+
+IniLocation::IniLocation(QString exeDir, QString baseName, QString configDir)
+    : m_exeDir(std::move(exeDir)), m_baseName(std::move(baseName)),
+      m_configDir(std::move(configDir))
+{
+}
+
+IniLocation IniLocation::forApplication()
+{
+    return IniLocation(QCoreApplication::applicationDirPath(),
+                       QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName(),
+                       QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
+}
+
+QString IniLocation::besideExecutable() const
+{
+    return joined(m_exeDir, m_baseName + QStringLiteral(".in4"));
+}
+
+QString IniLocation::inConfigFolder() const
+{
+    return joined(m_configDir, m_baseName + QStringLiteral(".in4"));
+}
+
+QString IniLocation::readPath() const
+{
+    for (const QString& p : {besideExecutable(), inConfigFolder()}) {
+        if (!p.isEmpty() && QFileInfo(p).isFile())
+            return p;
+    }
+    return {};
+}
+
+QString IniLocation::writePath() const
+{
+    const QFileInfo dir(m_exeDir);
+    if (!m_exeDir.isEmpty() && dir.isDir() && dir.isWritable())
+        return besideExecutable();
+    const QString inConfig = inConfigFolder();
+    return inConfig.isEmpty() ? besideExecutable() : inConfig;
+}
+
+void LoadIni(IniData& data, const IniLocation& where, const IniWindows& windows, Host& host)
+{
+    const QString path = where.readPath();
+    if (path.isEmpty())
+        return; // first start: the windows keep their built-in values
+
+    QByteArray bytes;
+    Error error;
+    IniData read;
+    // Decoded completely before anything is applied: a damaged file changes
+    // nothing in the windows.
+    if (!readFile(path, bytes, error) || !decodeIni(bytes, read, error)) {
+        host.message(loadMessage(error));
+        return;
+    }
+    data = std::move(read);
+
+    const DegitColors colors{data.DegitInfo.DegitBackColor, data.DegitInfo.DegitBaseColor,
+                             data.DegitInfo.DegitLitColor};
+    for (int i = 1; i <= ini::DegitCellCount; ++i)
+        windows.board.SetDegitCell(i, data.DegitCells[static_cast<size_t>(i - 1)], colors);
+    windows.board.SetTimeDegitColors(0, colors);
+    windows.board.SetTimeDegitColors(1, colors);
+    windows.board.SetChimeiColors(data.ChimeiInfo.ChimeiBackColor, data.ChimeiInfo.ChimeiForeColor);
+    windows.options.SetOptionInfo(data);
+    windows.panel.SetCtrlDataInfo(data.CtrlDataInfo);
+    windows.board.SetFormInfo(data.FormInfo);
+    windows.options.SetProp();
+}
+
+bool SaveIni(IniData& data, const IniLocation& where, const IniWindows& windows, Host& host)
+{
+    for (int i = 1; i <= ini::DegitCellCount; ++i)
+        data.DegitCells[static_cast<size_t>(i - 1)] = windows.board.GetDegitCell(i);
+    windows.options.GetOptionInfo(data);
+    windows.panel.GetCtrlDataInfo(data.CtrlDataInfo);
+    windows.board.GetFormInfo(data.FormInfo);
+
+    Error error;
+    if (!writeWhole(where.writePath(), encodeIni(data), error)) {
+        host.message(saveMessage(error));
+        return false;
+    }
+    return true;
+}
+
+} // namespace lumena
