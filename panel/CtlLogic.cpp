@@ -1,0 +1,87 @@
+#include "panel/CtlLogic.h"
+
+#include "panel/PanelPorts.h"
+#include "reslib/ErrorCodes.h"
+
+using namespace Qt::StringLiterals;
+
+namespace lumena {
+
+void KeypadEntry::press(int key)
+{
+    if (key == RouteKey) {
+        EntryTarget = true;
+        route.clear();
+    } else if (key == SectionKey) {
+        EntryTarget = false;
+        section.clear();
+    } else if (key >= 0 && key <= 9) {
+        QString& text = EntryTarget ? route : section;
+        const int limit = EntryTarget ? RouteDigits : SectionDigits;
+        if (text.size() < limit)
+            text += QChar(u'0' + key);
+    }
+}
+
+QString dialText(const QList<int>& selectedRows)
+{
+    QString text;
+    for (int row : selectedRows)
+        if (row >= 0 && row <= 9)
+            text += QChar(u'0' + row);
+    return text;
+}
+
+QString backlightErrorText(int code)
+{
+    QString added;
+    switch (code) {
+    case ErrOutOfMemory:
+    case ErrOutOfStack:
+    case ErrInternal:
+        added =
+            u"　内部的なエラーです。トワノ工房へ報告してください。エラー場所：frmCtl.Option4_Click()"_s;
+        break;
+    case ErrFileNotFound:
+    case ErrPathFileAccess:
+    case ErrPathNotFound:
+        added = u"　画像ファイルが見つからないか、指定している場所が不正です。"_s;
+        break;
+    case ErrDeviceIo:
+    case ErrDeviceUnavailable:
+        added = u"　デバイスエラーもしくは準備が出来ていません。"_s;
+        break;
+    case ErrInvalidPicture:
+        added = u"　指定した画像の内容が不正です。この部分では扱えません。"_s;
+        break;
+    default:
+        break;
+    }
+    return u"エラーです。\r\n\r\nエラーコード："_s + QString::number(code) + added;
+}
+
+QString versionText(const QString& model, const QString& version, int year)
+{
+    const QString crlf = u"\r\n"_s;
+    return u"型番："_s + model + crlf + u"バージョン："_s + version + crlf + crlf +
+           u"配布：Lumena プロジェクト"_s + crlf + u"開発：Lumena 開発チーム 2026-"_s +
+           QString::number(year) + crlf;
+}
+
+QString boardCaption(const QString& model)
+{
+    return u"ルメナ・ビューア - 型番:"_s + model;
+}
+
+BacklightPlan planBacklight(const PanelOptions& options, int state)
+{
+    BacklightPlan plan;
+    plan.color = options.seiriNumColor(state);
+    if (!options.panelAuto() && options.panelUser(state)) {
+        plan.source = BacklightPlan::UserFile;
+        plan.file = options.panelFile(state);
+    }
+    return plan;
+}
+
+} // namespace lumena
