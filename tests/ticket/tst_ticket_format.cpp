@@ -1,0 +1,356 @@
+// The *.4SP text format: what every key gives, the defaults, the limits and
+// the refusal of broken and hostile files; the engine's cache.
+
+#include "reslib/ShiftJis.h"
+#include "reslib/plugin/PluginEngine.h"
+#include "reslib/plugin/TicketPlugin.h"
+#include "tests/common/TestSupport.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+using namespace lumena;
+
+namespace {
+
+const QByteArray Head = "[ticket]\nformat = 1\nwidth = 3000\nheight = 1500\n";
+
+QByteArray withHead(const QByteArray& ticketKeys, const QByteArray& rest = {})
+{
+    return Head + ticketKeys + "\n" + rest;
+}
+
+using Words = QList<int>; // index, value pairs
+
+} // namespace
+
+class TestTicketFormat : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { lumena::test::failOnUnexpectedWarnings(); }
+
+    void defaultsOfMinimalPlugin()
+    {
+        TicketPlugin p;
+        QString error;
+        QVERIFY2(parseTicketPlugin(Head, p, error), qPrintable(error));
+        const PlgInfo info = plgInfoOf(p);
+        const std::array<qint32, 14> want{1, 3000, 1500, 0, 0, 0, 0, 0, 0, 999, 1, 1, 99, 0};
+        QCOMPARE(info.v, want);
+        QVERIFY(p.order.isEmpty());
+        QCOMPARE(p.paper, QColor(Qt::white));
+    }
+
+    void infoKeys_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<Words>("words");
+        const QByteArray dateText = "[text]\nbox = 0, 0, 900, 300\ntext = {date:yyyy/MM/dd}\n";
+        const QByteArray nw7 = "[barcode]\ntype = nw7\nbox = 0, 600, 3000, 300\n";
+        const QByteArray names = "[companies]\nname = A社\nname = B社\n";
+        QTest::newRow("print-date yes") << withHead("print-date = yes") << Words{3, 1};
+        QTest::newRow("print-time yes") << withHead("print-time = YES") << Words{4, 1};
+        QTest::newRow("print-route yes") << withHead("print-route = yes") << Words{5, 1};
+        QTest::newRow("print-stop yes") << withHead("print-stop = yes") << Words{6, 1};
+        QTest::newRow("print-barcode yes") << withHead("print-barcode = yes") << Words{7, 1};
+        QTest::newRow("date field implies print-date") << withHead("", dateText) << Words{3, 1};
+        QTest::newRow("print-date no overrides the layout")
+            << withHead("print-date = no", dateText) << Words{3, 0};
+        QTest::newRow("bar code implies print-barcode and count")
+            << withHead("", nw7 + nw7) << Words{7, 1, 8, 2};
+        QTest::newRow("barcode-count") << withHead("barcode-count = 3", nw7) << Words{8, 3};
+        QTest::newRow("route-limit") << withHead("route-limit = 12345") << Words{9, 12345};
+        QTest::newRow("route-scheme consecutive")
+            << withHead("route-scheme = consecutive") << Words{10, 1};
+        QTest::newRow("route-scheme route-flag")
+            << withHead("route-scheme = route-flag") << Words{10, 2};
+        QTest::newRow("stop range")
+            << withHead("stop-first = 5\nstop-last = 150") << Words{11, 5, 12, 150};
+        QTest::newRow("companies imply switching") << withHead("", names) << Words{13, 2};
+        QTest::newRow("company-switching no")
+            << withHead("company-switching = no", names) << Words{13, 0};
+        QTest::newRow("width and height") << withHead("") << Words{1, 3000, 2, 1500};
+        QTest::newRow("sizes at the limits")
+            << QByteArray("[ticket]\nformat=1\nwidth=300\nheight=15000\n")
+            << Words{1, 300, 2, 15000};
+        QTest::newRow("CRLF lines, comments, quoted value")
+            << QByteArray("; c\r\n[Ticket]\r\nformat = 1\r\n# c\r\nwidth = 600\r\nheight = 600\r\n"
+                          "name = \"  spaced  \"\r\n")
+            << Words{1, 600};
+    }
+    void infoKeys()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(Words, words);
+        TicketPlugin p;
+        QString error;
+        QVERIFY2(parseTicketPlugin(file, p, error), qPrintable(error));
+        const PlgInfo info = plgInfoOf(p);
+        for (qsizetype i = 0; i + 1 < words.size(); i += 2)
+            QCOMPARE(info[words[i]], words[i + 1]);
+    }
+
+    void layoutKeys()
+    {
+        const QByteArray file = withHead(
+            "paper = #FFEECC\nstop-source = ticket",
+            "[remarks]\nline = 一行目\nline = second\n"
+            "[text]\nbox = 10, 20, 900, 300\ntext = No.{ticket:3} {{x}}\nfont = IPAMincho\n"
+            "size = 400\nweight = bold\nitalic = yes\nalign = right\nvalign = bottom\n"
+            "rotate = 90\nfit = clip\ncolor = #102030\n"
+            "[line]\nfrom = 0, 750\nto = 3000, 750\nwidth = 30\nstyle = dash\ncolor = #FF0000\n"
+            "[frame]\nbox = 0, 0, 3000, 1500\nwidth = 0\nradius = 60\nstyle = dot\nfill = #000000\n"
+            "[barcode]\ntype = itf\nbox = 0, 900, 3000, 600\ndata = {row}{ticket:2}\nstart = c\n"
+            "stop = D\nrotate = 180\ncolor = #0000FF\n");
+        TicketPlugin p;
+        QString error;
+        QVERIFY2(parseTicketPlugin(file, p, error), qPrintable(error));
+        QCOMPARE(p.paper, QColor(0xFF, 0xEE, 0xCC));
+        QCOMPARE(p.stopSource, StopSource::Ticket);
+        QCOMPARE(p.remarks, QStringList({QStringLiteral("一行目"), QStringLiteral("second")}));
+        QCOMPARE(p.order.size(), 4);
+        const TextItem& t = p.texts.at(0);
+        QCOMPARE(t.box, QRectF(10, 20, 900, 300));
+        QCOMPARE(t.text, QStringLiteral("No.{ticket:3} {{x}}"));
+        QCOMPARE(t.font, QStringLiteral("IPAMincho"));
+        QCOMPARE(t.size, 400);
+        QCOMPARE(t.weight, 700);
+        QVERIFY(t.italic);
+        QCOMPARE(t.align, Align::Right);
+        QCOMPARE(t.valign, VAlign::Bottom);
+        QCOMPARE(t.rotate, 90);
+        QCOMPARE(t.fit, Fit::Clip);
+        QCOMPARE(t.color, QColor(0x10, 0x20, 0x30));
+        const LineItem& l = p.lines.at(0);
+        QCOMPARE(l.from, QPointF(0, 750));
+        QCOMPARE(l.to, QPointF(3000, 750));
+        QCOMPARE(l.width, 30);
+        QCOMPARE(l.style, Qt::DashLine);
+        const FrameItem& f = p.frames.at(0);
+        QCOMPARE(f.width, 0);
+        QCOMPARE(f.radius, 60);
+        QCOMPARE(f.style, Qt::DotLine);
+        QCOMPARE(f.fill, QColor(Qt::black));
+        const BarcodeItem& b = p.barcodes.at(0);
+        QCOMPARE(b.type, BarcodeType::Itf);
+        QCOMPARE(b.content, BarcodeContent::Template);
+        QCOMPARE(b.text, QStringLiteral("{row}{ticket:2}"));
+        QCOMPARE(b.start, QChar(u'C'));
+        QCOMPARE(b.stop, QChar(u'D'));
+        QCOMPARE(b.rotate, 180);
+        QCOMPARE(b.color, QColor(Qt::blue));
+        QVERIFY(!p.printStop); // the layout uses no {stop}
+    }
+
+    void refused_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("reason");
+        const QByteArray text = "[text]\nbox = 0, 0, 900, 300\n";
+        QTest::newRow("empty file") << QByteArray() << "no [ticket]";
+        QTest::newRow("no format") << QByteArray("[ticket]\nwidth=600\nheight=600\n") << "format";
+        QTest::newRow("format 2") << QByteArray("[ticket]\nformat=2\nwidth=600\nheight=600\n")
+                                  << "format";
+        QTest::newRow("no width") << QByteArray("[ticket]\nformat=1\nheight=600\n") << "width";
+        QTest::newRow("width below limit")
+            << QByteArray("[ticket]\nformat=1\nwidth=299\nheight=600\n") << "width";
+        QTest::newRow("height above limit")
+            << QByteArray("[ticket]\nformat=1\nwidth=600\nheight=15001\n") << "height";
+        QTest::newRow("width not a number")
+            << QByteArray("[ticket]\nformat=1\nwidth=6OO\nheight=600\n") << "width";
+        QTest::newRow("unknown key") << withHead("colour = #000000") << "unknown key";
+        QTest::newRow("unknown section") << withHead("", "[picture]\n") << "unknown section";
+        QTest::newRow("unclosed section") << withHead("", "[text\n") << "]";
+        QTest::newRow("duplicate key") << withHead("route-limit = 9\nroute-limit = 9") << "twice";
+        QTest::newRow("key before section") << QByteArray("format = 1\n") + Head << "before";
+        QTest::newRow("line without =") << withHead("just words") << "key = value";
+        QTest::newRow("second [ticket]") << Head + Head << "second";
+        QTest::newRow("bad yes/no") << withHead("print-date = maybe") << "yes or no";
+        QTest::newRow("bad scheme") << withHead("route-scheme = zigzag") << "one of";
+        QTest::newRow("route limit 0") << withHead("route-limit = 0") << "route-limit";
+        QTest::newRow("stop range reversed")
+            << withHead("stop-first = 9\nstop-last = 3") << "below";
+        QTest::newRow("barcode count above limit")
+            << withHead("barcode-count = 9") << "barcode-count";
+        QTest::newRow("switching without names")
+            << withHead("company-switching = yes") << "[companies]";
+        QTest::newRow("text without text") << withHead("", text) << "needs \"text\"";
+        QTest::newRow("text without box") << withHead("", "[text]\ntext = x\n") << "needs \"box\"";
+        QTest::newRow("box outside ticket")
+            << withHead("", "[text]\nbox = 2500, 0, 900, 300\ntext = x\n") << "outside";
+        QTest::newRow("box with three numbers")
+            << withHead("", "[frame]\nbox = 0, 0, 900\n") << "4 numbers";
+        QTest::newRow("box of zero width")
+            << withHead("", "[frame]\nbox = 0, 0, 0, 90\n") << "positive";
+        QTest::newRow("huge coordinate")
+            << withHead("", "[frame]\nbox = 0, 0, 99999999999, 90\n") << "twips";
+        QTest::newRow("line point outside")
+            << withHead("", "[line]\nfrom = 0, 0\nto = 3001, 0\n") << "outside";
+        QTest::newRow("bad colour") << withHead("paper = red") << "#RRGGBB";
+        QTest::newRow("font too small") << withHead("", text + "text = x\nsize = 59\n") << "size";
+        QTest::newRow("weight 1000")
+            << withHead("", text + "text = x\nweight = 1000\n") << "weight";
+        QTest::newRow("unknown field") << withHead("", text + "text = {fare}\n") << "unknown field";
+        QTest::newRow("unclosed brace") << withHead("", text + "text = {ticket\n") << "without";
+        QTest::newRow("lone closing brace") << withHead("", text + "text = a}b\n") << "lone";
+        QTest::newRow("width format out of range")
+            << withHead("", text + "text = {ticket:12}\n") << "width N";
+        QTest::newRow("format on stop") << withHead("", text + "text = {stop:3}\n") << "no format";
+        QTest::newRow("text too long")
+            << withHead("", text + "text = " + QByteArray(201, 'x') + "\n") << "longer";
+        QTest::newRow("barcode without type")
+            << withHead("", "[barcode]\nbox = 0, 0, 900, 300\n") << "type";
+        QTest::newRow("barcode type unknown")
+            << withHead("", "[barcode]\ntype = ean13\nbox = 0, 0, 900, 300\n") << "one of";
+        QTest::newRow("barcode turned 45")
+            << withHead("", "[barcode]\ntype = qr\nbox = 0, 0, 900, 300\nrotate = 45\n") << "90";
+        QTest::newRow("nw7 start E")
+            << withHead("", "[barcode]\ntype = nw7\nbox = 0, 0, 900, 300\nstart = E\n")
+            << "A, B, C, D";
+        QTest::newRow("empty company name")
+            << withHead("", "[companies]\nname =\n") << "company name";
+        QByteArray many = "[companies]\n";
+        for (int i = 0; i < 17; ++i)
+            many += "name = c\n";
+        QTest::newRow("17 companies") << withHead("", many) << "companies";
+        QByteArray remarks = "[remarks]\n";
+        for (int i = 0; i < 41; ++i)
+            remarks += "line = r\n";
+        QTest::newRow("41 remark lines") << withHead("", remarks) << "remark";
+        QByteArray items;
+        for (int i = 0; i < 201; ++i)
+            items += "[line]\nfrom = 0, 0\nto = 10, 10\n";
+        QTest::newRow("201 items") << withHead("", items) << "items";
+        QByteArray codes;
+        for (int i = 0; i < 9; ++i)
+            codes += "[barcode]\ntype = qr\nbox = 0, 0, 900, 900\n";
+        QTest::newRow("9 bar codes") << withHead("", codes) << "bar codes";
+        QTest::newRow("line too long")
+            << withHead("name = " + QByteArray(1001, 'n')) << "longer than";
+        QTest::newRow("file too large") << withHead("", QByteArray(64 * 1024, '#')) << "larger";
+        QTest::newRow("NUL bytes") << withHead("name = a\0b") + QByteArray(1, '\0') << "NUL";
+        QTest::newRow("neither UTF-8 nor Shift-JIS")
+            << withHead("name = \x81\x20\xff") << "neither";
+        QTest::newRow("binary garbage") << QByteArray("\x89PNG\r\n\x1a\n\x01\x02\x03", 11) << "";
+    }
+    void refused()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, reason);
+        TicketPlugin p;
+        p.name = QStringLiteral("untouched");
+        QString error;
+        QVERIFY(!parseTicketPlugin(file, p, error));
+        QVERIFY2(error.contains(reason), qPrintable(error));
+        QCOMPARE(p.name, QStringLiteral("untouched"));
+    }
+
+    void errorNamesTheLine()
+    {
+        TicketPlugin p;
+        QString error;
+        QVERIFY(!parseTicketPlugin(withHead("route-limit = x"), p, error));
+        QVERIFY2(error.startsWith(QStringLiteral("line 5:")), qPrintable(error));
+    }
+
+    void encodings_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        const QString text = QStringLiteral(
+            "[ticket]\nformat=1\nwidth=600\nheight=600\n[companies]\nname = 東山交通（株）\n"
+            "[remarks]\nline = ｶﾅ・①・表示\n");
+        QTest::newRow("UTF-8") << text.toUtf8();
+        QTest::newRow("UTF-8 with BOM") << QByteArray("\xEF\xBB\xBF") + text.toUtf8();
+        QTest::newRow("Shift-JIS") << sjis::fromUnicode(text);
+    }
+    void encodings()
+    {
+        QFETCH(QByteArray, file);
+        TicketPlugin p;
+        QString error;
+        QVERIFY2(parseTicketPlugin(file, p, error), qPrintable(error));
+        QCOMPARE(p.companies, QStringList{QStringLiteral("東山交通（株）")});
+        QCOMPARE(p.remarks, QStringList{QStringLiteral("ｶﾅ・①・表示")});
+    }
+
+    void samplesAreAccepted_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("barcodes");
+        QTest::addColumn<int>("companies");
+        QTest::newRow("classic") << "classic.4SP" << 0 << 0;
+        QTest::newRow("thermal NW-7") << "thermal-nw7.4SP" << 1 << 0;
+        QTest::newRow("three companies") << "companies.4SP" << 1 << 3;
+        QTest::newRow("ITF round trip") << "itf-roundtrip.4SP" << 1 << 0;
+    }
+    void samplesAreAccepted()
+    {
+        QFETCH(QString, file);
+        QFETCH(int, barcodes);
+        QFETCH(int, companies);
+        PluginEngine engine;
+        PlgInfo info;
+        const QString path = test::sourceDir() + QStringLiteral("/samples/plugins/") + file;
+        QString error;
+        QVERIFY2(engine.load(path, &error), qPrintable(error));
+        QCOMPARE(engine.getPlgInfo(path, info), 1);
+        QCOMPARE(info[7], barcodes ? 1 : 0);
+        QCOMPARE(info[8], barcodes);
+        QCOMPARE(info[13], companies);
+    }
+
+    void engineReadsOnceUntilTheFileChanges()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("t.4SP"));
+        auto write = [&](const QByteArray& bytes) {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            f.write(bytes);
+        };
+        write(withHead("route-limit = 50"));
+        PluginEngine engine;
+        PlgInfo info;
+        QCOMPARE(engine.getPlgInfo(path, info), 1);
+        QCOMPARE(engine.getPlgInfo(path, info), 1);
+        int comments = 0;
+        engine.setPlgComment(path, [&](const QString&) { ++comments; });
+        QCOMPARE(engine.readCount(), 1);
+        QCOMPARE(comments, 1);
+        write(withHead("route-limit = 500"));
+        QCOMPARE(engine.getPlgInfo(path, info), 1);
+        QCOMPARE(info[9], 500);
+        QCOMPARE(engine.readCount(), 2);
+        // A broken file is remembered as broken, too.
+        write(withHead("route-limit = many"));
+        QCOMPARE(engine.getPlgInfo(path, info), 0);
+        QCOMPARE(engine.getPlgInfo(path, info), 0);
+        QCOMPARE(engine.readCount(), 3);
+    }
+
+    void engineRefusesWhatIsNoPluginFile_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::newRow("empty path") << QString();
+        QTest::newRow("missing file") << QStringLiteral("/nonexistent/x.4SP");
+        QTest::newRow("a folder") << QStringLiteral("/tmp");
+        QTest::newRow("a device") << QStringLiteral("/dev/zero");
+    }
+    void engineRefusesWhatIsNoPluginFile()
+    {
+        QFETCH(QString, path);
+        PluginEngine engine;
+        PlgInfo info;
+        info[5] = 7;
+        QCOMPARE(engine.getPlgInfo(path, info), 0);
+        QCOMPARE(info[5], 7);
+        bool called = false;
+        QCOMPARE(engine.setCorpAddList(path, [&](const QString&) { called = true; }), 0);
+        QCOMPARE(engine.setPlgComment(path, [&](const QString&) { called = true; }), 0);
+        QVERIFY(!called);
+        QCOMPARE(engine.readCount(), 0);
+    }
+};
+
+LUMENA_TEST_GUILESS_MAIN(TestTicketFormat)
+#include "tst_ticket_format.moc"

@@ -1,0 +1,31 @@
+#pragma once
+// The ticket preview on the operation panel: its toggle states and the
+// picture it keeps.
+
+#include <QImage>
+#include <QSize>
+#include <QString>
+
+namespace lumena {
+
+inline constexpr int PanelNormalWidthTwips = 5385;
+inline constexpr int PanelPreviewWidthTwips = 9000;
+// The preview area's size until a plug-in sets it.
+inline constexpr int PreviewDefaultWidthTwips = 3300;
+inline constexpr int PreviewDefaultHeightTwips = 1395;
+
+// What the toggle Check4 shows and the panel's width for each state.
+struct PreviewToggleState {
+    int panelWidthTwips;
+    QString caption;
+    QString toolTip;
+};
+PreviewToggleState previewToggleState(bool open);
+
+// Twips to pixels at 15 twips per pixel (at least one pixel).
+QSize twipsToPixels(int widthTwips, int heightTwips);
+
+// A cleared preview picture of that size: white, as the empty preview area.
+QImage blankPreviewImage(const QSize& pixels);
+
+} // namespace lumena
