@@ -1,12 +1,169 @@
+// The resource library's standard dialogs: version box, date picker, file,
+// folder and colour choice. Each is a Qt dialog with named parts, and the
+// file and colour dialogs are Qt's own widgets (not the platform's), so the
+// same dialog shows everywhere and tests can answer it.
+
 #include "reslib/Dialogs.h"
+
+#include <QCalendarWidget>
+#include <QColorDialog>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
 
 namespace lumena::dialogs {
 
-// Not written yet: every dialog behaves as cancelled.
-qint32 versionBox(QWidget*, const QString&) { return 0; }
-qint32 datePicker(QWidget*, DialogDate&) { return 0; }
-QString openFile(QWidget*, const QString&, const QString&, const QString&) { return {}; }
-QString chooseFolder(QWidget*, const QString&) { return {}; }
-qint32 chooseColor(QWidget*, quint32&, CustColors&) { return 0; }
+namespace {
+
+QColor fromBgr(quint32 v)
+{
+    return QColor(int(v & 0xFF), int((v >> 8) & 0xFF), int((v >> 16) & 0xFF));
+}
+
+quint32 toBgr(const QColor& c)
+{
+    return quint32(c.red()) | (quint32(c.green()) << 8) | (quint32(c.blue()) << 16);
+}
+
+QDialogButtonBox* buttons(QDialog* dlg, QDialogButtonBox::StandardButtons which)
+{
+    auto* box = new QDialogButtonBox(which, dlg);
+    box->setObjectName(QStringLiteral("buttons"));
+    if (auto* ok = box->button(QDialogButtonBox::Ok)) {
+        ok->setObjectName(QStringLiteral("cmdOK"));
+        ok->setText(QStringLiteral("OK"));
+    }
+    if (auto* cancel = box->button(QDialogButtonBox::Cancel)) {
+        cancel->setObjectName(QStringLiteral("cmdCancel"));
+        cancel->setText(QStringLiteral("キャンセル"));
+    }
+    QObject::connect(box, &QDialogButtonBox::accepted, dlg, &QDialog::accept);
+    QObject::connect(box, &QDialogButtonBox::rejected, dlg, &QDialog::reject);
+    return box;
+}
+
+// One name filter per description/pattern pair. The pattern list goes in
+// parentheses at the end (where Qt takes it from), unless the description
+// already ends with exactly that; upper-case variants are added because the
+// patterns were written for a file system that ignores case.
+QStringList nameFilters(const QString& filter)
+{
+    QStringList out;
+    const QStringList parts = filter.split(QChar(u'\0'));
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        const QString& desc = parts[i];
+        const QString& pattern = parts[i + 1];
+        if (desc.isEmpty() && pattern.isEmpty())
+            break;
+        QStringList patterns;
+        for (const QString& p : pattern.split(u';', Qt::SkipEmptyParts)) {
+            const QString t = p.trimmed();
+            patterns << t;
+            if (t.toUpper() != t)
+                patterns << t.toUpper();
+        }
+        if (patterns.isEmpty())
+            patterns << QStringLiteral("*");
+        const QString own = QStringLiteral("(%1)").arg(pattern);
+        QString base = desc;
+        if (base.endsWith(own))
+            base.chop(own.size());
+        out << QStringLiteral("%1(%2)").arg(base, patterns.join(u' '));
+    }
+    return out;
+}
+
+} // namespace
+
+qint32 versionBox(QWidget* owner, const QString& text)
+{
+    QDialog dlg(owner);
+    dlg.setObjectName(QStringLiteral("dlg110"));
+    dlg.setWindowTitle(QStringLiteral("バージョン情報"));
+    auto* layout = new QVBoxLayout(&dlg);
+    auto* label = new QLabel(text, &dlg);
+    label->setObjectName(QStringLiteral("lblVersion"));
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    layout->addWidget(label);
+    layout->addWidget(buttons(&dlg, QDialogButtonBox::Ok));
+    dlg.exec();
+    return 1;
+}
+
+qint32 datePicker(QWidget* owner, DialogDate& date)
+{
+    QDialog dlg(owner);
+    dlg.setObjectName(QStringLiteral("dlg111"));
+    dlg.setWindowTitle(QStringLiteral("日付の選択"));
+    auto* layout = new QVBoxLayout(&dlg);
+    auto* calendar = new QCalendarWidget(&dlg);
+    calendar->setObjectName(QStringLiteral("calendar"));
+    const QDate given(date.year, date.month, date.day);
+    if (given.isValid())
+        calendar->setSelectedDate(given);
+    layout->addWidget(calendar);
+    layout->addWidget(buttons(&dlg, QDialogButtonBox::Ok | QDialogButtonBox::Cancel));
+    QObject::connect(calendar, &QCalendarWidget::activated, &dlg, &QDialog::accept);
+    if (dlg.exec() != QDialog::Accepted)
+        return 0;
+    const QDate d = calendar->selectedDate();
+    date = DialogDate{};
+    date.year = static_cast<qint16>(d.year());
+    date.month = static_cast<qint16>(d.month());
+    date.dayOfWeek = static_cast<qint16>(d.dayOfWeek() % 7); // Sunday = 0
+    date.day = static_cast<qint16>(d.day());
+    return 1;
+}
+
+QString openFile(QWidget* owner, const QString& filter, const QString& initialFile,
+                 const QString& title)
+{
+    QFileDialog dlg(owner, title);
+    dlg.setObjectName(QStringLiteral("Vk3FileDlg"));
+    dlg.setOption(QFileDialog::DontUseNativeDialog);
+    dlg.setFileMode(QFileDialog::ExistingFile);
+    dlg.setAcceptMode(QFileDialog::AcceptOpen);
+    const QStringList filters = nameFilters(filter);
+    if (!filters.isEmpty())
+        dlg.setNameFilters(filters);
+    if (!initialFile.isEmpty())
+        dlg.selectFile(initialFile);
+    if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
+        return {};
+    return dlg.selectedFiles().first();
+}
+
+QString chooseFolder(QWidget* owner, const QString& prompt)
+{
+    QFileDialog dlg(owner, prompt);
+    dlg.setObjectName(QStringLiteral("Vk3FolderDlg"));
+    dlg.setOption(QFileDialog::DontUseNativeDialog);
+    dlg.setOption(QFileDialog::ShowDirsOnly);
+    dlg.setFileMode(QFileDialog::Directory);
+    if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
+        return {};
+    return dlg.selectedFiles().first();
+}
+
+qint32 chooseColor(QWidget* owner, quint32& color, CustColors& cust)
+{
+    // The 16 custom slots are Qt's process-wide ones: load them from the
+    // record, and copy them back whatever the user answers.
+    for (int i = 0; i < 16; ++i)
+        QColorDialog::setCustomColor(i, fromBgr(cust[static_cast<size_t>(i)]));
+    QColorDialog dlg(fromBgr(color), owner);
+    dlg.setObjectName(QStringLiteral("Vk3ChooseColor"));
+    dlg.setOption(QColorDialog::DontUseNativeDialog);
+    const bool accepted = dlg.exec() == QDialog::Accepted;
+    for (int i = 0; i < 16; ++i)
+        cust[static_cast<size_t>(i)] = toBgr(QColorDialog::customColor(i));
+    if (!accepted)
+        return 0;
+    color = toBgr(dlg.selectedColor());
+    return 1;
+}
 
 } // namespace lumena::dialogs

@@ -2,8 +2,8 @@
 
 #include "tools/lumena-data/Command.h"
 
-#include <QCoreApplication>
 #include <QApplication>
+#include <QCoreApplication>
 #include <cstdio>
 #include <memory>
 
@@ -50,9 +50,12 @@ int main(int argc, char** argv)
     // Commands that draw need a GUI application; the others a core one.
     std::unique_ptr<QCoreApplication> app;
     if (found->path.first().startsWith(QStringLiteral("render")) ||
-        found->path.first() == QStringLiteral("ticket"))
-        app = std::make_unique<QApplication>(argc, argv);
-    else
+        found->path.first() == QStringLiteral("ticket")) {
+        // Qt must not read our options: it would take "--style" as its own.
+        static int qtArgc = 1;
+        app = std::make_unique<QApplication>(qtArgc, argv);
+    } else {
         app = std::make_unique<QCoreApplication>(argc, argv);
+    }
     return found->run(args);
 }

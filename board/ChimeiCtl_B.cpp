@@ -1,0 +1,221 @@
+#include "board/ChimeiCtl_B.h"
+
+#include "board/DotFonts.h"
+#include "reslib/Host.h"
+#include "reslib/ResLib.h"
+
+#include <QPainter>
+#include <QResizeEvent>
+
+namespace lumena {
+
+namespace {
+constexpr int kFrameMs = 16; // about one display frame
+} // namespace
+
+ChimeiCtl_B::ChimeiCtl_B(ResLib& res, Host& host, QWidget* parent)
+    : QWidget(parent), m_res(res), m_host(host), m_glyphs(DotFonts::shared())
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    resize(35, 192); // the board's strip
+    m_strip.setBackColor(m_props.BackColor);
+    m_strip.setForeColor(m_props.ForeColor);
+    m_frameTimer.setTimerType(Qt::PreciseTimer);
+    connect(&m_frameTimer, &QTimer::timeout, this, &ChimeiCtl_B::scrollFrame);
+    stripChanged();
+}
+
+ChimeiCtl_B::~ChimeiCtl_B() = default;
+
+void ChimeiCtl_B::changed(const char* name)
+{
+    emit PropertyChanged(QString::fromLatin1(name));
+}
+
+void ChimeiCtl_B::setBackColor(quint32 v)
+{
+    m_props.BackColor = v;
+    m_strip.setBackColor(v);
+    stripChanged();
+    changed("BackColor");
+}
+
+void ChimeiCtl_B::setForeColor(quint32 v)
+{
+    m_props.ForeColor = v;
+    m_strip.setForeColor(v); // dots drawn from now on
+    changed("ForeColor");
+}
+
+void ChimeiCtl_B::setSpeed(qint16 v)
+{
+    m_props.Speed = v;
+    replanScroll();
+    changed("Speed");
+}
+
+void ChimeiCtl_B::setScrollStartWait(qint32 v)
+{
+    m_props.ScrollStartWait = v;
+    replanScroll();
+    changed("ScrollStartWait");
+}
+
+void ChimeiCtl_B::setMode(qint16 v)
+{
+    m_props.Mode = v;
+    changed("Mode");
+}
+
+void ChimeiCtl_B::setAppearance(qint16 v)
+{
+    m_props.Appearance = v;
+    if (v != 0)
+        resize(37, 195);
+    else
+        resize(35, 185);
+    m_strip.setBackColor(m_props.BackColor);
+    stripChanged();
+    changed("Appearance");
+}
+
+void ChimeiCtl_B::setFontMode(qint16 v)
+{
+    m_props.FontMode = v;
+    changed("FontMode");
+}
+
+void ChimeiCtl_B::setFontBold(bool v)
+{
+    m_props.FontBold = v;
+    changed("FontBold");
+}
+
+void ChimeiCtl_B::ReadProperties(const ChimeiProps& props)
+{
+    m_props = props;
+    m_strip.setBackColor(props.BackColor);
+    m_strip.setForeColor(props.ForeColor);
+    replanScroll();
+    stripChanged();
+}
+
+void ChimeiCtl_B::SetChimei(const QString& strText)
+{
+    m_host.processEvents();
+    m_strip.clear();
+    if (strText.isEmpty()) {
+        // A scroll left running would only move the blank strip: end it too.
+        stopScroll();
+        m_stripTop = 0;
+        stripChanged();
+        return;
+    }
+    stopScroll();
+    const NameLayout l = drawName(m_strip, m_glyphs, m_res, strText, m_props.Mode, m_props.FontMode,
+                                  m_props.FontBold);
+    stripChanged();
+    if (!l.scrolls) {
+        m_stripTop = 0;
+        return;
+    }
+    if (m_props.Speed == 0)
+        setSpeed(1);
+    m_scrolling = true;
+    m_plan = currentPlan();
+    m_scrollStart = m_host.elapsed();
+    m_stripTop = height(); // just below the viewport until the start pause ends
+    scrollFrame();
+}
+
+void ChimeiCtl_B::DrawDot16(qint32& X, qint32& Y, QString& strText)
+{
+    m_strip.plot(X, Y, cellDots(m_glyphs, strText, m_props.FontMode, m_props.FontBold));
+    stripChanged();
+}
+
+void ChimeiCtl_B::Refresh()
+{
+    repaint();
+}
+
+ScrollPlan ChimeiCtl_B::currentPlan() const
+{
+    ScrollPlan p;
+    p.viewportHeight = height();
+    p.stripHeight = m_strip.height();
+    p.speed = m_props.Speed;
+    p.startWaitMs = m_props.ScrollStartWait;
+    return p;
+}
+
+void ChimeiCtl_B::replanScroll()
+{
+    if (!m_scrolling)
+        return;
+    const auto now = m_host.elapsed();
+    m_plan = continuePlan(m_plan, now - m_scrollStart, currentPlan());
+    m_scrollStart = now;
+}
+
+void ChimeiCtl_B::stopScroll()
+{
+    m_scrolling = false;
+    m_frameTimer.stop();
+}
+
+void ChimeiCtl_B::scrollFrame()
+{
+    if (!m_scrolling)
+        return;
+    const ScrollPoint p = scrollAt(m_plan, m_host.elapsed() - m_scrollStart);
+    const int top = p.pixelTop();
+    if (top != m_stripTop) {
+        m_stripTop = top;
+        update();
+    }
+    // Sleep through a pause instead of ticking in it.
+    using namespace std::chrono;
+    const int next =
+        p.paused ? int(qMax<qint64>(kFrameMs, duration_cast<milliseconds>(p.untilChange).count()))
+                 : kFrameMs;
+    if (!m_frameTimer.isActive() || m_frameTimer.interval() != next)
+        m_frameTimer.start(next);
+}
+
+void ChimeiCtl_B::stripChanged()
+{
+    m_view = m_strip.image().convertToFormat(QImage::Format_RGB32);
+    update();
+}
+
+void ChimeiCtl_B::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    replanScroll();
+}
+
+void ChimeiCtl_B::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    const QRect all = rect();
+    p.fillRect(all, QColor::fromRgb(rgbFromColorRef(m_props.BackColor)));
+    const QRect inner = all.adjusted(kInset, kInset, -kInset, -kInset);
+    p.setClipRect(inner);
+    p.drawImage(QPoint(inner.left(), inner.top() + m_stripTop), m_view);
+    p.setClipping(false);
+    if (m_props.Appearance != 0) {
+        // Sunken: shadow above and left, light below and right.
+        p.setPen(QColor(0x40, 0x40, 0x40));
+        p.drawLine(all.topLeft(), all.topRight());
+        p.drawLine(all.topLeft(), all.bottomLeft());
+        p.setPen(QColor(0xF0, 0xF0, 0xF0));
+        p.drawLine(all.bottomLeft(), all.bottomRight());
+        p.drawLine(all.topRight(), all.bottomRight());
+    } else {
+        p.setPen(Qt::black);
+        p.drawRect(all.adjusted(0, 0, -1, -1));
+    }
+}
+
+} // namespace lumena

@@ -1,0 +1,50 @@
+#pragma once
+// Paints a digit element's image: every cell an unlit "8" in the base colour
+// from the left edge, the lit text right-aligned to the image's width over it,
+// on the back colour. Cell images are made once per look and reused, so a
+// redraw is a fill and a few small blits.
+
+#include "board/DegitSegments.h"
+
+#include <QHash>
+#include <QImage>
+#include <QString>
+
+namespace lumena {
+
+// 0x00BBGGRR (red in the low byte) to a QRgb.
+QRgb degitColor(quint32 bgr);
+
+struct DegitLook {
+    int style = 0;     // DegitStyle as stored
+    int sizeClass = 0; // DegitSize as stored
+    quint32 baseColor = 0x00969696;
+    quint32 litColor = 0x0072D2F8;
+    quint32 backColor = 0x00808080;
+    bool bold = true;
+    int charExtra = 0; // pixels after every character
+    qreal dpr = 1.0;
+    bool operator==(const DegitLook&) const = default;
+};
+
+class DegitRenderer {
+public:
+    // Makes `target` an image of `size` (logical pixels, at look.dpr) showing
+    // `keta` unlit cells and `lit` right-aligned. `target` is reused when its
+    // size and format already fit.
+    void render(QImage& target, QSize size, const DegitLook& look, int keta, const QString& lit);
+
+    // Advance of one cell in logical pixels (cell width plus the extra space).
+    static int cellAdvance(const DegitLook& look);
+
+private:
+    const QImage& litGlyph(char16_t c);
+    void prepare(const DegitLook& look);
+
+    DegitLook m_look;
+    bool m_prepared = false;
+    QImage m_unlit;                      // all segments in the base colour
+    QHash<char16_t, QImage> m_litGlyphs; // lit segments only, transparent elsewhere
+};
+
+} // namespace lumena

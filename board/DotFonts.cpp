@@ -1,0 +1,246 @@
+#include "board/DotFonts.h"
+
+#include "reslib/ShiftJis.h"
+
+#include <QFile>
+#include <bit>
+
+#include <ft2build.h>
+#include FT_FREETYPE_H
+#include FT_OUTLINE_H
+
+namespace lumena {
+
+int Dots16::count() const
+{
+    int n = 0;
+    for (quint16 r : rows)
+        n += std::popcount(r);
+    return n;
+}
+
+Dots16 Dots16::shifted(int dx, int dy) const
+{
+    Dots16 out;
+    for (int y = 0; y < 16; ++y) {
+        const int sy = y - dy;
+        if (sy < 0 || sy > 15)
+            continue;
+        const quint16 r = rows[size_t(sy)];
+        if (dx >= 16 || dx <= -16)
+            continue;
+        out.rows[size_t(y)] = dx >= 0 ? quint16(r >> dx) : quint16(r << -dx);
+    }
+    return out;
+}
+
+Dots16 Dots16::transposed() const
+{
+    Dots16 out;
+    for (int y = 0; y < 16; ++y)
+        for (int x = 0; x < 16; ++x)
+            if (at(x, y))
+                out.set(y, x);
+    return out;
+}
+
+DotFontFiles DotFontFiles::system()
+{
+    const QString misc = QStringLiteral("/usr/share/fonts/X11/misc/");
+    DotFontFiles f;
+    f.kanjiGothic = misc + QStringLiteral("shnmk16.pcf.gz");
+    f.kanjiGothicBold = misc + QStringLiteral("shnmk16b.pcf.gz");
+    f.kanjiMincho = misc + QStringLiteral("shnmk16min.pcf.gz");
+    f.kanjiMinchoBold = misc + QStringLiteral("shnmk16minb.pcf.gz");
+    f.halfWidth = misc + QStringLiteral("shnm8x16r.pcf.gz");
+    f.halfWidthBold = misc + QStringLiteral("shnm8x16rb.pcf.gz");
+    f.outlineGothic = QStringLiteral("/usr/share/fonts/opentype/ipafont-gothic/ipag.ttf");
+    f.outlineMincho = QStringLiteral("/usr/share/fonts/opentype/ipafont-mincho/ipam.ttf");
+    return f;
+}
+
+quint16 DotFonts::jisFromShiftJis(unsigned char lead, unsigned char trail)
+{
+    if (!sjis::isLeadByte(lead) || trail < 0x40 || trail > 0xFC || trail == 0x7F)
+        return 0;
+    int row = (lead >= 0xE0 ? lead - 0xC1 : lead - 0x81) * 2;
+    int cell;
+    if (trail >= 0x9F) {
+        row += 0x22;
+        cell = trail - 0x7E;
+    } else {
+        row += 0x21;
+        cell = trail - (trail >= 0x80 ? 0x20 : 0x1F);
+    }
+    return quint16((row << 8) | cell);
+}
+
+namespace {
+
+// Baseline of the work area: the 16-dot faces put their ascent (14 of 16
+// pixels) above it, as a 12-point Japanese face does at 96 dots per inch.
+constexpr int kBaseline = 14;
+
+// Ors a rendered one-bit FreeType bitmap into `out` with its top-left at (x0, y0).
+void blit(const FT_Bitmap& bm, int x0, int y0, Dots16& out)
+{
+    for (unsigned r = 0; r < bm.rows; ++r) {
+        const int y = y0 + int(r);
+        if (y < 0 || y > 15)
+            continue;
+        const unsigned char* line = bm.buffer + qptrdiff(r) * bm.pitch;
+        for (unsigned c = 0; c < bm.width; ++c) {
+            const int x = x0 + int(c);
+            if (x < 0 || x > 15)
+                continue;
+            if (line[c >> 3] & (0x80 >> (c & 7)))
+                out.set(x, y);
+        }
+    }
+}
+
+} // namespace
+
+struct DotFonts::Impl {
+    DotFontFiles files;
+    FT_Library lib = nullptr;
+    // Opened on first use: kanji G, G bold, M, M bold, half, half bold, outline G, M.
+    std::array<FT_Face, 8> faces{};
+    std::array<bool, 8> tried{};
+    std::array<QHash<QString, Dots16>, 4> cache; // by face and boldness
+
+    FT_Face face(int i)
+    {
+        if (tried[size_t(i)])
+            return faces[size_t(i)];
+        tried[size_t(i)] = true;
+        if (!lib && FT_Init_FreeType(&lib) != 0) {
+            lib = nullptr;
+            return nullptr;
+        }
+        const QString* paths[] = {&files.kanjiGothic,   &files.kanjiGothicBold,
+                                  &files.kanjiMincho,   &files.kanjiMinchoBold,
+                                  &files.halfWidth,     &files.halfWidthBold,
+                                  &files.outlineGothic, &files.outlineMincho};
+        FT_Face f = nullptr;
+        if (FT_New_Face(lib, QFile::encodeName(*paths[i]).constData(), 0, &f) != 0)
+            return nullptr;
+        if (i < 6) {
+            // The bitmap faces carry one raw charmap: the JIS code itself.
+            if (f->num_charmaps < 1 || FT_Set_Charmap(f, f->charmaps[0]) != 0) {
+                FT_Done_Face(f);
+                return nullptr;
+            }
+        } else if (FT_Select_Charmap(f, FT_ENCODING_UNICODE) != 0 ||
+                   FT_Set_Pixel_Sizes(f, 0, 16) != 0) {
+            FT_Done_Face(f);
+            return nullptr;
+        }
+        faces[size_t(i)] = f;
+        return f;
+    }
+
+    // Draws a glyph of a bitmap face at pen x; false when the face lacks it.
+    bool drawBitmap(FT_Face f, quint32 code, int pen, Dots16& out)
+    {
+        if (!f)
+            return false;
+        const FT_UInt gi = FT_Get_Char_Index(f, code);
+        if (gi == 0 || FT_Load_Glyph(f, gi, FT_LOAD_RENDER | FT_LOAD_TARGET_MONO) != 0)
+            return false;
+        const FT_GlyphSlot g = f->glyph;
+        blit(g->bitmap, pen + g->bitmap_left, kBaseline - g->bitmap_top, out);
+        return true;
+    }
+
+    // Draws a character with the outline face; returns its advance (0 when missing).
+    int drawOutline(Typeface tf, bool bold, char32_t ucs, int pen, Dots16& out)
+    {
+        FT_Face f = face(tf == Typeface::Gothic ? 6 : 7);
+        if (!f)
+            return 0;
+        const FT_UInt gi = FT_Get_Char_Index(f, ucs);
+        if (gi == 0 || FT_Load_Glyph(f, gi, FT_LOAD_TARGET_MONO | FT_LOAD_MONOCHROME) != 0)
+            return 0;
+        const FT_GlyphSlot g = f->glyph;
+        if (bold && g->format == FT_GLYPH_FORMAT_OUTLINE)
+            FT_Outline_EmboldenXY(&g->outline, 64, 0); // one pixel wider strokes
+        if (FT_Render_Glyph(g, FT_RENDER_MODE_MONO) != 0)
+            return 0;
+        blit(g->bitmap, pen + g->bitmap_left, kBaseline - g->bitmap_top, out);
+        return int(g->advance.x >> 6);
+    }
+
+    Dots16 render(const QString& text, Typeface tf, bool bold)
+    {
+        Dots16 out;
+        int pen = 0;
+        for (qsizetype i = 0; i < text.size() && pen < 16;) {
+            const qsizetype n =
+                (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+                    ? 2
+                    : 1;
+            const QStringView ch = QStringView(text).mid(i, n);
+            const char32_t ucs =
+                n == 2 ? QChar::surrogateToUcs4(text[i], text[i + 1]) : char32_t(text[i].unicode());
+            i += n;
+            if (ucs == QChar::ReplacementCharacter)
+                continue; // a broken byte: blank, as wide as a half-width character
+            const QByteArray b = sjis::fromUnicode(ch);
+            const bool unmapped = b == "?" && ucs != U'?';
+            if (!unmapped && b.size() == 2) {
+                const quint16 jis = jisFromShiftJis(uchar(b[0]), uchar(b[1]));
+                const int fi = (tf == Typeface::Gothic ? 0 : 2) + (bold ? 1 : 0);
+                if (jis && drawBitmap(face(fi), jis, pen, out)) {
+                    pen += 16;
+                    continue;
+                }
+            } else if (!unmapped && b.size() == 1) {
+                if (drawBitmap(face(bold ? 5 : 4), uchar(b[0]), pen, out)) {
+                    pen += 8;
+                    continue;
+                }
+            }
+            const int adv = drawOutline(tf, bold, ucs, pen, out);
+            pen += adv > 0 ? adv : (b.size() == 1 ? 8 : 16);
+        }
+        return out;
+    }
+
+    ~Impl()
+    {
+        for (FT_Face f : faces)
+            if (f)
+                FT_Done_Face(f);
+        if (lib)
+            FT_Done_FreeType(lib);
+    }
+};
+
+DotFonts::DotFonts(DotFontFiles files) : d(std::make_unique<Impl>())
+{
+    d->files = std::move(files);
+}
+
+DotFonts::~DotFonts() = default;
+
+Dots16 DotFonts::draw(const QString& text, Typeface face, bool bold)
+{
+    auto& cache = d->cache[size_t((face == Typeface::Gothic ? 0 : 2) + (bold ? 1 : 0))];
+    const auto it = cache.constFind(text);
+    if (it != cache.constEnd())
+        return *it;
+    const Dots16 dots = d->render(text, face, bold);
+    if (cache.size() >= 8192)
+        cache.clear(); // names are short and repeat; this only bounds hostile input
+    cache.insert(text, dots);
+    return dots;
+}
+
+DotFonts& DotFonts::shared()
+{
+    static DotFonts fonts;
+    return fonts;
+}
+
+} // namespace lumena

@@ -1,0 +1,132 @@
+#pragma once
+// The fare board window: a borderless 678 x 234 window showing the panel
+// picture with the 50 ticket-number cells lblSeiriNum(1..50), the fare
+// elements Degit(1..50) under them, the stop-name strip ChimeiCtl and the
+// (hidden, still running) clock TimeDegit(0..1).
+//
+// The board has no operator controls. It is driven by the run logic through
+// BoardDisplay, by the operation panel through PanelBoard, by the settings
+// routines through BoardIniPort, and by the options dialog through the
+// SetProp part of BoardIniPort. Its own
+// behaviour: layout and shape, dragging by the background, the one-second
+// clock, and the double-click on a fare element that applies that element's
+// zero handling, zero fill and shift to all 50.
+
+#include "board/SeirikenNum.h"
+#include "panel/PanelPorts.h"
+#include "panel/RunPorts.h"
+#include "settings/IniPorts.h"
+
+#include <QImage>
+#include <QWidget>
+#include <array>
+#include <functional>
+
+class QLabel;
+class QTimer;
+
+namespace lumena {
+
+class ChimeiCtl_B;
+class Host;
+class M_Degit;
+class ResLib;
+
+class Form1 final : public QWidget,
+                    public BoardDisplay,
+                    public BoardIniPort,
+                    public PanelBoard,
+                    private SeirikenCells {
+    Q_OBJECT
+public:
+    // Creates every element and runs the board's own part of loading: the
+    // fare elements get DegitStyle 1 and are blanked, the built-in panel
+    // picture becomes imgRes(0..2) and the background, the window is shaped
+    // and the clock timer starts. Placing the windows and LoadIni are the
+    // application's (they involve the panel and the options dialog).
+    Form1(ResLib& res, Host& host, QWidget* parent = nullptr);
+    ~Form1() override;
+
+    M_Degit* Degit(int k) const;     // 0 (spare, hidden) and 1..50
+    M_Degit* TimeDegit(int i) const; // 0 hours, 1 minutes
+    ChimeiCtl_B* ChimeiCtl() const { return m_chimei; }
+    QLabel* lblSeiriNum(int i) const; // 0 (spare, hidden) and 1..50
+    QTimer* Timer1() const { return m_timer1; }
+
+    // Built-in pictures of the three backlight states (0 OFF, 1 ON1, 2 ON2).
+    const QImage& imgRes(int i) const;
+    void setImgRes(int i, const QImage& image);
+    // The window's background picture, drawn unscaled from the top-left.
+    const QImage& picture() const { return m_picture; }
+    void setPicture(const QImage& image);
+
+    // The window that the digit settings dialog disables while it is open.
+    void setPanelWindow(QWidget* panel) { m_panel = panel; }
+    // Called instead of closing when the window is asked to close (the
+    // application asks the quit question there). Without it the window closes.
+    void setCloseHandler(std::function<void()> handler) { m_closeHandler = std::move(handler); }
+
+    // Handlers, public so the application and tests can drive them.
+    void Timer1_Timer();
+    void Degit_DblClick(int index);
+
+    // BoardDisplay
+    void SetChimei(const QString& text) override;
+    void ResetDegit(int cell, bool lit) override;
+    void setDegitValue(int cell, const QVariant& value) override;
+
+    // BoardIniPort
+    void GetFormInfo(ini::FormInfo& out) const override;
+    void SetFormInfo(const ini::FormInfo& in) override;
+    ini::DegitCellInfo GetDegitCell(int cell) const override;
+    void SetDegitCell(int cell, const ini::DegitCellInfo& info, const DegitColors& colors) override;
+    void SetTimeDegitColors(int index, const DegitColors& colors) override;
+    void SetChimeiColors(quint32 backColor, quint32 foreColor) override;
+    void SetSeiriNumVisible(bool visible) override;
+    void SeirikenNumSet(qint16& style, qint16& zeroPad) override;
+    void SetSeiriNumColor(quint32 color) override;
+    void SetAllDegitColors(const DegitColors& colors) override;
+    void SetChimeiProps(quint32 backColor, quint32 foreColor, qint16 fontMode,
+                        bool fontBold) override;
+
+    // PanelBoard
+    void setBoardCaption(const QString& caption) override { setWindowTitle(caption); }
+    QImage builtInPicture(int state) const override { return imgRes(state); }
+    void setBackgroundPicture(const QImage& picture) override { setPicture(picture); }
+    void setSeiriNumColor(quint32 color) override { SetSeiriNumColor(color); }
+    void setClockRunning(bool running) override;
+    bool clockVisible() const override;
+    void clearClock() override;
+    void setChimeiScroll(qint16 speed, qint32 startWait) override;
+    void setBoardEnabled(bool enabled) override { setEnabled(enabled); }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void setSeiriNumText(int cell, const QString& text) override;
+    void setSeiriNumFont(int cell, const QString& faceName, double points) override;
+    void createElements();
+    void shape();
+
+    ResLib& m_res;
+    Host& m_host;
+    std::array<QLabel*, 51> m_seiriNum{};
+    std::array<M_Degit*, 51> m_degit{};
+    std::array<M_Degit*, 2> m_timeDegit{};
+    ChimeiCtl_B* m_chimei = nullptr;
+    QTimer* m_timer1 = nullptr;
+    std::array<QImage, 3> m_imgRes;
+    QImage m_picture;
+    QWidget* m_panel = nullptr;
+    std::function<void()> m_closeHandler;
+    // Manual drag, where the window system cannot move the window itself.
+    bool m_dragging = false;
+    QPoint m_dragOffset;
+};
+
+} // namespace lumena

@@ -1,0 +1,50 @@
+#pragma once
+// Turns Japanese text into the katakana the speech voice reads: kanji and kana
+// become their pronunciation through MeCab and the ipadic dictionary (so the
+// particle は becomes ワ), Latin letters are spelled out (JR → ジェイアール),
+// digits and punctuation stay. User readings replace the analyser's reading
+// of their written form, longest form first.
+//
+// User readings file: Shift-JIS text (UTF-8 when it starts with a byte order
+// mark), one "written form,reading" per line; the reading is kana (hiragana
+// is turned into katakana); lines starting with '#' or without a comma are
+// skipped.
+
+#include <QList>
+#include <QPair>
+#include <QString>
+#include <memory>
+
+namespace MeCab {
+class Tagger;
+}
+
+namespace lumena {
+
+class KanaReader {
+public:
+    static constexpr const char* kDictionary = "/var/lib/mecab/dic/ipadic-utf8";
+
+    // Null when MeCab or the dictionary cannot be opened.
+    static std::unique_ptr<KanaReader> create();
+    ~KanaReader();
+
+    QString toKana(const QString& text) const;
+
+    void setReadings(QList<QPair<QString, QString>> readings);
+    // Loads a readings file; false (and no readings) when it is missing.
+    bool loadReadings(const QString& path);
+    static QList<QPair<QString, QString>> parseReadings(const QByteArray& data);
+
+    static QString spellLatin(const QString& text);
+    static QString toKatakana(const QString& text);
+
+private:
+    explicit KanaReader(MeCab::Tagger* tagger);
+    QString analyse(const QString& text) const;
+
+    MeCab::Tagger* m_tagger;
+    QList<QPair<QString, QString>> m_readings; // longest written form first
+};
+
+} // namespace lumena

@@ -1,0 +1,42 @@
+#pragma once
+// What the sound channels and the speech engine need from an audio mixer.
+// The real one is SdlMixer; tests put a recording fake in its place so the
+// channel rules are checked without audio.
+
+#include <QString>
+#include <cstdint>
+#include <vector>
+
+namespace lumena {
+
+enum class SoundKind { Wav, Mp3, Midi };
+
+// Four sound channels, 0..3 for "S1".."S4". A channel holds at most one
+// sound; open() replaces nothing (the caller closes first).
+class MixerBackend {
+public:
+    virtual ~MixerBackend() = default;
+    // Loads the file onto the channel. False when the mixer refuses the file;
+    // the channel then stays closed.
+    virtual bool open(int channel, const QString& path, SoundKind kind) = 0;
+    // Ends whatever the channel plays and forgets its sound.
+    virtual void close(int channel) = 0;
+    // Plays the channel's sound from its beginning; returns at once.
+    virtual void play(int channel) = 0;
+    virtual void stop(int channel) = 0;
+    virtual bool isPlaying(int channel) const = 0;
+};
+
+// A mixer voice of its own for speech, so a reading never cuts a chime on
+// "S1".."S4" and the reverse.
+class SpeechOutput {
+public:
+    virtual ~SpeechOutput() = default;
+    // Starts playing mono signed 16-bit samples at `rate` Hz, replacing any
+    // speech still playing. False when the mixer cannot play them.
+    virtual bool playSpeech(std::vector<std::int16_t> samples, int rate) = 0;
+    virtual void stopSpeech() = 0;
+    virtual bool speechPlaying() const = 0;
+};
+
+} // namespace lumena

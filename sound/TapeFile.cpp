@@ -1,0 +1,125 @@
+#include "sound/TapeFile.h"
+
+#include "reslib/ShiftJis.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <charconv>
+
+namespace lumena {
+
+QList<QByteArrayView> tapeLines(QByteArrayView data)
+{
+    QList<QByteArrayView> lines;
+    qsizetype start = 0;
+    const qsizetype n = data.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const char c = data[i];
+        if (c != '\r' && c != '\n')
+            continue;
+        lines.append(data.sliced(start, i - start));
+        if (c == '\r' && i + 1 < n && data[i + 1] == '\n')
+            ++i;
+        start = i + 1;
+    }
+    if (start < n)
+        lines.append(data.sliced(start));
+    return lines;
+}
+
+namespace {
+
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+
+QByteArrayView trimmed(QByteArrayView v)
+{
+    while (!v.isEmpty() && isBlank(v.front()))
+        v = v.sliced(1);
+    while (!v.isEmpty() && isBlank(v.back()))
+        v.chop(1);
+    return v;
+}
+
+bool parseFlag(QByteArrayView field, qint16& value)
+{
+    field = trimmed(field);
+    if (field.isEmpty()) {
+        value = 0;
+        return true;
+    }
+    const char* first = field.data();
+    const char* last = first + field.size();
+    if (*first == '+')
+        ++first;
+    long long v = 0;
+    const auto [ptr, ec] = std::from_chars(first, last, v);
+    if (ec != std::errc() || ptr != last || v < -32768 || v > 32767)
+        return false;
+    value = static_cast<qint16>(v);
+    return true;
+}
+
+} // namespace
+
+bool parseTapeLine(QByteArrayView line, TapeEntry& entry)
+{
+    // Shift-JIS trail bytes never take the values of '"' or ',', so the
+    // fields can be split on bytes before the text is decoded.
+    qsizetype i = 0;
+    const qsizetype n = line.size();
+    while (i < n && isBlank(line[i]))
+        ++i;
+    QByteArrayView text;
+    if (i < n && line[i] == '"') {
+        const qsizetype close = line.indexOf('"', i + 1);
+        if (close < 0)
+            return false;
+        text = line.sliced(i + 1, close - i - 1);
+        i = close + 1;
+        while (i < n && isBlank(line[i]))
+            ++i;
+        if (i >= n || line[i] != ',')
+            return false;
+    } else {
+        const qsizetype comma = line.indexOf(',', i);
+        if (comma < 0)
+            return false;
+        text = trimmed(line.sliced(i, comma - i));
+        i = comma;
+    }
+    const QByteArrayView rest = line.sliced(i + 1);
+    const qsizetype comma = rest.indexOf(',');
+    if (comma < 0)
+        return false;
+    const QByteArrayView third = rest.sliced(comma + 1);
+    if (third.contains(','))
+        return false;
+    TapeEntry e;
+    if (!parseFlag(rest.first(comma), e.TapeStepFlag) || !parseFlag(third, e.TapeSndFlag))
+        return false;
+    e.TapeText = sjis::toUnicode(text);
+    entry = e;
+    return true;
+}
+
+QString tapeFilePath(const QString& folder, const QString& route)
+{
+    bool ok = false;
+    const qlonglong number = route.trimmed().toLongLong(&ok);
+    const QString name = QString::number(ok ? number : 0) + QStringLiteral("tp.csv");
+    const QString exact = folder + name;
+    if (QFileInfo(exact).isFile())
+        return exact;
+    const QDir dir(folder.isEmpty() ? QStringLiteral(".") : folder);
+    const QStringList files = dir.entryList(QDir::Files);
+    for (const QString& f : files) {
+        if (f.compare(name, Qt::CaseInsensitive) == 0)
+            return folder + f;
+    }
+    return exact;
+}
+
+} // namespace lumena

@@ -1,0 +1,248 @@
+// The .hy3 route file: byte layout, every cut, counts, names; and the route
+// table's cell addressing.
+
+#include "panel/DataIo.h"
+#include "panel/RouteFile.h"
+#include "reslib/ShiftJis.h"
+#include "tests/common/TestSupport.h"
+
+#include <QtEndian>
+
+using namespace lumena;
+using routefile::Cut;
+
+namespace {
+
+RouteRecord record(const QString& name, qint16 ticket, qint16 seed)
+{
+    RouteRecord r;
+    r.StopName = name;
+    r.TicketNo = ticket;
+    for (int k = 1; k <= 150; ++k)
+        r.setFare(k, static_cast<qint16>(seed * 1000 + k));
+    return r;
+}
+
+QByteArray image(const QList<RouteRecord>& rs)
+{
+    QByteArray out;
+    const Error e = routefile::encode(rs, out);
+    if (e)
+        qFatal("encode failed");
+    return out;
+}
+
+qint16 i16At(const QByteArray& b, qsizetype at)
+{
+    return qFromLittleEndian<qint16>(b.constData() + at);
+}
+
+} // namespace
+
+class TestRouteFile : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { test::failOnUnexpectedWarnings(); }
+
+    void layoutOfEveryField_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("nameBytes");
+        QTest::newRow("empty name, 304-byte record") << QString() << 0;
+        QTest::newRow("one half-width kana, odd size") << QStringLiteral("ｱ") << 1;
+        QTest::newRow("kanji and ASCII, odd size") << QStringLiteral("駅前A") << 5;
+        QTest::newRow("brackets, long vowel, full stop")
+            << QStringLiteral("バスターミナル（北口）。") << 24;
+        QTest::newRow("ASCII only") << QStringLiteral("Stop 7") << 6;
+    }
+    void layoutOfEveryField()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, nameBytes);
+        RouteRecord r = record(name, -2, 3);
+        r.setFare(1, -1);
+        r.setFare(2, -32768);
+        r.setFare(150, 32767);
+        const QByteArray b = image({r});
+
+        QCOMPARE(b.size(), 2 + 304 + nameBytes);
+        QCOMPARE(i16At(b, 0), qint16(1));
+        QCOMPARE(qFromLittleEndian<quint16>(b.constData() + 2), quint16(nameBytes));
+        QCOMPARE(b.mid(4, nameBytes), sjis::fromUnicode(name));
+        QCOMPARE(i16At(b, 4 + nameBytes), qint16(-2));
+        for (int k = 1; k <= 150; ++k)
+            QCOMPARE(i16At(b, 6 + nameBytes + 2 * (k - 1)), r.fare(k));
+
+        QList<RouteRecord> back;
+        QVERIFY(!routefile::readRecords(b, back));
+        QCOMPARE(back.size(), 1);
+        QCOMPARE(back[0], r);
+    }
+
+    void cutAtEveryLength()
+    {
+        const QList<RouteRecord> rs = {record(QStringLiteral("一番"), 1, 1),
+                                       record(QString(), 2, 2),
+                                       record(QStringLiteral("ABC"), 3, 3)};
+        const QByteArray full = image(rs);
+        // Record i starts at starts[i - 1]; its name is nameLen[i - 1] bytes.
+        const qsizetype starts[] = {2, 2 + 308, 2 + 308 + 304};
+        const qsizetype nameLen[] = {4, 0, 3};
+        for (qsizetype n = 0; n < full.size(); ++n) {
+            const routefile::Scan s = routefile::scan(full.first(n));
+            QList<RouteRecord> out{record(QStringLiteral("kept"), 9, 9)};
+            const Error e = routefile::readRecords(full.first(n), out);
+            QVERIFY2(e.code == ErrPastEndOfFile, qPrintable(QString::number(n)));
+            QCOMPARE(out.size(), 1); // nothing handed out on failure
+            if (n < 2) {
+                QCOMPARE(s.cut, Cut::Header);
+                continue;
+            }
+            int i = 3;
+            while (starts[i - 1] > n)
+                --i;
+            const qsizetype at = n - starts[i - 1];
+            QCOMPARE(s.cutRecord, i);
+            QCOMPARE(s.records.size(), i - 1);
+            QCOMPARE(s.used, starts[i - 1]);
+            const Cut want = at < 2                    ? Cut::NameLength
+                             : at < 2 + nameLen[i - 1] ? Cut::Name
+                                                       : Cut::Body;
+            QCOMPARE(s.cut, want);
+            QVERIFY(e.description.contains(QString::number(i)));
+        }
+        QVERIFY(routefile::scan(full).complete());
+    }
+
+    void cutNameNamesItsLength()
+    {
+        QByteArray b = image({record(QStringLiteral("長い停留所名"), 1, 1)});
+        b.truncate(8);
+        const Error e = routefile::cutError(routefile::scan(b));
+        QCOMPARE(e.code, int(ErrPastEndOfFile));
+        QCOMPARE(e.description,
+                 QStringLiteral(
+                     "運賃データの1件目の停留所名（12バイト）がファイルの終わりを越えています。"));
+    }
+
+    void counts_data()
+    {
+        QTest::addColumn<int>("records");
+        QTest::newRow("0") << 0;
+        QTest::newRow("1") << 1;
+        QTest::newRow("301") << 301;
+        QTest::newRow("302") << 302;
+    }
+    void counts()
+    {
+        QFETCH(int, records);
+        QList<RouteRecord> rs;
+        for (int i = 0; i < records; ++i)
+            rs << record(QStringLiteral("停留所%1").arg(i), static_cast<qint16>(i), 1);
+        const QByteArray b = image(rs);
+        QCOMPARE(i16At(b, 0), qint16(records));
+        QList<RouteRecord> back;
+        QVERIFY(!routefile::readRecords(b, back));
+        QCOMPARE(back, rs);
+    }
+
+    void negativeCountReadsNothing()
+    {
+        QByteArray b = image({record(QStringLiteral("A"), 1, 1)});
+        qToLittleEndian<qint16>(-1, b.data());
+        const routefile::Scan s = routefile::scan(b);
+        QCOMPARE(s.count, qint16(-1));
+        QVERIFY(s.records.isEmpty());
+        QList<RouteRecord> out;
+        QVERIFY(routefile::readRecords(b, out));
+    }
+
+    void trailingBytesAreNotPartOfTheRoute()
+    {
+        const QByteArray b = image({record(QStringLiteral("A"), 1, 1)}) + QByteArray(7, 'x');
+        const routefile::Scan s = routefile::scan(b);
+        QVERIFY(s.complete());
+        QCOMPARE(s.records.size(), 1);
+        QCOMPARE(s.trailing(), qsizetype(7));
+    }
+
+    void invalidShiftJisNameIsFlagged()
+    {
+        QByteArray b = image({record(QStringLiteral("AB"), 1, 1)});
+        b[4] = '\x81'; // a lead byte followed by a blank is no character
+        b[5] = '\x20';
+        const routefile::Scan s = routefile::scan(b);
+        QCOMPARE(s.badNames, QList<int>{1});
+        QVERIFY(s.records[0].StopName.contains(QChar::ReplacementCharacter));
+    }
+
+    void encodeRefuses_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<int>("code");
+        QTest::newRow("character Shift-JIS lacks")
+            << QStringLiteral("한국") << 1 << int(ErrInvalidCall);
+        QTest::newRow("name over 65535 bytes")
+            << QString(32768, QChar(0x3042)) << 1 << int(ErrOverflow);
+        QTest::newRow("32768 records") << QStringLiteral("A") << 32768 << int(ErrOverflow);
+    }
+    void encodeRefuses()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, count);
+        QFETCH(int, code);
+        const QList<RouteRecord> rs(count, record(name, 1, 1));
+        QByteArray out("untouched");
+        QCOMPARE(routefile::encode(rs, out).code, code);
+        QCOMPARE(out, QByteArray("untouched"));
+    }
+
+    void questionMarkInNameIsKept()
+    {
+        QList<RouteRecord> back;
+        QVERIFY(!routefile::readRecords(image({record(QStringLiteral("どこ?"), 1, 1)}), back));
+        QCOMPARE(back[0].StopName, QStringLiteral("どこ?"));
+    }
+
+    void setRouteCellAddressing_data()
+    {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QVariant>("value");
+        QTest::addColumn<int>("code");
+        QTest::newRow("row 0") << 0 << 1 << QVariant(QStringLiteral("x")) << int(ErrSubscript);
+        QTest::newRow("row 302") << 302 << 3 << QVariant(5) << int(ErrSubscript);
+        QTest::newRow("column 0") << 1 << 0 << QVariant(5) << int(ErrSubscript);
+        QTest::newRow("column 153") << 1 << 153 << QVariant(5) << int(ErrSubscript);
+        QTest::newRow("fare over 16 bits") << 1 << 3 << QVariant(40000) << int(ErrOverflow);
+        QTest::newRow("row 301 last fare") << 301 << 152 << QVariant(-1) << int(ErrNone);
+        QTest::newRow("ticket") << 7 << 2 << QVariant(12) << int(ErrNone);
+        QTest::newRow("name") << 1 << 1 << QVariant(QStringLiteral("駅前")) << int(ErrNone);
+    }
+    void setRouteCellAddressing()
+    {
+        QFETCH(int, row);
+        QFETCH(int, column);
+        QFETCH(QVariant, value);
+        QFETCH(int, code);
+        DataIo d;
+        QCOMPARE(d.SetRouteCell(row, column, value).code, code);
+        const RouteRecord& r = d.RouteTable(row);
+        if (code != ErrNone) {
+            QCOMPARE(r, RouteRecord{});
+            return;
+        }
+        if (column == 1)
+            QCOMPARE(r.StopName, value.toString());
+        else if (column == 2)
+            QCOMPARE(r.TicketNo, value.toInt());
+        else
+            QCOMPARE(r.fare(column - 2), value.toInt());
+        d.ClearRouteTable();
+        QCOMPARE(d.RouteTable(row), RouteRecord{});
+    }
+};
+
+LUMENA_TEST_GUILESS_MAIN(TestRouteFile)
+#include "tst_route_file.moc"

@@ -1,0 +1,167 @@
+// The SDL2_mixer backend on SDL's dummy driver: every kind of file loads,
+// broken files are refused quietly, synchronous play returns when the mixer
+// has finished the sound, MIDI tails are cut, chunks are cached.
+
+#include "sound/SdlMixer.h"
+#include "sound/SoundChannels.h"
+#include "tests/common/FakeHost.h"
+#include "tests/common/TestSupport.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtEndian>
+
+#include <cmath>
+
+using namespace lumena;
+
+namespace {
+
+// A mono 16-bit PCM WAV file of a tone.
+QByteArray makeWav(int ms, int rate = 22050)
+{
+    const int frames = rate * ms / 1000;
+    QByteArray pcm(frames * 2, Qt::Uninitialized);
+    for (int i = 0; i < frames; ++i)
+        qToLittleEndian<qint16>(qint16(8000 * std::sin(2 * M_PI * 660.0 * i / rate)),
+                                pcm.data() + 2 * i);
+    QByteArray w;
+    auto u32 = [&w](quint32 v) { w.append(reinterpret_cast<const char*>(&v), 4); };
+    auto u16 = [&w](quint16 v) { w.append(reinterpret_cast<const char*>(&v), 2); };
+    w.append("RIFF");
+    u32(36 + pcm.size());
+    w.append("WAVEfmt ");
+    u32(16);
+    u16(1);
+    u16(1);
+    u32(rate);
+    u32(rate * 2);
+    u16(2);
+    u16(16);
+    w.append("data");
+    u32(pcm.size());
+    return w + pcm;
+}
+
+QString data(const char* name)
+{
+    return test::sourceDir() + QStringLiteral("/tests/sound/data/") + QLatin1StringView(name);
+}
+
+} // namespace
+
+class TestSdlMixer : public QObject {
+    Q_OBJECT
+    QTemporaryDir m_dir;
+    std::unique_ptr<SdlMixer> m_mixer;
+
+    QString write(const QString& name, const QByteArray& bytes)
+    {
+        const QString path = m_dir.filePath(name);
+        QFile f(path);
+        if (f.open(QIODevice::WriteOnly))
+            f.write(bytes);
+        return path;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        m_mixer = std::make_unique<SdlMixer>();
+        QVERIFY(m_mixer->isOpen());
+        QCOMPARE(m_mixer->driverName(), QStringLiteral("dummy"));
+    }
+    void init() { test::failOnUnexpectedWarnings(); }
+    void cleanup()
+    {
+        for (int ch = 0; ch < 4; ++ch)
+            m_mixer->close(ch);
+    }
+
+    void loadsEveryKind_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<int>("minMs");
+        QTest::addColumn<int>("maxMs");
+        QTest::newRow("wav") << write(QStringLiteral("tone.wav"), makeWav(200))
+                             << int(SoundKind::Wav) << 190 << 210;
+        QTest::newRow("mp3") << data("tone.mp3") << int(SoundKind::Mp3) << 150 << 400;
+        // One 0.5 s note: with its release, the trimmed chunk is far shorter
+        // than the seconds of silence FluidSynth renders after it.
+        QTest::newRow("midi trimmed") << data("chime.mid") << int(SoundKind::Midi) << 300 << 1600;
+    }
+    void loadsEveryKind()
+    {
+        QFETCH(QString, path);
+        QFETCH(int, kind);
+        QVERIFY(m_mixer->open(0, path, SoundKind(kind)));
+        const int ms = m_mixer->lengthMs(0);
+        QFETCH(int, minMs);
+        QFETCH(int, maxMs);
+        QVERIFY2(ms >= minMs && ms <= maxMs, qPrintable(QString::number(ms)));
+    }
+
+    void refusesBrokenFiles_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<int>("kind");
+        QTest::newRow("empty wav") << write(QStringLiteral("empty.wav"), {}) << int(SoundKind::Wav);
+        QTest::newRow("text as mp3")
+            << write(QStringLiteral("text.mp3"), "not a sound at all\n") << int(SoundKind::Mp3);
+        QTest::newRow("truncated wav")
+            << write(QStringLiteral("cut.wav"), makeWav(100).left(30)) << int(SoundKind::Wav);
+        QTest::newRow("truncated midi")
+            << write(QStringLiteral("cut.mid"), QByteArray("MThd\0\0\0\6", 8))
+            << int(SoundKind::Midi);
+    }
+    void refusesBrokenFiles()
+    {
+        QFETCH(QString, path);
+        QFETCH(int, kind);
+        QVERIFY(!m_mixer->open(1, path, SoundKind(kind)));
+        m_mixer->play(1);
+        QVERIFY(!m_mixer->isPlaying(1));
+    }
+
+    void syncWaitsForTheMixerAsyncDoesNot()
+    {
+        test::FakeHost host;
+        SoundChannels sound(*m_mixer, host);
+        const QString wav = write(QStringLiteral("short.wav"), makeWav(60));
+        sound.PlaySnd(wav, QStringLiteral("S2"), false, 0);
+        QVERIFY(m_mixer->isPlaying(1));
+        QVERIFY(host.waits.empty());
+        sound.PlaySnd(wav, QStringLiteral("S2"), true, 0);
+        QVERIFY(!m_mixer->isPlaying(1));
+        QVERIFY(!host.waits.empty());
+    }
+
+    void cacheKeyedByPathAndModification()
+    {
+        const QString path = write(QStringLiteral("cached.wav"), makeWav(50));
+        QVERIFY(m_mixer->open(2, path, SoundKind::Wav));
+        const int count = m_mixer->cachedCount();
+        QVERIFY(m_mixer->open(2, path, SoundKind::Wav));
+        QCOMPARE(m_mixer->cachedCount(), count);
+        m_mixer->close(2);
+        write(QStringLiteral("cached.wav"), makeWav(150)); // a changed file is decoded again
+        QVERIFY(m_mixer->open(2, path, SoundKind::Wav));
+        QVERIFY(m_mixer->lengthMs(2) >= 140);
+    }
+
+    void speechHasItsOwnVoice()
+    {
+        QVERIFY(m_mixer->open(0, write(QStringLiteral("s1.wav"), makeWav(300)), SoundKind::Wav));
+        m_mixer->play(0);
+        QVERIFY(m_mixer->playSpeech(std::vector<std::int16_t>(22050 / 4, 1000), 22050));
+        QVERIFY(m_mixer->speechPlaying());
+        QVERIFY(m_mixer->isPlaying(0));
+        m_mixer->stopSpeech();
+        QVERIFY(!m_mixer->speechPlaying());
+        QVERIFY(m_mixer->isPlaying(0));
+    }
+};
+
+LUMENA_TEST_GUILESS_MAIN(TestSdlMixer)
+#include "tst_sdl_mixer.moc"
