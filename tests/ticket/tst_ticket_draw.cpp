@@ -1,11 +1,11 @@
 // Tickets as drawn: fields and dates in the printed text, the route number as
 // the drawing takes it, the company choice, and bar codes read back by zbar.
 
+#include "panel/RunRules.h"
 #include "reslib/plugin/PluginEngine.h"
 #include "reslib/plugin/TicketRenderer.h"
 #include "tests/common/TestSupport.h"
 #include "tests/ticket/ZbarReader.h"
-#include "ticket/TicketDate.h"
 
 #include <QApplication>
 #include <QFile>
@@ -121,12 +121,11 @@ private slots:
         const QString fixed =
             writePlugin(dir, "[text]\nbox = 0, 0, 3000, 1500\ntext = 12\nsize = 900\n");
         PluginEngine engine;
-        const Drawn a = draw(engine, field, routeNumberValue(QStringLiteral("00012")), 1, 1);
+        const Drawn a = draw(engine, field, leadingNumber(u"00012"), 1, 1);
         const Drawn b = draw(engine, fixed, 0, 1, 1);
         QCOMPARE(a.image, b.image);
-        QCOMPARE(test::readBarcodes(draw(engine, sample("thermal-nw7.4SP"),
-                                         routeNumberValue(QStringLiteral("00012")), 5, 1)
-                                        .image),
+        QCOMPARE(test::readBarcodes(
+                     draw(engine, sample("thermal-nw7.4SP"), leadingNumber(u"00012"), 5, 1).image),
                  QStringList{QStringLiteral("Codabar:A01205B")});
     }
 
