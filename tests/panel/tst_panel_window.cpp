@@ -158,6 +158,8 @@ private slots:
         QTest::newRow("digits go to the section at start") << QList<int>{0, 2} << u""_s << u"02"_s;
         QTest::newRow("six route digits keep five")
             << QList<int>{10, 1, 2, 3, 4, 5, 6} << u"12345"_s << u""_s;
+        QTest::newRow("系統 again empties only the route")
+            << QList<int>{10, 4, 11, 5, 10, 6} << u"6"_s << u"5"_s;
         QTest::newRow("four section digits keep three")
             << QList<int>{11, 0, 0, 2, 9} << u""_s << u"002"_s;
     }
