@@ -72,6 +72,14 @@ public:
     virtual int BacklightIndex() const = 0;
     // Applies backlight state 0 (OFF), 1 (ON1) or 2 (ON2).
     virtual void Option4_Click(int index) = 0;
+
+    // --- What the options dialog's plug-in check (SetPlgin) sets on the panel ---
+
+    // Size of the ticket preview picSeirikenPrev, in twips.
+    virtual void SetPreviewSize(int widthTwips, int heightTwips) = 0;
+    // The company list Combo1 below the preview: emptied, then filled.
+    virtual void ClearCompanyList() = 0;
+    virtual void AddCompany(const QString& name) = 0;
 };
 
 // The options dialog frmOption.

@@ -63,6 +63,9 @@ public:
     }
     int BacklightIndex() const override { return 0; }
     void Option4_Click(int) override { log << QStringLiteral("Option4_Click"); }
+    void SetPreviewSize(int, int) override {}
+    void ClearCompanyList() override {}
+    void AddCompany(const QString&) override {}
 
     void GetFormInfo(ini::FormInfo& out) const override
     {

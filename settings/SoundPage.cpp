@@ -1,0 +1,207 @@
+#include "settings/OptionControls.h"
+#include "settings/OptionPages.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QStackedWidget>
+#include <QVBoxLayout>
+
+namespace lumena {
+
+using namespace opt;
+
+// A file text box txtSelectSound(i) with its choose button cmdSelectSound(i).
+QWidget* SoundPage::soundRow(QWidget* parent, int i)
+{
+    auto* row = new QWidget(parent);
+    auto* h = new QHBoxLayout(row);
+    h->setContentsMargins(0, 0, 0, 0);
+    txtSelectSound[i] = textBox(row, indexed("txtSelectSound", i));
+    cmdSelectSound[i] = button(row, indexed("cmdSelectSound", i), QStringLiteral("..."));
+    cmdSelectSound[i]->setFixedWidth(28);
+    h->addWidget(txtSelectSound[i]);
+    h->addWidget(cmdSelectSound[i]);
+    return row;
+}
+
+SoundPage::SoundPage(QWidget* parent) : QGroupBox(parent)
+{
+    setObjectName(indexed("Frame1", 4));
+    setTitle(QStringLiteral("サウンド（鳴らさなくてもいい項目にはファイル名を入れないで下さい）"));
+    auto* v = new QVBoxLayout(this);
+    tighten(v);
+
+    auto* top = new QGridLayout;
+    top->setSpacing(1);
+    top->addWidget(label(this, QStringLiteral("系統設定時のサウンド：")), 0, 0);
+    top->addWidget(soundRow(this, 0), 0, 1);
+    top->addWidget(label(this, QStringLiteral("リセット時のサウンド：")), 1, 0);
+    top->addWidget(soundRow(this, 1), 1, 1);
+    v->addLayout(top);
+
+    auto* pick = new QHBoxLayout;
+    auto* pickGroup = new QButtonGroup(this);
+    Option5[1] =
+        option(this, indexed("Option5", 1), QStringLiteral("送り・戻し時のサウンド..."), pickGroup);
+    Option5[0] =
+        option(this, indexed("Option5", 0), QStringLiteral("放送前のサウンド..."), pickGroup);
+    pick->addWidget(Option5[1]);
+    pick->addWidget(Option5[0]);
+    pick->addStretch();
+    v->addLayout(pick);
+
+    Frame2Stack = make<QStackedWidget>(this, QStringLiteral("stkFrame2"));
+    const QString numbered[3] = {QStringLiteral("「1」の場合"), QStringLiteral("「2」の場合"),
+                                 QStringLiteral("「3」の場合")};
+
+    // Frame2(0): before an announcement.
+    Frame2[0] = frame(
+        Frame2Stack, indexed("Frame2", 0),
+        QStringLiteral(
+            "放送前のサウンド：※音声合成放送機能が有効でない場合は以下の設定は意味を持ちません。"));
+    {
+        auto* g = new QGridLayout(Frame2[0]);
+        tighten(g);
+        auto* which = new QButtonGroup(Frame2[0]);
+        Option2[2] = option(Frame2[0], indexed("Option2", 2),
+                            QStringLiteral("常に右記のサウンドを鳴らす"), which);
+        Option2[3] =
+            wrappedOption(Frame2[0], indexed("Option2", 3),
+                          QStringLiteral("放送データ(*.Tp.csv)"
+                                         "内のフラグから判断して、以下の指定したサウンドを鳴らす（"
+                                         "フラグの内容が1～3以外の場合はサウンドは鳴りません）"),
+                          which);
+        g->addWidget(Option2[2], 0, 0);
+        g->addWidget(soundRow(Frame2[0], 3), 0, 1);
+        g->addWidget(Option2[3], 1, 0, 1, 2);
+        for (int n = 0; n < 3; ++n) {
+            g->addWidget(label(Frame2[0], numbered[n]), 2 + n, 0, Qt::AlignRight);
+            g->addWidget(soundRow(Frame2[0], 4 + n), 2 + n, 1);
+        }
+        auto* how = frame(Frame2[0], QStringLiteral("fraPreSoundSync"), QStringLiteral("再生方法"));
+        auto* hl = new QVBoxLayout(how);
+        tighten(hl);
+        auto* sync = new QButtonGroup(how);
+        Option7[0] =
+            option(how, indexed("Option7", 0),
+                   QStringLiteral("同期再生(サウンドが完全に再生された後で放送開始)"), sync);
+        Option7[1] = option(how, indexed("Option7", 1),
+                            QStringLiteral("非同期再生(サウンドを再生しながら放送開始)"), sync);
+        hl->addWidget(Option7[0]);
+        hl->addWidget(Option7[1]);
+        g->addWidget(how, 5, 0, 1, 2);
+    }
+
+    // Frame2(1): forward and back.
+    Frame2[1] = frame(Frame2Stack, indexed("Frame2", 1), QStringLiteral("送り・戻し時のサウンド"));
+    {
+        auto* g = new QGridLayout(Frame2[1]);
+        tighten(g);
+        auto* how =
+            frame(Frame2[1], QStringLiteral("fraStepSoundSync"), QStringLiteral("再生方法"));
+        auto* hl = new QVBoxLayout(how);
+        tighten(hl);
+        auto* sync = new QButtonGroup(how);
+        Option6[0] =
+            option(how, indexed("Option6", 0),
+                   QStringLiteral("同期再生(サウンドが完全に再生された後で運賃切り替え)"), sync);
+        Option6[1] = option(how, indexed("Option6", 1),
+                            QStringLiteral("非同期再生(サウンドを再生しながら運賃切り替え)"), sync);
+        hl->addWidget(Option6[0]);
+        hl->addWidget(Option6[1]);
+        g->addWidget(how, 0, 0, 1, 2);
+        auto* which = new QButtonGroup(Frame2[1]);
+        Option2[0] = option(Frame2[1], indexed("Option2", 0),
+                            QStringLiteral("常に右記のサウンドを鳴らす"), which);
+        Option2[1] = wrappedOption(
+            Frame2[1], indexed("Option2", 1),
+            QStringLiteral("運賃データ(*.hy3)"
+                           "の特定の列のデータから判断して、以下の指定したサウンドを鳴らす（指定し"
+                           "た列のデータの内容が1～3以外の場合はサウンドは鳴りません）"),
+            which);
+        g->addWidget(Option2[0], 1, 0);
+        g->addWidget(soundRow(Frame2[1], 7), 1, 1);
+        g->addWidget(Option2[1], 2, 0, 1, 2);
+        auto* column = new QHBoxLayout;
+        Label1_2 = label(Frame2[1], QStringLiteral("運賃データの"), indexed("Label1", 2));
+        Combo1 = list(Frame2[1], QStringLiteral("Combo1"));
+        column->addWidget(Label1_2);
+        column->addWidget(Combo1);
+        column->addWidget(label(Frame2[1], QStringLiteral("列目　のデータが、")));
+        column->addStretch();
+        g->addLayout(column, 3, 0, 1, 2);
+        for (int n = 0; n < 3; ++n) {
+            g->addWidget(label(Frame2[1], numbered[n]), 4 + n, 0, Qt::AlignRight);
+            g->addWidget(soundRow(Frame2[1], 8 + n), 4 + n, 1);
+        }
+    }
+    Frame2Stack->addWidget(Frame2[0]);
+    Frame2Stack->addWidget(Frame2[1]);
+    v->addWidget(Frame2Stack);
+    v->addWidget(
+        notice(this, QStringLiteral("「放送前のサウンド」再生時は、停名のスクロールが停止することが"
+                                    "ありますので、あらかじめご了承ください。")));
+
+    for (int i = 0; i < 2; ++i) {
+        connect(Option5[i], &QRadioButton::toggled, this, [this, i](bool on) {
+            if (on)
+                Frame2Stack->setCurrentWidget(Frame2[i]);
+        });
+    }
+    Option5[1]->setChecked(true);
+    Frame2Stack->setCurrentWidget(Frame2[1]);
+
+    // The built-in choices until a settings file says otherwise.
+    Option2[0]->setChecked(true);
+    Option2[2]->setChecked(true);
+    Option6[1]->setChecked(true);
+    Option7[0]->setChecked(true);
+}
+
+void SoundPage::get(ini::SoundInfo& out) const
+{
+    out.RouteSetSound = txtSelectSound[0]->text();
+    out.ResetSound = txtSelectSound[1]->text();
+    out.StepSoundAlways = choiceValue(Option2[0]);
+    out.StepSoundByColumn = choiceValue(Option2[1]);
+    out.StepSoundSync = choiceValue(Option6[0]);
+    out.StepSoundAsync = choiceValue(Option6[1]);
+    out.StepSoundFile = txtSelectSound[7]->text();
+    out.StepSoundColumn = indexValue(Combo1);
+    out.StepSound1 = txtSelectSound[8]->text();
+    out.StepSound2 = txtSelectSound[9]->text();
+    out.StepSound3 = txtSelectSound[10]->text();
+    out.PreSoundAlways = choiceValue(Option2[2]);
+    out.PreSoundByFlag = choiceValue(Option2[3]);
+    out.PreSoundSync = choiceValue(Option7[0]);
+    out.PreSoundAsync = choiceValue(Option7[1]);
+    out.PreSoundFile = txtSelectSound[3]->text();
+    out.PreSound1 = txtSelectSound[4]->text();
+    out.PreSound2 = txtSelectSound[5]->text();
+    out.PreSound3 = txtSelectSound[6]->text();
+}
+
+void SoundPage::set(const ini::SoundInfo& in)
+{
+    txtSelectSound[0]->setText(in.RouteSetSound);
+    txtSelectSound[1]->setText(in.ResetSound);
+    setChoice(Option2[0], in.StepSoundAlways);
+    setChoice(Option2[1], in.StepSoundByColumn);
+    setChoice(Option6[0], in.StepSoundSync);
+    setChoice(Option6[1], in.StepSoundAsync);
+    txtSelectSound[7]->setText(in.StepSoundFile);
+    setIndex(Combo1, in.StepSoundColumn);
+    txtSelectSound[8]->setText(in.StepSound1);
+    txtSelectSound[9]->setText(in.StepSound2);
+    txtSelectSound[10]->setText(in.StepSound3);
+    setChoice(Option2[2], in.PreSoundAlways);
+    setChoice(Option2[3], in.PreSoundByFlag);
+    setChoice(Option7[0], in.PreSoundSync);
+    setChoice(Option7[1], in.PreSoundAsync);
+    txtSelectSound[3]->setText(in.PreSoundFile);
+    txtSelectSound[4]->setText(in.PreSound1);
+    txtSelectSound[5]->setText(in.PreSound2);
+    txtSelectSound[6]->setText(in.PreSound3);
+}
+
+} // namespace lumena

@@ -1,0 +1,540 @@
+#include "settings/frmOption.h"
+
+#include "settings/DegitSample.h"
+#include "settings/OptionControls.h"
+
+#include <QDesktopServices>
+#include <QListWidget>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QStackedWidget>
+#include <QStyleOptionButton>
+#include <QUrl>
+
+namespace lumena {
+
+using namespace opt;
+
+namespace {
+
+// 15 twips to the pixel.
+constexpr int px(int twips)
+{
+    return twips / 15;
+}
+
+const QString FolderPrompt = QStringLiteral("フォルダーを選択してください");
+
+QString nulList(std::initializer_list<QString> items)
+{
+    QString s;
+    for (const QString& i : items)
+        s += i + QChar(0);
+    return s + QChar(0);
+}
+
+// A tab-like page selector: a checkable button whose caption wraps inside it.
+class PageButton final : public QPushButton {
+public:
+    PageButton(const QString& name, const QString& caption, QWidget* parent)
+        : QPushButton(caption, parent)
+    {
+        setObjectName(name);
+        setCheckable(true);
+        setAutoExclusive(true);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        QStyleOptionButton o;
+        initStyleOption(&o);
+        o.text.clear();
+        style()->drawControl(QStyle::CE_PushButton, &o, &p, this);
+        p.setPen(palette().color(QPalette::ButtonText));
+        p.drawText(rect().adjusted(4, 2, -4, -2), Qt::AlignCenter | Qt::TextWordWrap, text());
+    }
+};
+
+// The twelve ticket-number styles: prefix and the last number shown.
+struct Style {
+    const char16_t* prefix;
+    int count;
+};
+constexpr Style Styles[12] = {
+    {u"1,2,3...", 50},           {u"0,1,2...", 49},           {u"「なし」、1,2...", 49},
+    {u"「なし」、2,3...", 50},   {u"「無券」、1,2...", 49},   {u"「無券」、2,3...", 50},
+    {u"「券なし」、1,2...", 49}, {u"「券なし」、2,3...", 50}, {u"「券無し」、1,2...", 49},
+    {u"「券無し」、2,3...", 50}, {u"(無地)、1,2...", 49},     {u"(無地)、2,3...", 50},
+};
+
+} // namespace
+
+frmOption::frmOption(ResLib& resLib, Host& host, QWidget* parent)
+    : QDialog(parent), m_resLib(resLib), m_host(host),
+      m_openFolder([](const QString& dir) { QDesktopServices::openUrl(QUrl::fromLocalFile(dir)); })
+{
+    setObjectName(QStringLiteral("frmOption"));
+    setWindowTitle(QStringLiteral("オプション"));
+    QFont f = font();
+    f.setPixelSize(11);
+    setFont(f);
+    setFixedSize(px(9570), px(5610));
+
+    const QString selectors[6] = {QStringLiteral("運賃データと　放送用データ"),
+                                  QStringLiteral("パネルと整理券番号表示"),
+                                  QStringLiteral("デジタル部品と情報用数字"),
+                                  QStringLiteral("停名の設定"),
+                                  QStringLiteral("サウンド"),
+                                  QStringLiteral("　　整理券　　　プレビュー")};
+    for (int i = 0; i < 6; ++i) {
+        m_option1[i] = new PageButton(indexed("Option1", i), selectors[i], this);
+        m_option1[i]->setGeometry(0, px(833) * i, px(1250), px(833));
+        connect(m_option1[i], &QPushButton::toggled, this, [this, i](bool on) {
+            if (on)
+                showPage(i);
+        });
+    }
+
+    m_pages = make<QStackedWidget>(this, QStringLiteral("stkFrame1"));
+    m_pages->setGeometry(px(1455), px(75), px(8000), px(5000));
+    page0 = new DataDirPage(m_pages);
+    page1 = new PanelPage(m_pages);
+    page2 = new DegitPage(m_pages);
+    page3 = new ChimeiPage(m_pages);
+    page4 = new SoundPage(m_pages);
+    page5 = new SeirikenPage(m_pages);
+    for (QWidget* p :
+         {static_cast<QWidget*>(page0), static_cast<QWidget*>(page1), static_cast<QWidget*>(page2),
+          static_cast<QWidget*>(page3), static_cast<QWidget*>(page4), static_cast<QWidget*>(page5)})
+        m_pages->addWidget(p);
+
+    m_ok = button(this, QStringLiteral("Command4"), QStringLiteral("OK"));
+    m_ok->setGeometry(width() - px(1380) - 6, height() - px(375) - 6, px(1380), px(375));
+    m_ok->setDefault(true);
+    connect(m_ok, &QPushButton::clicked, this, [this] {
+        SetProp();
+        accept();
+    });
+
+    // Built-in colours (the board window sets the ticket-number ones at start).
+    page2->set(ini::DegitInfo{});
+    page3->set(ini::ChimeiInfo{});
+    const ini::PanelInfo panelDefaults;
+    page1->Command5[0]->setFaceColor(panelDefaults.SeiriNumColorOff);
+    page1->Command5[1]->setFaceColor(panelDefaults.SeiriNumColorOn1);
+    page1->Command5[2]->setFaceColor(panelDefaults.SeiriNumColorOn2);
+
+    for (int k = 0; k < 2; ++k) {
+        connect(page0->Command3[k], &QPushButton::clicked, this, [this, k] { onChooseFolder(k); });
+        connect(page0->Command10[k], &QPushButton::clicked, this,
+                [this, k] { m_openFolder(page0->Text2[k]->text()); });
+    }
+    for (ColorButton* b : page1->Command5)
+        connect(b, &QPushButton::clicked, this, [this, b] { onColorButton(b, false); });
+    for (ColorButton* b : page2->Command8)
+        connect(b, &QPushButton::clicked, this, [this, b] { onColorButton(b, true); });
+    for (ColorButton* b : page3->Command9)
+        connect(b, &QPushButton::clicked, this, [this, b] { onColorButton(b, false); });
+    for (int k = 0; k < 3; ++k)
+        connect(page1->Command6[k], &QPushButton::clicked, this, [this, k] { onChoosePanel(k); });
+    for (int i = 0; i < 11; ++i) {
+        if (QPushButton* b = page4->cmdSelectSound[i])
+            connect(b, &QPushButton::clicked, this, [this, i] { onChooseSound(i); });
+    }
+    connect(page5->Command7, &QPushButton::clicked, this, &frmOption::onChooseDate);
+    connect(page5->Command1, &QPushButton::clicked, this, &frmOption::onChoosePlugin);
+    connect(page5->Command11, &QPushButton::clicked, this, &frmOption::onClearPlugin);
+
+    // Loading.
+    page2->M_Degit1->setProperty("DegitSize", 0);
+    refreshSample();
+    fillLists();
+    AddComboItem();
+    page5->Label10->setText(m_host.now().date().toString(QStringLiteral("yyyy/MM/dd")));
+    m_option1[0]->setChecked(true);
+}
+
+void frmOption::fillLists()
+{
+    QStringList cells, columns;
+    for (int n = 1; n <= 150; ++n)
+        (n <= 50 ? cells : columns) << QString::number(n);
+    columns = cells + columns;
+    for (int k = 0; k < 4; ++k) {
+        page2->Combo4[k]->addItems(cells);
+        page2->Combo4[k]->setCurrentIndex(0);
+    }
+    page4->Combo1->addItems(columns);
+    page4->Combo1->setCurrentIndex(0);
+    page2->Combo4[4]->addItems(columns);
+    page2->Combo4[4]->setCurrentIndex(0);
+}
+
+void frmOption::setTargets(BoardIniPort* board, PanelIniPort* panel)
+{
+    m_board = board;
+    m_panel = panel;
+}
+
+void frmOption::setDegitSample(QWidget* sample)
+{
+    page2->setSample(sample);
+    sample->setProperty("DegitSize", 0);
+    refreshSample();
+}
+
+void frmOption::setFolderOpener(std::function<void(const QString&)> open)
+{
+    m_openFolder = std::move(open);
+}
+
+void frmOption::SetStartDefaults()
+{
+    page1->Check1->setChecked(true);
+    const ini::PanelInfo d;
+    page1->Command5[0]->setFaceColor(d.SeiriNumColorOff);
+    page1->Command5[1]->setFaceColor(d.SeiriNumColorOn1);
+    page1->Command5[2]->setFaceColor(d.SeiriNumColorOn2);
+}
+
+void frmOption::showPage(int i)
+{
+    m_pages->setCurrentIndex(i);
+}
+
+void frmOption::refreshSample()
+{
+    QWidget* s = page2->M_Degit1;
+    setColorProperty(s, "BackColor", page2->Command8[0]->faceColor());
+    setColorProperty(s, "BaseForeColor", page2->Command8[1]->faceColor());
+    setColorProperty(s, "DegitForeColor", page2->Command8[2]->faceColor());
+}
+
+void frmOption::reapplyBacklight()
+{
+    if (!m_panel)
+        return;
+    const int chosen = m_panel->BacklightIndex();
+    m_panel->Option4_Click(chosen == 0 ? 0 : chosen == 1 ? 1 : 2);
+}
+
+// ------------------------------------------------------------ record copy
+
+void frmOption::GetOptionInfo(IniData& out) const
+{
+    page0->get(out.DataDirInfo);
+    page1->get(out.PanelInfo);
+    page2->get(out.DegitInfo);
+    page3->get(out.ChimeiInfo);
+    page4->get(out.SoundInfo);
+    page5->get(out.SeirikenInfo);
+    out.CustColors = m_custColors;
+}
+
+void frmOption::SetOptionInfo(const IniData& in)
+{
+    page0->set(in.DataDirInfo);
+    page1->set(in.PanelInfo);
+    reapplyBacklight();
+    page2->set(in.DegitInfo);
+    refreshSample();
+    page3->set(in.ChimeiInfo);
+    page4->set(in.SoundInfo);
+    page5->set(in.SeirikenInfo);
+    m_custColors = in.CustColors;
+    SetPlgin(page5->txtSeiriPlgDir->text());
+}
+
+void frmOption::SetProp()
+{
+    if (m_board) {
+        m_board->SetSeiriNumVisible(page1->Check1->isChecked());
+        qint16 style = indexValue(page1->Combo2);
+        qint16 zeroPad = checkValue(page1->Check2);
+        m_board->SeirikenNumSet(style, zeroPad);
+        quint32 color = 0;
+        const int backlight = m_panel ? m_panel->BacklightIndex() : -1;
+        if (backlight >= 0 && backlight <= 2)
+            color = page1->Command5[backlight]->faceColor();
+        m_board->SetSeiriNumColor(color);
+        m_board->SetAllDegitColors(DegitColors{page2->Command8[0]->faceColor(),
+                                               page2->Command8[1]->faceColor(),
+                                               page2->Command8[2]->faceColor()});
+        m_board->SetChimeiProps(page3->Command9[0]->faceColor(), page3->Command9[1]->faceColor(),
+                                indexValue(page3->Combo3), checkValue(page3->Check4) == 1);
+    }
+    reapplyBacklight();
+}
+
+// ------------------------------------------------------------ operations
+
+QString frmOption::GetPathString(QString& /*strDefPath*/)
+{
+    return m_resLib.Vk3FolderDlg(this, FolderPrompt);
+}
+
+void frmOption::GetBtnColor(ColorButton* objBtn)
+{
+    quint32 color = objBtn->faceColor();
+    if (m_resLib.Vk3ChooseColor(this, color, m_custColors) != 0)
+        objBtn->setFaceColor(color);
+}
+
+void frmOption::AddComboItem()
+{
+    QComboBox* c = page1->Combo2;
+    c->clear();
+    for (int i = 0; i < 12; ++i) {
+        QString entry =
+            QString::fromUtf16(Styles[i].prefix) + u' ' + QString::number(Styles[i].count);
+        if (i == 0)
+            entry += QStringLiteral(" （既定の表示）");
+        c->addItem(entry);
+    }
+    c->setCurrentIndex(0);
+}
+
+qint32 frmOption::SetPlgin(const QString& strFileName)
+{
+    if (strFileName.isEmpty())
+        return 0;
+    PlgInfo info{};
+    if (m_resLib.Vk4_GetPlgInfo(strFileName, info) == 0)
+        return 0;
+    m_resLib.Vk4_SetPlgComment(
+        strFileName, [this](const QString& text) { page5->txtPlginComment->setPlainText(text); });
+    const auto yesNo = [](bool yes) {
+        return yes ? QStringLiteral("---> 可能") : QStringLiteral("---> 不可");
+    };
+    QStringList lines{QStringLiteral("日付の印字 ") + yesNo(info[3] == 1),
+                      QStringLiteral("時刻の印字 ") + yesNo(info[4] == 1),
+                      QStringLiteral("系統番号の印字 ") + yesNo(info[5] == 1),
+                      QStringLiteral("停名の印字 ") + yesNo(info[6] == 1),
+                      QStringLiteral("バーコード印字 ") + yesNo(info[7] == 1)};
+    if (info[7] == 1) {
+        lines << QStringLiteral("バーコード本数 ---> %1").arg(info[8])
+              << QStringLiteral("バーコード系統方式 ") +
+                     (info[10] == 1 ? QStringLiteral("---> 連番式")
+                                    : QStringLiteral("---> 系統番号＋往復フラグ"))
+              << QStringLiteral("設定可能な系統範囲 ---> 1 ～ %1").arg(info[9])
+              << QStringLiteral("停留所認識範囲 ---> %1 ～ %2").arg(info[11]).arg(info[12]);
+    }
+    lines << QStringLiteral("社名切り替え:") + yesNo(info[13] >= 1);
+    page5->List1->clear();
+    page5->List1->addItems(lines);
+    if (m_panel) {
+        m_panel->SetPreviewSize(info[1], info[2]);
+        if (info[13] >= 1) {
+            PanelIniPort* panel = m_panel;
+            m_resLib.Vk4_SetCorpAddList(strFileName,
+                                        [panel](const QString& name) { panel->AddCompany(name); });
+        }
+    }
+    return 1;
+}
+
+void frmOption::onColorButton(ColorButton* b, bool digitColor)
+{
+    GetBtnColor(b);
+    if (digitColor)
+        refreshSample(); // also after a cancel
+}
+
+void frmOption::onChooseFolder(int k)
+{
+    QString unused;
+    const QString dir = GetPathString(unused);
+    if (!dir.isEmpty())
+        page0->Text2[k]->setText(dir);
+}
+
+void frmOption::onChoosePanel(int k)
+{
+    const QString filter = nulList({QStringLiteral("ビットマップ(*.bmp)"), QStringLiteral("*.bmp"),
+                                    QStringLiteral("GIF画像(*.gif)"), QStringLiteral("*.gif"),
+                                    QStringLiteral("JPEG画像(*.jpg)"), QStringLiteral("*.jpg")});
+    const QString file =
+        m_resLib.Vk3FileDlg(this, 0, filter, QString(), QStringLiteral("パネル画像の選択"));
+    if (!file.isEmpty())
+        page1->txtSelectPanel[k]->setText(file);
+}
+
+void frmOption::onChooseSound(int i)
+{
+    const QString filter =
+        nulList({QStringLiteral("Waveサウンド(*.wav)"), QStringLiteral("*.wav"),
+                 QStringLiteral("MP3サウンド(*.mp3)"), QStringLiteral("*.mp3"),
+                 QStringLiteral("MIDIシーケンス(*.mid)"), QStringLiteral("*.mid")});
+    const QString file =
+        m_resLib.Vk3FileDlg(this, 0, filter, QString(), QStringLiteral("サウンドの選択"));
+    if (!file.isEmpty())
+        page4->txtSelectSound[i]->setText(file);
+}
+
+void frmOption::onChooseDate()
+{
+    DialogDate date{};
+    if (m_resLib.Call_dlg111(this, date) == 0)
+        return;
+    page5->Label10->setText(QStringLiteral("%1/%2/%3")
+                                .arg(date.year)
+                                .arg(date.month, 2, 10, QLatin1Char('0'))
+                                .arg(date.day, 2, 10, QLatin1Char('0')));
+}
+
+void frmOption::onChoosePlugin()
+{
+    const QString filter =
+        nulList({QStringLiteral("整理券プラグイン(*.4SP)"), QStringLiteral("*.4SP")});
+    const QString file =
+        m_resLib.Vk3FileDlg(this, 0, filter, QString(), QStringLiteral("プラグインの選択"));
+    if (file.isEmpty())
+        return;
+    if (m_panel)
+        m_panel->ClearCompanyList();
+    if (SetPlgin(file) == 0) {
+        m_host.message(QStringLiteral("指定したファイルはプラグインでないか、内容が不正です"));
+        return;
+    }
+    page5->txtSeiriPlgDir->setText(file);
+}
+
+void frmOption::onClearPlugin()
+{
+    page5->txtSeiriPlgDir->clear();
+    page5->List1->clear();
+    page5->txtPlginComment->clear();
+}
+
+// ------------------------------------------------------------ live options
+
+namespace {
+// List position to 1-based number; 0 when nothing is chosen.
+int oneBased(const QComboBox* c)
+{
+    return c->currentIndex() + 1;
+}
+} // namespace
+
+QString frmOption::fareDataDir() const
+{
+    return page0->Text2[0]->text();
+}
+QString frmOption::tapeDataDir() const
+{
+    return page0->Text2[1]->text();
+}
+QString frmOption::routeSetSound() const
+{
+    return page4->txtSelectSound[0]->text();
+}
+QString frmOption::resetSound() const
+{
+    return page4->txtSelectSound[1]->text();
+}
+
+DateMode frmOption::dateMode() const
+{
+    if (page5->Option4[2]->isChecked())
+        return DateMode::Fixed;
+    if (page5->Option4[1]->isChecked())
+        return DateMode::RouteSet;
+    return DateMode::EachPrint;
+}
+
+QString frmOption::fixedDate() const
+{
+    return page5->Label10->text();
+}
+bool frmOption::stepSoundAlways() const
+{
+    return page4->Option2[0]->isChecked();
+}
+QString frmOption::stepSoundFile() const
+{
+    return page4->txtSelectSound[7]->text();
+}
+
+QString frmOption::stepSound(int n) const
+{
+    return n >= 1 && n <= 3 ? page4->txtSelectSound[7 + n]->text() : QString();
+}
+
+int frmOption::stepSoundColumn() const
+{
+    return oneBased(page4->Combo1);
+}
+bool frmOption::stepSoundSync() const
+{
+    return page4->Option6[0]->isChecked();
+}
+bool frmOption::infoStopOrderOn() const
+{
+    return page2->Check3[0]->isChecked();
+}
+int frmOption::infoStopOrderCell() const
+{
+    return oneBased(page2->Combo4[0]);
+}
+bool frmOption::infoStopOrderFromZero() const
+{
+    return page2->Check3[4]->isChecked();
+}
+bool frmOption::infoSeiriNumOn() const
+{
+    return page2->Check3[1]->isChecked();
+}
+int frmOption::infoSeiriNumCell() const
+{
+    return oneBased(page2->Combo4[1]);
+}
+bool frmOption::infoRouteNumOn() const
+{
+    return page2->Check3[2]->isChecked();
+}
+int frmOption::infoRouteNumCell() const
+{
+    return oneBased(page2->Combo4[2]);
+}
+bool frmOption::infoColumnOn() const
+{
+    return page2->Check3[3]->isChecked();
+}
+int frmOption::infoColumn() const
+{
+    return oneBased(page2->Combo4[4]);
+}
+int frmOption::infoColumnCell() const
+{
+    return oneBased(page2->Combo4[3]);
+}
+bool frmOption::useSeiriPrev() const
+{
+    return page5->chkUseSeiriPrev->isChecked();
+}
+QString frmOption::seiriPlgFile() const
+{
+    return page5->txtSeiriPlgDir->text();
+}
+bool frmOption::preSoundAlways() const
+{
+    return page4->Option2[2]->isChecked();
+}
+QString frmOption::preSoundFile() const
+{
+    return page4->txtSelectSound[3]->text();
+}
+
+QString frmOption::preSound(int n) const
+{
+    return n >= 1 && n <= 3 ? page4->txtSelectSound[3 + n]->text() : QString();
+}
+
+bool frmOption::preSoundSync() const
+{
+    return page4->Option7[0]->isChecked();
+}
+
+} // namespace lumena

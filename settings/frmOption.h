@@ -1,0 +1,130 @@
+#pragma once
+// frmOption, "オプション": the options dialog. One instance lives, hidden,
+// for the whole run and is the live store of every option: route setting,
+// the board refresh and the sound and tape routines read its controls at
+// the moment of use (RunOptions, TapeOptions). It has no cancel: a change
+// stays in the controls as soon as it is made; OK applies the options to the
+// board and the panel (SetProp) and hides the dialog.
+//
+// Every dialog it opens goes through ResLib; messages through Host.
+
+#include "panel/RunPorts.h"
+#include "reslib/Host.h"
+#include "reslib/ResLib.h"
+#include "settings/IniPorts.h"
+#include "settings/OptionPages.h"
+#include "sound/SoundPorts.h"
+
+#include <QDialog>
+#include <array>
+#include <functional>
+
+class QPushButton;
+class QStackedWidget;
+
+namespace lumena {
+
+class frmOption final : public QDialog,
+                        public RunOptions,
+                        public TapeOptions,
+                        public OptionIniPort {
+    Q_OBJECT
+public:
+    explicit frmOption(ResLib& resLib, Host& host, QWidget* parent = nullptr);
+
+    // The board and panel that SetProp and SetPlgin reach. Until they are
+    // set (the dialog is made before the panel), those steps are skipped.
+    void setTargets(BoardIniPort* board, PanelIniPort* panel);
+    // Replaces the stand-in sample element M_Degit1 (the dialog takes it).
+    void setDegitSample(QWidget* sample);
+    // How a data folder is opened in the file manager (Command10). Failures
+    // are ignored by contract.
+    void setFolderOpener(std::function<void(const QString&)> open);
+
+    // The start values the board window gives the dialog before the settings
+    // file is read: Check1 ticked and the three ticket-number colours.
+    void SetStartDefaults();
+
+    // OptionIniPort
+    void GetOptionInfo(IniData& out) const override;
+    void SetOptionInfo(const IniData& in) override;
+    void SetProp() override;
+
+    // The folder the user chose, or empty when cancelled; strDefPath is not used.
+    QString GetPathString(QString& strDefPath);
+    // Lets the user choose the colour of one of the colour buttons.
+    void GetBtnColor(ColorButton* objBtn);
+    // Fills Combo2 with the twelve ticket-number styles and chooses entry 0.
+    void AddComboItem();
+    // Reads a ticket plug-in's description into the ticket page and the
+    // panel's preview; 0 when the path is empty or not a plug-in.
+    qint32 SetPlgin(const QString& strFileName);
+
+    // RunOptions
+    QString fareDataDir() const override;
+    QString tapeDataDir() const override;
+    QString routeSetSound() const override;
+    DateMode dateMode() const override;
+    QString fixedDate() const override;
+    bool stepSoundAlways() const override;
+    QString stepSoundFile() const override;
+    QString stepSound(int n) const override;
+    int stepSoundColumn() const override;
+    bool stepSoundSync() const override;
+    bool infoStopOrderOn() const override;
+    int infoStopOrderCell() const override;
+    bool infoStopOrderFromZero() const override;
+    bool infoSeiriNumOn() const override;
+    int infoSeiriNumCell() const override;
+    bool infoRouteNumOn() const override;
+    int infoRouteNumCell() const override;
+    bool infoColumnOn() const override;
+    int infoColumn() const override;
+    int infoColumnCell() const override;
+    bool useSeiriPrev() const override;
+    QString seiriPlgFile() const override;
+
+    // TapeOptions
+    bool preSoundAlways() const override;
+    QString preSoundFile() const override;
+    QString preSound(int n) const override;
+    bool preSoundSync() const override;
+
+    // The reset sound (txtSelectSound(1)), read by the panel's reset.
+    QString resetSound() const;
+
+    // The custom colours the colour dialog shows (CustColors of the record).
+    const CustColors& custColors() const { return m_custColors; }
+
+    DataDirPage* page0 = nullptr;
+    PanelPage* page1 = nullptr;
+    DegitPage* page2 = nullptr;
+    ChimeiPage* page3 = nullptr;
+    SoundPage* page4 = nullptr;
+    SeirikenPage* page5 = nullptr;
+
+private:
+    void showPage(int i);
+    void refreshSample();
+    void reapplyBacklight();
+    void fillLists();
+    void onColorButton(ColorButton* b, bool digitColor);
+    void onChooseFolder(int k);
+    void onChoosePanel(int k);
+    void onChooseSound(int i);
+    void onChooseDate();
+    void onChoosePlugin();
+    void onClearPlugin();
+
+    ResLib& m_resLib;
+    Host& m_host;
+    BoardIniPort* m_board = nullptr;
+    PanelIniPort* m_panel = nullptr;
+    std::function<void(const QString&)> m_openFolder;
+    CustColors m_custColors{};
+    std::array<QPushButton*, 6> m_option1{};
+    QStackedWidget* m_pages = nullptr;
+    QPushButton* m_ok = nullptr;
+};
+
+} // namespace lumena
