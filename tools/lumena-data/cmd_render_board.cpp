@@ -1,29 +1,35 @@
 // lumena-data render-board: the board window, as the simulator shows it after
 // a route has been set and stepped, rendered offscreen into a PNG.
 //
-// It builds the real board window and runs the real route setting, stepping
-// and refresh (RunController) against it. The options dialog and the
-// operation panel are stood in for by the settings file's values: what they
-// would hand the run logic and the board (SetOptionInfo, SetCtrlDataInfo,
-// SetProp, the backlight) is taken from the file through LoadIni itself.
-// Time is virtual: waits (the lamp test) cost nothing, and --after moves the
-// clock on so a long stop name is caught mid-scroll.
+// It builds the simulator's own windows the way the program starts them (the
+// board, the hidden options dialog with its start defaults, the operation
+// panel), reads the settings file through LoadIni when one is given, sets the
+// route through the panel's run logic and steps it, then grabs the board.
+// Sound is silent and time is virtual: waits (the lamp test) cost nothing and
+// --after moves the clock on, so a long stop name is caught mid-scroll. A
+// message box that would wait for a person is answered and its text printed.
 
 #include "board/ChimeiCtl_B.h"
 #include "board/Form1.h"
 #include "panel/DataIo.h"
 #include "panel/NullSound.h"
 #include "panel/RunController.h"
+#include "panel/frmCtl.h"
 #include "reslib/WidgetResLib.h"
 #include "settings/IniCodec.h"
+#include "settings/frmOption.h"
 #include "settings/mdlIniIo.h"
 #include "tools/lumena-data/Command.h"
 
 #include <QApplication>
 #include <QBuffer>
+#include <QDialog>
 #include <QFile>
 #include <QFileInfo>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <cstdio>
 
 namespace lumena::tool {
@@ -53,129 +59,66 @@ public:
     void message(const QString& text) override { messages << text; }
 };
 
-// The options dialog as far as the board and the run logic see it: the
-// values of the settings record (or the built-in ones), and SetProp's board
-// half applied from them.
-class RecordOptions final : public RunOptions, public OptionIniPort {
+// The option values the panel reads, taken from the options dialog's controls
+// at the moment of use.
+class DialogPanelOptions final : public PanelOptions {
 public:
-    RecordOptions(Form1& board, PanelIniPort& panel) : m_board(board), m_panel(panel) {}
-    IniData data;
-    QString fareDir;
-
-    QString fareDataDir() const override { return fareDir; }
-    QString tapeDataDir() const override { return data.DataDirInfo.TapeDataDir; }
-    QString routeSetSound() const override { return {}; }
-    DateMode dateMode() const override
+    explicit DialogPanelOptions(frmOption& dialog) : m_dialog(dialog) {}
+    quint32 seiriNumColor(int state) const override
     {
-        const auto& s = data.SeirikenInfo;
-        return s.DateModeFixed ? DateMode::Fixed
-                               : (s.DateModeRouteSet ? DateMode::RouteSet : DateMode::EachPrint);
-    }
-    QString fixedDate() const override { return data.SeirikenInfo.FixedDate; }
-    bool stepSoundAlways() const override { return true; }
-    QString stepSoundFile() const override { return {}; }
-    QString stepSound(int) const override { return {}; }
-    int stepSoundColumn() const override { return data.SoundInfo.StepSoundColumn + 1; }
-    bool stepSoundSync() const override { return false; }
-    bool infoStopOrderOn() const override { return data.DegitInfo.InfoStopOrderOn == 1; }
-    int infoStopOrderCell() const override { return data.DegitInfo.InfoStopOrderCell + 1; }
-    bool infoStopOrderFromZero() const override
-    {
-        return data.DegitInfo.InfoStopOrderFromZero == 1;
-    }
-    bool infoSeiriNumOn() const override { return data.DegitInfo.InfoSeiriNumOn == 1; }
-    int infoSeiriNumCell() const override { return data.DegitInfo.InfoSeiriNumCell + 1; }
-    bool infoRouteNumOn() const override { return data.DegitInfo.InfoRouteNumOn == 1; }
-    int infoRouteNumCell() const override { return data.DegitInfo.InfoRouteNumCell + 1; }
-    bool infoColumnOn() const override { return data.DegitInfo.InfoColumnOn == 1; }
-    int infoColumn() const override { return data.DegitInfo.InfoColumn + 1; }
-    int infoColumnCell() const override { return data.DegitInfo.InfoColumnCell + 1; }
-    // The preview is the panel's, not the board's: a render draws no ticket.
-    bool useSeiriPrev() const override { return false; }
-    QString seiriPlgFile() const override { return {}; }
-
-    void GetOptionInfo(IniData& out) const override { out = data; }
-    void SetOptionInfo(const IniData& in) override
-    {
-        data = in;
-        m_panel.Option4_Click(m_panel.BacklightIndex());
-    }
-    void SetProp() override
-    {
-        const auto& p = data.PanelInfo;
-        m_board.SetSeiriNumVisible(p.UseSeiriNum != 0);
-        qint16 style = p.SeiriNumStyle, zero = p.SeiriNumZeroPad;
-        m_board.SeirikenNumSet(style, zero);
-        m_board.SetSeiriNumColor(seiriNumColor(m_panel.BacklightIndex()));
-        const auto& d = data.DegitInfo;
-        m_board.SetAllDegitColors(DegitColors{d.DegitBackColor, d.DegitBaseColor, d.DegitLitColor});
-        const auto& c = data.ChimeiInfo;
-        m_board.SetChimeiProps(c.ChimeiBackColor, c.ChimeiForeColor, c.ChimeiFontMode,
-                               c.ChimeiFontBold == 1);
-        m_panel.Option4_Click(m_panel.BacklightIndex());
-    }
-
-    quint32 seiriNumColor(int state) const
-    {
-        const auto& p = data.PanelInfo;
+        const ini::PanelInfo p = panel();
         return state == 1   ? p.SeiriNumColorOn1
                : state == 2 ? p.SeiriNumColorOn2
                             : p.SeiriNumColorOff;
     }
+    bool panelAuto() const override { return panel().PanelAuto != 0; }
+    bool panelUser(int state) const override
+    {
+        const ini::PanelInfo p = panel();
+        return (state == 1 ? p.PanelOn1User : state == 2 ? p.PanelOn2User : p.PanelOffUser) != 0;
+    }
+    QString panelFile(int state) const override
+    {
+        const ini::PanelInfo p = panel();
+        return state == 1 ? p.PanelOn1File : state == 2 ? p.PanelOn2File : p.PanelOffFile;
+    }
+    QString resetSound() const override { return record().SoundInfo.ResetSound; }
+    QString routeSetSound() const override { return record().SoundInfo.RouteSetSound; }
+    void showOptions() override {}
 
 private:
-    Form1& m_board;
-    PanelIniPort& m_panel;
+    IniData record() const
+    {
+        IniData d;
+        m_dialog.GetOptionInfo(d);
+        return d;
+    }
+    ini::PanelInfo panel() const { return record().PanelInfo; }
+    frmOption& m_dialog;
 };
 
-// The operation panel as far as a render needs it: backlight OFF, the late
-// night switch and the scroll bars from the settings record.
-class RecordPanel final : public PanelControls, public PanelIniPort {
+// Closes any modal box (a picture that cannot be loaded, a refused route) and
+// keeps its text, so the tool never waits for a person.
+class ModalAnswerer final : public QObject {
 public:
-    explicit RecordPanel(Form1& board) : m_board(board) {}
-    RecordOptions* options = nullptr;
-    ini::CtrlDataInfo ctrl;
-    QImage preview{200, 100, QImage::Format_RGB32};
-
-    bool lateNight() const override { return ctrl.MidnightFare == 1; }
-    int companyIndex() const override { return -1; }
-    void enableStepping() override {}
-    void clearPreview() override { preview.fill(Qt::white); }
-    QImage* previewImage() override { return &preview; }
-    void repaintPreview() override {}
-
-    void GetCtrlDataInfo(ini::CtrlDataInfo& out) const override { out = ctrl; }
-    void SetCtrlDataInfo(const ini::CtrlDataInfo& in) override
+    QStringList texts;
+    ModalAnswerer()
     {
-        ctrl = in;
-        m_board.setChimeiScroll(qint16(in.ScrollSpeed), in.ScrollInterval);
-    }
-    int BacklightIndex() const override { return 0; }
-    // The ticket preview is the panel's: nothing of it reaches the board.
-    void SetPreviewSize(int, int) override {}
-    void ClearCompanyList() override {}
-    void AddCompany(const QString&) override {}
-    // The picture the panel's backlight switch would choose for `index`.
-    void Option4_Click(int index) override
-    {
-        if (!options)
-            return;
-        const auto& p = options->data.PanelInfo;
-        const qint16 user[3] = {p.PanelOffUser, p.PanelOn1User, p.PanelOn2User};
-        const QString file[3] = {p.PanelOffFile, p.PanelOn1File, p.PanelOn2File};
-        const int i = qBound(0, index, 2);
-        if (p.PanelAuto || !user[i]) {
-            m_board.setPicture(m_board.imgRes(i));
-        } else if (QFileInfo::exists(file[i])) {
-            QImage img(file[i]);
-            if (!img.isNull())
-                m_board.setPicture(img);
-        }
-        m_board.SetSeiriNumColor(options->seiriNumColor(i));
+        m_timer.setInterval(0);
+        connect(&m_timer, &QTimer::timeout, this, [this] {
+            QWidget* w = QApplication::activeModalWidget();
+            if (auto* box = qobject_cast<QMessageBox*>(w)) {
+                texts << box->text();
+                box->done(QMessageBox::Ok);
+            } else if (auto* dialog = qobject_cast<QDialog*>(w)) {
+                dialog->reject();
+            }
+        });
+        m_timer.start();
     }
 
 private:
-    Form1& m_board;
+    QTimer m_timer;
 };
 
 int renderBoard(const Args& a)
@@ -221,36 +164,46 @@ int renderBoard(const Args& a)
             if (!m.contains(QLatin1StringView("support setting window masks")) && previous)
                 previous(t, c, m);
         });
+
+    // The program's start, without placing windows on a screen.
     WidgetResLib res;
     VirtualHost host;
+    ModalAnswerer answerer;
     Form1 board(res, host);
-    RecordPanel panel(board);
-    RecordOptions options(board, panel);
-    panel.options = &options;
-    options.fareDir = dataDir;
-    board.Timer1_Timer();
-    board.show();
-
-    if (!settings.isEmpty()) {
-        IniData data;
-        LoadIni(data, IniLocation(iniDir.path(), QStringLiteral("board"), QString()),
-                IniWindows{options, panel, board}, host);
-        board.move(0, 0); // the stored position means nothing offscreen
-    }
-    options.fareDir = dataDir; // --data wins over the settings file's folder
-
+    frmOption options(res, host);
+    options.SetStartDefaults();
+    DialogPanelOptions panelOptions(options);
     DataIo data;
     NullSoundPlayer sound;
     NullTapeLoader tape;
-    RunController run(data, options, board, panel, sound, tape, res, host);
-    if (!run.SetRoute(a.value(QStringLiteral("--route")), a.value(QStringLiteral("--section"))))
-        return fail(dataDir, QStringLiteral("route not set: ") +
-                                 host.messages.join(QLatin1Char(' ')).simplified());
+    frmCtl panel(frmCtl::Ports{data, options, board, board, panelOptions, sound, tape, res, host});
+    options.setTargets(&board, &panel);
+    board.setPanelWindow(&panel);
+    board.Timer1_Timer();
+    board.show();
+    if (!settings.isEmpty()) {
+        IniData record;
+        LoadIni(record, IniLocation(iniDir.path(), QStringLiteral("board"), QString()),
+                IniWindows{options, panel, board}, host);
+        board.move(0, 0); // the stored position means nothing offscreen
+    }
+    // --data wins over the settings file's folder; the dialog's box is the live
+    // value.
+    if (auto* box = options.findChild<QLineEdit*>(QStringLiteral("Text2(0)")))
+        box->setText(dataDir);
+
+    if (!panel.run().SetRoute(a.value(QStringLiteral("--route")),
+                              a.value(QStringLiteral("--section"))))
+        return fail(dataDir,
+                    QStringLiteral("route not set: ") +
+                        (host.messages + answerer.texts).join(QLatin1Char(' ')).simplified());
     for (int i = 0; i < steps; ++i)
-        run.Step(1);
+        panel.run().Step(1);
     host.wait(after);
     board.ChimeiCtl()->scrollFrame();
     QCoreApplication::processEvents();
+    for (const QString& t : answerer.texts)
+        std::fprintf(stderr, "lumena-data: message: %s\n", qPrintable(t.simplified()));
 
     QByteArray png;
     QBuffer buf(&png);
