@@ -265,16 +265,6 @@ private slots:
         }
     }
 
-    void countFromZeroChangesNothingElse()
-    {
-        click(QStringLiteral("Option1(2)"));
-        click(QStringLiteral("Check3(0)"));
-        click(QStringLiteral("Check3(4)"));
-        QVERIFY(find<QCheckBox>(QStringLiteral("Check3(4)"))->isChecked());
-        QVERIFY(w(QStringLiteral("Combo4(0)"))->isEnabled());
-        QVERIFY(!w(QStringLiteral("Combo4(1)"))->isEnabled());
-    }
-
     void panelImageFramesFollowTheMode()
     {
         click(QStringLiteral("Option1(1)"));
