@@ -6,6 +6,7 @@
 
 #include <QPainter>
 #include <QResizeEvent>
+#include <algorithm>
 
 namespace lumena {
 
@@ -21,6 +22,7 @@ ChimeiCtl_B::ChimeiCtl_B(ResLib& res, Host& host, QWidget* parent)
     m_strip.setBackColor(m_props.BackColor);
     m_strip.setForeColor(m_props.ForeColor);
     m_frameTimer.setTimerType(Qt::PreciseTimer);
+    m_frameTimer.setSingleShot(true);
     connect(&m_frameTimer, &QTimer::timeout, this, &ChimeiCtl_B::scrollFrame);
     stripChanged();
 }
@@ -174,13 +176,12 @@ void ChimeiCtl_B::scrollFrame()
         m_stripTop = top;
         update();
     }
-    // Sleep through a pause instead of ticking in it.
+    // At most one frame per display frame, and none while the picture cannot
+    // change (a pause, a slow speed).
     using namespace std::chrono;
-    const int next =
-        p.paused ? int(qMax<qint64>(kFrameMs, duration_cast<milliseconds>(p.untilChange).count()))
-                 : kFrameMs;
-    if (!m_frameTimer.isActive() || m_frameTimer.interval() != next)
-        m_frameTimer.start(next);
+    const auto wake = ceil<milliseconds>(p.untilNewPixel).count();
+    const int next = int(std::clamp<std::int64_t>(wake, kFrameMs, 60000));
+    m_frameTimer.start(next);
 }
 
 void ChimeiCtl_B::stripChanged()

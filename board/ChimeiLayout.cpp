@@ -38,7 +38,7 @@ NameLayout nameLayout(qint32 bytes, qint16 mode)
         break;
     default:
         l.pitch = kCellPitch;
-        l.stripHeight = kCellPitch * l.cells;
+        l.stripHeight = kCellPitch * qMin(l.cells, kMaxCells);
         l.scrolls = true;
         break;
     }
@@ -223,12 +223,14 @@ bool DotStrip::isLit(int x, int y) const
 NameLayout drawName(DotStrip& strip, GlyphSource& glyphs, ResLib& res, const QString& text,
                     qint16 mode, qint16 fontMode, bool fontBold)
 {
-    const qint32 bytes = res.LenB_ASCII(text);
+    // Every character is at least one byte, so this keeps all cells that fit.
+    const QString kept = text.size() > 2 * kMaxCells ? text.left(2 * kMaxCells) : text;
+    const qint32 bytes = res.LenB_ASCII(kept);
     const NameLayout l = nameLayout(bytes, mode);
     strip.setHeight(l.stripHeight);
     // Cells beyond the last byte are empty and draw nothing; stop there.
-    for (qint32 i = 1; 2 * i - 1 <= bytes; ++i) {
-        QString cell = sjis::toUnicode(res.MidB_ASCII(text, 2 * i - 1, 2));
+    for (qint32 i = 1; 2 * i - 1 <= bytes && i <= kMaxCells; ++i) {
+        QString cell = sjis::toUnicode(res.MidB_ASCII(kept, 2 * i - 1, 2));
         strip.plot(kCellX, l.y0 + (i - 1) * l.pitch, cellDots(glyphs, cell, fontMode, fontBold));
     }
     return l;

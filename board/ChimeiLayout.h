@@ -20,6 +20,9 @@ constexpr int kStripWidth = 37;
 constexpr int kStripHeight = 192; // of a name of up to six cells
 constexpr int kCellX = 2;         // left edge of every cell on the strip
 constexpr int kCellPitch = 32;    // pixels per cell on a scrolling strip
+// A scrolling strip holds at most this many cells (32768 pixels); the rest of
+// an absurdly long text is not drawn, which keeps memory and time bounded.
+constexpr int kMaxCells = 1024;
 
 // Placement of a name of `bytes` Shift-JIS bytes (cells = bytes / 2).
 struct NameLayout {
@@ -90,7 +93,8 @@ private:
 // Draws a name the way the element does: cell count from the resource
 // library's byte length, cells taken two bytes at a time with MidB_ASCII and
 // converted back to text. The strip is resized (cleared) first. A final odd
-// byte forms one more cell at y0 + cells * pitch.
+// byte forms one more cell at y0 + cells * pitch. Only the first kMaxCells
+// cells of a longer text are drawn.
 NameLayout drawName(DotStrip& strip, GlyphSource& glyphs, ResLib& res, const QString& text,
                     qint16 mode, qint16 fontMode, bool fontBold);
 

@@ -25,19 +25,28 @@ std::int64_t stepsToWrap(std::int64_t from, std::int64_t strip200, std::int64_t 
     return std::max<std::int64_t>(1, -floorDiv(-distance, speed));
 }
 
-ScrollPoint inCycle(nanoseconds r, nanoseconds pause, std::int64_t top, std::int64_t speed)
+// Position `r` into a cycle that pauses for `pause` at `top`, then takes
+// `steps` steps of `speed`, the last of which wraps.
+ScrollPoint inCycle(nanoseconds r, nanoseconds pause, std::int64_t top, std::int64_t steps,
+                    std::int64_t speed)
 {
     ScrollPoint p;
     if (r < pause) {
         p.top = top;
         p.paused = true;
         p.untilChange = pause - r;
+        p.untilNewPixel = p.untilChange;
         return p;
     }
     const nanoseconds moving = r - pause;
-    const std::int64_t steps = moving / ScrollPlan::kStep;
-    p.top = top - steps * speed;
+    const std::int64_t done = moving / ScrollPlan::kStep;
+    p.top = top - done * speed;
     p.untilChange = ScrollPlan::kStep - moving % ScrollPlan::kStep;
+    // The pixel drops once the top is below (pixel * 200 - 100).
+    const std::int64_t below = (p.pixelTop() * 200 - 100) - 1;
+    const std::int64_t toPixel = -floorDiv(-(p.top - below), speed);
+    const std::int64_t more = std::min(std::max<std::int64_t>(1, toPixel), steps - done);
+    p.untilNewPixel = p.untilChange + (more - 1) * ScrollPlan::kStep;
     return p;
 }
 
@@ -61,12 +70,12 @@ ScrollPoint scrollAt(const ScrollPlan& plan, nanoseconds t)
     const std::int64_t steps0 = stepsToWrap(top0, strip200, view200, speed);
     const nanoseconds first = pause0 + steps0 * ScrollPlan::kStep;
     if (t < first)
-        return inCycle(t, pause0, top0, speed);
+        return inCycle(t, pause0, top0, steps0, speed);
 
     const std::int64_t steps = stepsToWrap(view200, strip200, view200, speed);
     const nanoseconds cycle = wait + steps * ScrollPlan::kStep;
     const nanoseconds since = t - first;
-    ScrollPoint p = inCycle(since % cycle, wait, view200, speed);
+    ScrollPoint p = inCycle(since % cycle, wait, view200, steps, speed);
     p.cycle = 1 + since / cycle;
     return p;
 }

@@ -34,6 +34,9 @@ struct ScrollPoint {
     std::int64_t cycle = 0; // wraps so far
     // Time left in this pause or until the next step.
     std::chrono::nanoseconds untilChange{0};
+    // Time until pixelTop() next changes (a step across a pixel, the end of
+    // the pause, or the wrap): a frame timer need not wake up earlier.
+    std::chrono::nanoseconds untilNewPixel{0};
     // Whole-pixel top for drawing (rounded to the nearest pixel, halves up).
     int pixelTop() const;
 };

@@ -149,6 +149,13 @@ void M_Degit::paintEvent(QPaintEvent*)
     p.drawImage(QPoint(0, 0), m_image);
 }
 
+// Presses end here: they must not reach the host window, which drags itself
+// on presses on its own background.
+void M_Degit::mousePressEvent(QMouseEvent* event)
+{
+    event->accept();
+}
+
 void M_Degit::mouseDoubleClickEvent(QMouseEvent* event)
 {
     event->accept();

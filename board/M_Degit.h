@@ -50,6 +50,8 @@ public:
     QVariant Value() const { return m_props.Value; }
     bool UserSet() const { return m_props.UserSet; }
     quint32 BackColor() const { return m_props.BackColor; }
+    // The native window handle; asking for it makes the element a native
+    // window, so nothing in the program does (dialogs take the element itself).
     qint32 hwnd();
 
     void setBaseForeColor(quint32 color);
@@ -92,6 +94,7 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:

@@ -42,6 +42,7 @@ qint32 digitSettings(QWidget* owner, qint16 keta, qint16& zeroMode, qint16& shif
     dlg.setObjectName(QStringLiteral("dlgDigitSettings"));
     dlg.setWindowTitle(QStringLiteral("表示設定"));
     dlg.setModal(true);
+    dlg.setMinimumWidth(440);
 
     auto* layout = new QVBoxLayout(&dlg);
 

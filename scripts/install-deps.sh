@@ -15,6 +15,8 @@ packages=(
   libmecab-dev mecab-ipadic-utf8
   # ticket bar codes, and reading them back in the tests
   libzint-dev libzbar-dev zbar-tools
+  # driving and photographing the running simulator under Xvfb
+  xvfb xdotool imagemagick
 )
 
 missing=()

@@ -8,12 +8,32 @@ namespace {
 
 int g_rate = 0; // espeak-ng's output rate once initialised, -1 after a failure
 
+// Where the samples of one espeak_Synth call go: into a vector, or straight
+// to the speech output, which starts playing with the first block.
+struct SynthTarget {
+    std::vector<std::int16_t>* samples = nullptr;
+    SpeechOutput* output = nullptr;
+    int rate = 0;
+    bool started = false;
+    bool refused = false;
+};
+
 int collect(short* wav, int count, espeak_EVENT* events)
 {
-    if (wav && count > 0 && events && events->user_data) {
-        auto* out = static_cast<std::vector<std::int16_t>*>(events->user_data);
-        out->insert(out->end(), wav, wav + count);
+    if (!wav || count <= 0 || !events || !events->user_data)
+        return 0;
+    auto* t = static_cast<SynthTarget*>(events->user_data);
+    if (t->samples) {
+        t->samples->insert(t->samples->end(), wav, wav + count);
+        return 0;
     }
+    if (!t->started) {
+        t->started = true;
+        t->refused = !t->output->beginSpeech(t->rate);
+    }
+    if (t->refused)
+        return 1; // abort: nothing can be heard
+    t->output->appendSpeech(wav, std::size_t(count));
     return 0;
 }
 
@@ -54,12 +74,13 @@ EspeakSpeech::EspeakSpeech(SpeechOutput& output, std::unique_ptr<KanaReader> rea
 std::vector<std::int16_t> EspeakSpeech::synthesize(const QString& kana)
 {
     std::vector<std::int16_t> samples;
+    SynthTarget target;
+    target.samples = &samples;
     const QByteArray utf8 = kana.toUtf8();
     if (utf8.isEmpty())
         return samples;
-    const espeak_ERROR err = espeak_Synth(utf8.constData(), size_t(utf8.size()) + 1, 0,
-                                          POS_CHARACTER, 0, espeakCHARS_UTF8, nullptr, &samples);
-    if (err != EE_OK)
+    if (espeak_Synth(utf8.constData(), size_t(utf8.size()) + 1, 0, POS_CHARACTER, 0,
+                     espeakCHARS_UTF8, nullptr, &target) != EE_OK)
         samples.clear();
     return samples;
 }
@@ -71,8 +92,19 @@ void EspeakSpeech::Speak(const QString& text)
     const QString kana = m_reader->toKana(text);
     if (kana.trimmed().isEmpty())
         return; // an empty entry starts and ends at once
-    std::vector<std::int16_t> samples = synthesize(kana);
-    m_failed = samples.empty() || !m_output.playSpeech(std::move(samples), m_rate);
+    // espeak hands its samples over in blocks as it goes; the first block is
+    // heard while the rest is still being made.
+    SynthTarget target;
+    target.output = &m_output;
+    target.rate = m_rate;
+    const QByteArray utf8 = kana.toUtf8();
+    const espeak_ERROR err = espeak_Synth(utf8.constData(), size_t(utf8.size()) + 1, 0,
+                                          POS_CHARACTER, 0, espeakCHARS_UTF8, nullptr, &target);
+    if (target.started && !target.refused)
+        m_output.endSpeech();
+    m_failed = err != EE_OK || !target.started || target.refused;
+    if (m_failed)
+        m_output.stopSpeech();
 }
 
 void EspeakSpeech::Stop()

@@ -28,15 +28,31 @@ public:
 };
 
 // A mixer voice of its own for speech, so a reading never cuts a chime on
-// "S1".."S4" and the reverse.
+// "S1".."S4" and the reverse. A reading is streamed: it starts playing with
+// its first samples while the rest are still being made.
 class SpeechOutput {
 public:
     virtual ~SpeechOutput() = default;
-    // Starts playing mono signed 16-bit samples at `rate` Hz, replacing any
-    // speech still playing. False when the mixer cannot play them.
-    virtual bool playSpeech(std::vector<std::int16_t> samples, int rate) = 0;
+    // Starts a reading of mono signed 16-bit samples at `rate` Hz, replacing
+    // any speech still playing. False when the mixer cannot play speech.
+    virtual bool beginSpeech(int rate) = 0;
+    // Adds samples to the reading begun last.
+    virtual void appendSpeech(const std::int16_t* samples, std::size_t count) = 0;
+    // No more samples follow: the reading ends after the last one.
+    virtual void endSpeech() = 0;
     virtual void stopSpeech() = 0;
+    // True from beginSpeech until the last sample has been played (or stopSpeech).
     virtual bool speechPlaying() const = 0;
+
+    // A whole reading at once.
+    bool playSpeech(const std::vector<std::int16_t>& samples, int rate)
+    {
+        if (!beginSpeech(rate))
+            return false;
+        appendSpeech(samples.data(), samples.size());
+        endSpeech();
+        return true;
+    }
 };
 
 } // namespace lumena

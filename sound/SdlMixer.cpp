@@ -81,8 +81,8 @@ SdlMixer::~SdlMixer()
     for (Cached& c : m_cache)
         Mix_FreeChunk(c.chunk);
     m_cache.clear();
-    if (m_speechChunk)
-        Mix_FreeChunk(m_speechChunk);
+    if (m_carrier)
+        Mix_FreeChunk(m_carrier);
     Mix_CloseAudio();
     Mix_Quit();
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
@@ -196,66 +196,97 @@ void SdlMixer::trimSilentTail(Mix_Chunk* chunk) const
     chunk->alen = end * 2;
 }
 
-bool SdlMixer::playSpeech(std::vector<std::int16_t> samples, int rate)
+void SdlMixer::speechEffect(int, void* stream, int len, void* self)
 {
-    if (!m_open || rate <= 0)
+    auto* mixer = static_cast<SdlMixer*>(self);
+    SpeechStream& sp = *mixer->m_speech;
+    auto* out = static_cast<Sint16*>(stream);
+    const int frames = len / int(sizeof(Sint16)) / mixer->m_channels;
+    std::lock_guard guard(sp.lock);
+    const double step = double(sp.rate) / mixer->m_rate;
+    const std::size_t n = sp.in.size();
+    for (int i = 0; i < frames; ++i) {
+        Sint16 v = 0;
+        const std::size_t k = std::size_t(sp.pos);
+        if (k + 1 < n || (sp.ended && k < n)) {
+            // Linear interpolation between neighbouring input samples.
+            const double f = sp.pos - double(k);
+            const int a = sp.in[k];
+            const int b = k + 1 < n ? sp.in[k + 1] : a;
+            v = Sint16(a + (b - a) * f);
+            sp.pos += step;
+            sp.mixed = std::min(n, std::size_t(sp.pos));
+        } else if (sp.ended) {
+            sp.done = true;
+        }
+        for (int c = 0; c < mixer->m_channels; ++c)
+            *out++ = v;
+    }
+}
+
+bool SdlMixer::beginSpeech(int rate)
+{
+    if (!m_open || rate <= 0 || m_format != AUDIO_S16SYS)
         return false;
     stopSpeech();
-    if (samples.empty())
-        return true;
-    if (m_format == AUDIO_S16SYS) {
-        // Linear interpolation to the device rate, copied to every output
-        // channel: a few milliseconds for a long reading, where SDL's
-        // converter takes tens.
-        const size_t in = samples.size();
-        const size_t out = size_t(double(in) * m_rate / rate);
-        m_speechBuffer.resize(out * size_t(m_channels) * sizeof(Sint16));
-        auto* dst = reinterpret_cast<Sint16*>(m_speechBuffer.data());
-        const double step = double(rate) / m_rate;
-        for (size_t i = 0; i < out; ++i) {
-            const double pos = double(i) * step;
-            const size_t k = size_t(pos);
-            const double f = pos - double(k);
-            const int a = samples[std::min(k, in - 1)];
-            const int b = samples[std::min(k + 1, in - 1)];
-            const auto v = Sint16(a + (b - a) * f);
-            for (int c = 0; c < m_channels; ++c)
-                *dst++ = v;
-        }
-    } else {
-        SDL_AudioCVT cvt;
-        if (SDL_BuildAudioCVT(&cvt, AUDIO_S16SYS, 1, rate, m_format, Uint8(m_channels), m_rate) < 0)
+    if (!m_carrier) {
+        m_carrierBuffer.assign(std::size_t(m_rate / 4) * std::size_t(m_channels) * 2, 0);
+        m_carrier = Mix_QuickLoad_RAW(m_carrierBuffer.data(), Uint32(m_carrierBuffer.size()));
+        if (!m_carrier)
             return false;
-        const int len = static_cast<int>(samples.size() * sizeof(std::int16_t));
-        m_speechBuffer.assign(size_t(len) * size_t(cvt.len_mult), 0);
-        std::memcpy(m_speechBuffer.data(), samples.data(), size_t(len));
-        cvt.len = len;
-        cvt.buf = m_speechBuffer.data();
-        if (cvt.needed && SDL_ConvertAudio(&cvt) != 0)
-            return false;
-        m_speechBuffer.resize(cvt.needed ? size_t(cvt.len_cvt) : size_t(len));
     }
-    // QuickLoad does not copy: the buffer lives until the chunk is freed.
-    m_speechChunk = Mix_QuickLoad_RAW(m_speechBuffer.data(), Uint32(m_speechBuffer.size()));
-    if (!m_speechChunk)
+    if (!m_speech)
+        m_speech = std::make_unique<SpeechStream>();
+    {
+        std::lock_guard guard(m_speech->lock);
+        m_speech->in.clear();
+        m_speech->rate = rate;
+        m_speech->pos = 0;
+        m_speech->ended = m_speech->done = false;
+        m_speech->mixed = 0;
+    }
+    if (!Mix_RegisterEffect(kSpeechChannel, &SdlMixer::speechEffect, nullptr, this))
         return false;
-    return Mix_PlayChannel(kSpeechChannel, m_speechChunk, 0) >= 0;
+    return Mix_PlayChannel(kSpeechChannel, m_carrier, -1) >= 0;
+}
+
+void SdlMixer::appendSpeech(const std::int16_t* samples, std::size_t count)
+{
+    if (!m_speech || count == 0)
+        return;
+    std::lock_guard guard(m_speech->lock);
+    m_speech->in.insert(m_speech->in.end(), samples, samples + count);
+}
+
+void SdlMixer::endSpeech()
+{
+    if (!m_speech)
+        return;
+    std::lock_guard guard(m_speech->lock);
+    m_speech->ended = true;
 }
 
 void SdlMixer::stopSpeech()
 {
-    if (!m_open)
-        return;
-    Mix_HaltChannel(kSpeechChannel);
-    if (m_speechChunk) {
-        Mix_FreeChunk(m_speechChunk);
-        m_speechChunk = nullptr;
-    }
+    // Halting the channel also removes its effect.
+    if (m_open)
+        Mix_HaltChannel(kSpeechChannel);
 }
 
 bool SdlMixer::speechPlaying() const
 {
-    return m_open && Mix_Playing(kSpeechChannel) != 0;
+    if (!m_open || !m_speech || !Mix_Playing(kSpeechChannel))
+        return false;
+    std::lock_guard guard(m_speech->lock);
+    return !m_speech->done;
+}
+
+std::size_t SdlMixer::speechSamplesMixed() const
+{
+    if (!m_speech)
+        return 0;
+    std::lock_guard guard(m_speech->lock);
+    return m_speech->mixed;
 }
 
 } // namespace lumena

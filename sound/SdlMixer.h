@@ -19,6 +19,8 @@
 #include <QString>
 #include <array>
 #include <list>
+#include <memory>
+#include <mutex>
 
 struct Mix_Chunk;
 
@@ -48,9 +50,13 @@ public:
     void stop(int channel) override;
     bool isPlaying(int channel) const override;
 
-    bool playSpeech(std::vector<std::int16_t> samples, int rate) override;
+    bool beginSpeech(int rate) override;
+    void appendSpeech(const std::int16_t* samples, std::size_t count) override;
+    void endSpeech() override;
     void stopSpeech() override;
     bool speechPlaying() const override;
+    // Speech samples the device has mixed since the last beginSpeech.
+    std::size_t speechSamplesMixed() const;
 
     // Playing length of the sound loaded on a channel, in milliseconds (0 when
     // the channel is closed).
@@ -77,8 +83,22 @@ private:
     int m_channels = 0;
     std::array<Mix_Chunk*, 4> m_loaded{};
     std::list<Cached> m_cache; // most recently used first
-    Mix_Chunk* m_speechChunk = nullptr;
-    std::vector<std::uint8_t> m_speechBuffer;
+    // The speech voice plays a looping silent carrier whose sound an effect
+    // replaces with the reading, resampled to the device rate as it is mixed.
+    // The effect runs on the audio thread; m_speech is shared under its mutex.
+    struct SpeechStream {
+        std::mutex lock;
+        std::vector<std::int16_t> in; // mono samples at `rate`
+        int rate = 0;
+        double pos = 0;        // next input position
+        bool ended = false;    // endSpeech was called
+        bool done = false;     // every sample has been mixed
+        std::size_t mixed = 0; // input samples mixed
+    };
+    static void speechEffect(int chan, void* stream, int len, void* self);
+    Mix_Chunk* m_carrier = nullptr;
+    std::vector<std::uint8_t> m_carrierBuffer;
+    std::unique_ptr<SpeechStream> m_speech;
 };
 
 } // namespace lumena

@@ -149,14 +149,16 @@ std::atomic<Clock::rep> g_firstMix{0};
 
 void postMix(void*, Uint8*, int)
 {
-    if (g_armed.load() && Mix_Playing(SdlMixer::kSpeechChannel)) {
+    if (g_armed.load() && mixer().speechSamplesMixed() > 0) {
         g_firstMix = Clock::now().time_since_epoch().count();
         g_armed = false;
     }
 }
 
-// From the "送り" button (tape step, reading conversion, synthesis, hand-over
-// to the mixer) to the first buffer the audio device mixes with speech in it.
+// From the "送り" button (tape step, reading conversion, synthesis of the
+// first block, hand-over to the mixer) to the first device buffer that holds
+// samples of the reading. button_call_ms is how long the button's handler
+// holds the UI thread (the whole reading is synthesised within it).
 void BM_TapeButtonToFirstSpeech(benchmark::State& state)
 {
     const QString folder = tempDir().path() + u'/';

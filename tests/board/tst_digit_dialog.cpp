@@ -87,68 +87,54 @@ private slots:
         QCOMPARE(fill, qint16(3));
     }
 
+    // What the dialog shows for the values on entry, and what OK returns
+    // untouched: shift and fill bounded by keta, an unknown zero mode kept.
     void entryValuesAreShownAndBoundedByKeta_data()
     {
         QTest::addColumn<int>("keta");
+        QTest::addColumn<int>("modeIn");
         QTest::addColumn<int>("shiftIn");
         QTest::addColumn<int>("fillIn");
         QTest::addColumn<int>("shiftMax");
         QTest::addColumn<int>("fillMax");
-        QTest::addColumn<int>("shiftShown");
-        QTest::addColumn<int>("fillShown");
-        QTest::newRow("4 cells") << 4 << 2 << 3 << 3 << 4 << 2 << 3;
-        QTest::newRow("2 cells, values beyond") << 2 << 5 << 6 << 1 << 2 << 1 << 2;
-        QTest::newRow("negative values") << 4 << -2 << -1 << 3 << 4 << 0 << 0;
-        QTest::newRow("no cells") << 0 << 1 << 1 << 0 << 0 << 0 << 0;
+        QTest::addColumn<int>("shiftOut");
+        QTest::addColumn<int>("fillOut");
+        QTest::newRow("4 cells") << 4 << 2 << 2 << 3 << 3 << 4 << 2 << 3;
+        QTest::newRow("2 cells, values beyond") << 2 << 0 << 5 << 6 << 1 << 2 << 1 << 2;
+        QTest::newRow("negative values") << 4 << 3 << -2 << -1 << 3 << 4 << 0 << 0;
+        QTest::newRow("no cells") << 0 << 1 << 1 << 1 << 0 << 0 << 0 << 0;
+        QTest::newRow("unknown zero mode") << 4 << -1 << 0 << 0 << 3 << 4 << 0 << 0;
     }
     void entryValuesAreShownAndBoundedByKeta()
     {
         QFETCH(int, keta);
+        QFETCH(int, modeIn);
         QFETCH(int, shiftIn);
         QFETCH(int, fillIn);
         QFETCH(int, shiftMax);
         QFETCH(int, fillMax);
-        QFETCH(int, shiftShown);
-        QFETCH(int, fillShown);
-        qint16 zeroMode = 2, shift = qint16(shiftIn), fill = qint16(fillIn);
-        int seenShiftMax = -1, seenFillMax = -1, seenShift = -1, seenFill = -1;
-        bool modeShown = false;
+        QFETCH(int, shiftOut);
+        QFETCH(int, fillOut);
+        qint16 zeroMode = qint16(modeIn), shift = qint16(shiftIn), fill = qint16(fillIn);
+        int seenShiftMax = -1, seenFillMax = -1, checkedMode = -2;
         answerModal([&](QWidget* dlg) {
-            auto* s = child<QSpinBox>(dlg, "spnShift");
-            auto* f = child<QSpinBox>(dlg, "spnFillZero");
-            seenShiftMax = s->maximum();
-            seenFillMax = f->maximum();
-            seenShift = s->value();
-            seenFill = f->value();
-            modeShown = child<QRadioButton>(dlg, "optZeroMode(2)")->isChecked();
-            click(dlg, "cmdOK");
-        });
-        QCOMPARE(dialogs::digitSettings(nullptr, qint16(keta), zeroMode, shift, fill), 1);
-        QVERIFY(modeShown);
-        QCOMPARE(seenShiftMax, shiftMax);
-        QCOMPARE(seenFillMax, fillMax);
-        QCOMPARE(seenShift, shiftShown);
-        QCOMPARE(seenFill, fillShown);
-        QCOMPARE(shift, qint16(shiftShown));
-        QCOMPARE(fill, qint16(fillShown));
-    }
-
-    void unknownZeroModeIsKeptUnlessChosen()
-    {
-        qint16 zeroMode = -1, shift = 0, fill = 0;
-        bool anyChecked = true;
-        answerModal([&](QWidget* dlg) {
-            anyChecked = false;
+            seenShiftMax = child<QSpinBox>(dlg, "spnShift")->maximum();
+            seenFillMax = child<QSpinBox>(dlg, "spnFillZero")->maximum();
+            checkedMode = -1;
             for (int i = 0; i < 4; ++i) {
-                anyChecked |=
-                    child<QRadioButton>(dlg, qPrintable(QStringLiteral("optZeroMode(%1)").arg(i)))
-                        ->isChecked();
+                const QString name = QStringLiteral("optZeroMode(%1)").arg(i);
+                if (child<QRadioButton>(dlg, qPrintable(name))->isChecked())
+                    checkedMode = i;
             }
             click(dlg, "cmdOK");
         });
-        QCOMPARE(dialogs::digitSettings(nullptr, 4, zeroMode, shift, fill), 1);
-        QVERIFY(!anyChecked);
-        QCOMPARE(zeroMode, qint16(-1));
+        QCOMPARE(dialogs::digitSettings(nullptr, qint16(keta), zeroMode, shift, fill), 1);
+        QCOMPARE(checkedMode, modeIn);
+        QCOMPARE(seenShiftMax, shiftMax);
+        QCOMPARE(seenFillMax, fillMax);
+        QCOMPARE(zeroMode, qint16(modeIn));
+        QCOMPARE(shift, qint16(shiftOut));
+        QCOMPARE(fill, qint16(fillOut));
     }
 };
 

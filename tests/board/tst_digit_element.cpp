@@ -60,55 +60,76 @@ private slots:
     void init() { test::failOnUnexpectedWarnings(); }
 
     // --- setters ----------------------------------------------------------------
+    // Property set with Keta already at `keta` -> the value stored.
     void setterRules_data()
     {
+        QTest::addColumn<int>("keta");
         QTest::addColumn<QString>("property");
         QTest::addColumn<int>("input");
         QTest::addColumn<int>("stored");
-        QTest::newRow("Keta 0 stores 4") << QStringLiteral("Keta") << 0 << 4;
-        QTest::newRow("Keta 16 stores 4") << QStringLiteral("Keta") << 16 << 4;
-        QTest::newRow("Keta -3 stores 4") << QStringLiteral("Keta") << -3 << 4;
-        QTest::newRow("Keta 15 kept") << QStringLiteral("Keta") << 15 << 15;
-        QTest::newRow("Keta 1 kept") << QStringLiteral("Keta") << 1 << 1;
-        QTest::newRow("DegitSize 7 stores 0") << QStringLiteral("DegitSize") << 7 << 0;
-        QTest::newRow("DegitSize -1 stores 0") << QStringLiteral("DegitSize") << -1 << 0;
-        QTest::newRow("DegitSize 3 kept") << QStringLiteral("DegitSize") << 3 << 3;
-        QTest::newRow("ZeroMode 4 stores 0") << QStringLiteral("ZeroMode") << 4 << 0;
-        QTest::newRow("ZeroMode 100 stores 0") << QStringLiteral("ZeroMode") << 100 << 0;
-        QTest::newRow("ZeroMode -1 kept") << QStringLiteral("ZeroMode") << -1 << -1;
-        QTest::newRow("ZeroMode 3 kept") << QStringLiteral("ZeroMode") << 3 << 3;
-        QTest::newRow("FillZero 6 stores Keta") << QStringLiteral("FillZero") << 6 << 4;
-        QTest::newRow("FillZero 4 kept") << QStringLiteral("FillZero") << 4 << 4;
-        QTest::newRow("FillZero -2 kept") << QStringLiteral("FillZero") << -2 << -2;
-        QTest::newRow("Shift 4 stores 3") << QStringLiteral("Shift") << 4 << 3;
-        QTest::newRow("Shift -2 stores 0") << QStringLiteral("Shift") << -2 << 0;
-        QTest::newRow("Shift 2 kept") << QStringLiteral("Shift") << 2 << 2;
-        QTest::newRow("DegitStyle 9 kept") << QStringLiteral("DegitStyle") << 9 << 9;
+        auto add = [](const char* tag, int keta, const char* property, int input, int stored) {
+            QTest::newRow(tag) << keta << QString::fromLatin1(property) << input << stored;
+        };
+        add("Keta 0 stores 4", 4, "Keta", 0, 4);
+        add("Keta 16 stores 4", 4, "Keta", 16, 4);
+        add("Keta -3 stores 4", 2, "Keta", -3, 4);
+        add("Keta 15 kept", 4, "Keta", 15, 15);
+        add("Keta 1 kept", 4, "Keta", 1, 1);
+        add("DegitSize 7 stores 0", 4, "DegitSize", 7, 0);
+        add("DegitSize -1 stores 0", 4, "DegitSize", -1, 0);
+        add("DegitSize 3 kept", 4, "DegitSize", 3, 3);
+        add("ZeroMode 4 stores 0", 4, "ZeroMode", 4, 0);
+        add("ZeroMode 100 stores 0", 4, "ZeroMode", 100, 0);
+        add("ZeroMode -1 kept", 4, "ZeroMode", -1, -1);
+        add("ZeroMode 3 kept", 4, "ZeroMode", 3, 3);
+        add("FillZero 6 stores Keta", 4, "FillZero", 6, 4);
+        add("FillZero 5 stores Keta 2", 2, "FillZero", 5, 2);
+        add("FillZero 4 kept", 4, "FillZero", 4, 4);
+        add("FillZero -2 kept", 4, "FillZero", -2, -2);
+        add("Shift 4 stores 3", 4, "Shift", 4, 3);
+        add("Shift 5 stores Keta 2 - 1", 2, "Shift", 5, 1);
+        add("Shift -2 stores 0", 4, "Shift", -2, 0);
+        add("Shift 2 kept", 4, "Shift", 2, 2);
+        add("DegitStyle 9 kept", 4, "DegitStyle", 9, 9);
     }
     void setterRules()
     {
+        QFETCH(int, keta);
         QFETCH(QString, property);
         QFETCH(int, input);
         QFETCH(int, stored);
         test::FakeResLib res;
         M_Degit d(res);
-        QSignalSpy changed(&d, &M_Degit::propertyChanged);
-        QVERIFY(d.setProperty(property.toLatin1().constData(),
-                              QVariant::fromValue<qint16>(qint16(input))));
-        QCOMPARE(d.property(property.toLatin1().constData()).toInt(), stored);
-        QCOMPARE(changed.count(), 1);
-        QCOMPARE(changed.first().first().toString(), property);
+        d.setKeta(qint16(keta));
+        const QByteArray name = property.toLatin1();
+        QVERIFY(d.setProperty(name.constData(), QVariant::fromValue<qint16>(qint16(input))));
+        QCOMPARE(d.property(name.constData()).toInt(), stored);
     }
 
-    void shiftAndFillAreBoundedByTheCurrentKeta()
+    void everyStoredPropertyReportsItsChange()
     {
         test::FakeResLib res;
         M_Degit d(res);
-        d.setKeta(2);
-        d.setShift(5);
-        d.setFillZero(5);
-        QCOMPARE(d.Shift(), qint16(1));
-        QCOMPARE(d.FillZero(), qint16(2));
+        const DegitProps defaults;
+        for (const QString& name : DegitProps::names()) {
+            QSignalSpy changed(&d, &M_Degit::propertyChanged);
+            QVERIFY2(d.setProperty(name.toLatin1().constData(), defaults.get(name)),
+                     qPrintable(name));
+            QCOMPARE(changed.count(), 1);
+            QCOMPARE(changed.first().first().toString(), name);
+        }
+        QVERIFY(d.storedProperties() == defaults);
+    }
+
+    void newElementShowsOnlyItsBackColour()
+    {
+        test::FakeResLib res;
+        M_Degit d(res);
+        QCOMPARE(d.size(), QSize(52, 20));
+        for (int cell = 0; cell < 4; ++cell)
+            QCOMPARE(pixelAt(d, segmentPixel(d, cell, 0)), kBack);
+        d.setValue(0); // the first redraw with a cell count shows the unlit cells
+        QCOMPARE(pixelAt(d, segmentPixel(d, 0, 0)), kBase);
     }
 
     void sizeClasses_data()
@@ -250,6 +271,21 @@ private slots:
         QVERIFY(res.calls.empty()); // the element opens nothing itself
     }
 
+    void pressesDoNotReachTheHostWindow()
+    {
+        struct Host : QWidget {
+            int presses = 0;
+            void mousePressEvent(QMouseEvent*) override { ++presses; }
+        } host;
+        test::FakeResLib res;
+        M_Degit d(res, &host);
+        QTest::mousePress(&d, Qt::LeftButton, {}, QPoint(5, 5));
+        QTest::mouseRelease(&d, Qt::LeftButton, {}, QPoint(5, 5));
+        QCOMPARE(host.presses, 0);
+        QTest::mousePress(&host, Qt::LeftButton, {}, QPoint(60, 30));
+        QCOMPARE(host.presses, 1);
+    }
+
     // --- stored properties ------------------------------------------------------
     void readPropertiesStoresRawAndAppliesOnlyBackColor()
     {
@@ -303,19 +339,6 @@ private slots:
         QCOMPARE(pixelAt(d, QPoint(0, 0)), kBack);
         const DegitSizeClass& cls = degitSizeClass(degitSize);
         QCOMPARE(pixelAt(d, QPoint(cls.cellWidth() / 2 + 1, cls.height() / 4 + 1)), kBack);
-    }
-
-    void colorsAreBgr()
-    {
-        test::FakeResLib res;
-        M_Degit d(res);
-        d.setDegitForeColor(0x00ff0000); // blue
-        d.setBaseForeColor(0x0000ff00);  // green
-        d.setBackColor(0x000000ff);      // red
-        d.setValue(1);
-        QCOMPARE(pixelAt(d, segmentPixel(d, 3, 1)), qRgb(0, 0, 255));
-        QCOMPARE(pixelAt(d, segmentPixel(d, 3, 0)), qRgb(0, 255, 0));
-        QCOMPARE(pixelAt(d, QPoint(0, 0)), qRgb(255, 0, 0));
     }
 
     void litDigitsAlignToTheElementsOwnWidth()

@@ -114,17 +114,6 @@ private slots:
         QVERIFY(routefile::scan(full).complete());
     }
 
-    void cutNameNamesItsLength()
-    {
-        QByteArray b = image({record(QStringLiteral("長い停留所名"), 1, 1)});
-        b.truncate(8);
-        const Error e = routefile::cutError(routefile::scan(b));
-        QCOMPARE(e.code, int(ErrPastEndOfFile));
-        QCOMPARE(e.description,
-                 QStringLiteral(
-                     "運賃データの1件目の停留所名（12バイト）がファイルの終わりを越えています。"));
-    }
-
     void counts_data()
     {
         QTest::addColumn<int>("records");

@@ -67,6 +67,9 @@ class TestSdlMixer : public QObject {
 private slots:
     void initTestCase()
     {
+        // No such device: the mixer falls back to the dummy driver, on which
+        // every test below runs.
+        qputenv("SDL_AUDIODRIVER", "nosuchdevice");
         m_mixer = std::make_unique<SdlMixer>();
         QVERIFY(m_mixer->isOpen());
         QCOMPARE(m_mixer->driverName(), QStringLiteral("dummy"));
@@ -154,12 +157,28 @@ private slots:
     {
         QVERIFY(m_mixer->open(0, write(QStringLiteral("s1.wav"), makeWav(300)), SoundKind::Wav));
         m_mixer->play(0);
-        QVERIFY(m_mixer->playSpeech(std::vector<std::int16_t>(22050 / 4, 1000), 22050));
+        QVERIFY(m_mixer->beginSpeech(22050));
+        QVERIFY(m_mixer->speechPlaying()); // playing (silence) before any sample arrives
+        const std::vector<std::int16_t> samples(22050 / 4, 1000);
+        m_mixer->appendSpeech(samples.data(), samples.size());
+        m_mixer->endSpeech();
         QVERIFY(m_mixer->speechPlaying());
         QVERIFY(m_mixer->isPlaying(0));
         m_mixer->stopSpeech();
         QVERIFY(!m_mixer->speechPlaying());
         QVERIFY(m_mixer->isPlaying(0));
+    }
+
+    void streamedReadingPlaysToItsLastSample()
+    {
+        QVERIFY(m_mixer->beginSpeech(22050));
+        const std::vector<std::int16_t> samples(2205, 500);
+        m_mixer->appendSpeech(samples.data(), 1000);
+        m_mixer->appendSpeech(samples.data() + 1000, samples.size() - 1000);
+        m_mixer->endSpeech();
+        while (m_mixer->speechPlaying()) // ends with the mixer, 0.1 s later
+            QCoreApplication::processEvents();
+        QCOMPARE(m_mixer->speechSamplesMixed(), samples.size());
     }
 };
 

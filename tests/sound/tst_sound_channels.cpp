@@ -115,16 +115,6 @@ private slots:
         QVERIFY(host.waits.empty());
     }
 
-    void emptyNameLeavesSoundPlaying()
-    {
-        test::FakeHost host;
-        FakeMixer mixer(host);
-        SoundChannels sound(mixer, host);
-        sound.PlaySnd(file(QStringLiteral("a.wav")), QStringLiteral("S1"), false, 0);
-        sound.PlaySnd(QString(), QStringLiteral("S1"), false, 0);
-        QVERIFY(mixer.isPlaying(0));
-    }
-
     void syncReturnsWhenSoundEnded_data()
     {
         QTest::addColumn<int>("lengthMs");
@@ -166,17 +156,6 @@ private slots:
         host.advance(std::chrono::milliseconds(100));
         QVERIFY(mixer.isPlaying(2)); // 100 ms into the restarted 120 ms sound
         QVERIFY(host.waits.empty());
-    }
-
-    void otherChannelsPlayOn()
-    {
-        test::FakeHost host;
-        FakeMixer mixer(host);
-        SoundChannels sound(mixer, host);
-        sound.PlaySnd(file(QStringLiteral("a.wav")), QStringLiteral("S2"), false, 0);
-        sound.PlaySnd(file(QStringLiteral("c.mp3")), QStringLiteral("S3"), false, 0);
-        QVERIFY(mixer.isPlaying(1));
-        QVERIFY(mixer.isPlaying(2));
     }
 
     void closeAllClosesFourChannelsInOrder()

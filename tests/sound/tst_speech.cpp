@@ -26,13 +26,18 @@ public:
     bool playing = false;
     std::vector<std::int16_t> last;
     int plays = 0;
-    bool playSpeech(std::vector<std::int16_t> s, int) override
+    bool beginSpeech(int) override
     {
         ++plays;
-        last = std::move(s);
+        last.clear();
         playing = accept;
         return accept;
     }
+    void appendSpeech(const std::int16_t* s, std::size_t n) override
+    {
+        last.insert(last.end(), s, s + n);
+    }
+    void endSpeech() override {}
     void stopSpeech() override { playing = false; }
     bool speechPlaying() const override { return playing; }
 };
@@ -128,7 +133,7 @@ private slots:
         m_engine->Speak(text);
         QTEST(int(m_engine->Status()), "status");
         QTEST(m_out.plays, "plays");
-        if (m_out.plays)
+        if (outputAccepts && m_out.plays)
             QVERIFY(m_out.last.size() > size_t(m_engine->sampleRate() / 4)); // audible length
         m_engine->Stop();
         QCOMPARE(m_engine->Status(), qint32(SpeechIdle));

@@ -18,7 +18,6 @@ inline QStringList readBarcodes(const QImage& picture)
         pixels.append(reinterpret_cast<const char*>(grey.constScanLine(y)), grey.width());
     zbar::zbar_image_scanner_t* scanner = zbar::zbar_image_scanner_create();
     zbar::zbar_image_scanner_set_config(scanner, zbar::ZBAR_NONE, zbar::ZBAR_CFG_ENABLE, 1);
-    zbar::zbar_image_scanner_set_config(scanner, zbar::ZBAR_I25, zbar::ZBAR_CFG_MIN_LEN, 2);
     zbar::zbar_image_t* image = zbar::zbar_image_create();
     zbar::zbar_image_set_format(image, zbar_fourcc('Y', '8', '0', '0'));
     zbar::zbar_image_set_size(image, static_cast<unsigned>(grey.width()),

@@ -5,7 +5,6 @@
 #include "reslib/plugin/TicketRenderer.h"
 #include "tests/common/TestSupport.h"
 #include "tests/ticket/ZbarReader.h"
-#include "ticket/TicketDate.h"
 
 #include <QApplication>
 #include <QFile>
@@ -111,23 +110,6 @@ private slots:
         PluginEngine engine;
         const Drawn d = draw(engine, path, 7, 3, 3);
         QCOMPARE(test::readBarcodes(d.image), QStringList{QStringLiteral("Codabar:C00703D")});
-    }
-
-    void routeEnteredAs00012IsDrawnAs12()
-    {
-        QTemporaryDir dir;
-        const QString field =
-            writePlugin(dir, "[text]\nbox = 0, 0, 3000, 1500\ntext = {route}\nsize = 900\n");
-        const QString fixed =
-            writePlugin(dir, "[text]\nbox = 0, 0, 3000, 1500\ntext = 12\nsize = 900\n");
-        PluginEngine engine;
-        const Drawn a = draw(engine, field, routeNumberValue(QStringLiteral("00012")), 1, 1);
-        const Drawn b = draw(engine, fixed, 0, 1, 1);
-        QCOMPARE(a.image, b.image);
-        QCOMPARE(test::readBarcodes(draw(engine, sample("thermal-nw7.4SP"),
-                                         routeNumberValue(QStringLiteral("00012")), 5, 1)
-                                        .image),
-                 QStringList{QStringLiteral("Codabar:A01205B")});
     }
 
     void templates_data()

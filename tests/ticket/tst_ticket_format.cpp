@@ -245,6 +245,36 @@ private slots:
         QCOMPARE(p.name, QStringLiteral("untouched"));
     }
 
+    // Every prefix of a sample and every single-byte corruption of it is read
+    // or refused, never crashes, and a refusal leaves the output untouched.
+    void truncatedAndCorruptedSamples()
+    {
+        QFile f(test::sourceDir() + QStringLiteral("/samples/plugins/companies.4SP"));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QByteArray whole = f.readAll();
+        int accepted = 0;
+        for (qsizetype n = 0; n <= whole.size(); ++n) {
+            TicketPlugin p;
+            QString error;
+            accepted += parseTicketPlugin(whole.left(n), p, error) ? 1 : 0;
+        }
+        QVERIFY(accepted > 0);
+        const char corruptions[] = {'\0', '\xff', '{', '}', '[', '=', ',', '\n', '\x81'};
+        for (qsizetype i = 0; i < whole.size(); i += 7) {
+            for (char c : corruptions) {
+                QByteArray bytes = whole;
+                bytes[i] = c;
+                TicketPlugin p;
+                p.name = QStringLiteral("untouched");
+                QString error;
+                if (!parseTicketPlugin(bytes, p, error)) {
+                    QVERIFY(!error.isEmpty());
+                    QCOMPARE(p.name, QStringLiteral("untouched"));
+                }
+            }
+        }
+    }
+
     void errorNamesTheLine()
     {
         TicketPlugin p;

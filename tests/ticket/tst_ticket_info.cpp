@@ -170,48 +170,11 @@ private slots:
                  result == int(PluginChoice::Accepted) ? chosen : QStringLiteral("/previous.4SP"));
     }
 
-    void dateTexts_data()
+    void dateAndTimeForms()
     {
-        QTest::addColumn<int>("mode");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("each print: today as mm-dd-yyyy")
-            << int(DateMode::EachPrint) << "01-05-2025";
-        QTest::newRow("route set: the remembered date") << int(DateMode::RouteSet) << "11-20-2024";
-        QTest::newRow("fixed: yyyy/mm/dd as shown") << int(DateMode::Fixed) << "2025/11/20";
-    }
-    void dateTexts()
-    {
-        QFETCH(int, mode);
-        QFETCH(QString, expected);
-        QCOMPARE(ticketDateText(DateMode(mode), QDate(2025, 1, 5), QStringLiteral("11-20-2024"),
-                                QStringLiteral("2025/11/20")),
-                 expected);
-    }
-
-    void routeSetDateFollowsTheMode()
-    {
-        const QDate today(2026, 12, 6);
-        const QString fixed = QStringLiteral("2025/01/05");
-        QCOMPARE(routeSetDateText(DateMode::EachPrint, today, fixed), QStringLiteral("12-06-2026"));
-        QCOMPARE(routeSetDateText(DateMode::RouteSet, today, fixed), QStringLiteral("12-06-2026"));
-        QCOMPARE(routeSetDateText(DateMode::Fixed, today, fixed), fixed);
+        QCOMPARE(systemDateText(QDate(2025, 1, 5)), QStringLiteral("01-05-2025"));
+        QCOMPARE(systemDateText(QDate(2025, 11, 20)), QStringLiteral("11-20-2025"));
         QCOMPARE(timeText(QTime(7, 5, 9)), QStringLiteral("07:05:09"));
-    }
-
-    void routeNumberValue_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("value");
-        QTest::newRow("00012 is 12") << "00012" << 12;
-        QTest::newRow("empty is 0") << "" << 0;
-        QTest::newRow("99999") << "99999" << 99999;
-        QTest::newRow("not digits") << "12a" << 0;
-    }
-    void routeNumberValue()
-    {
-        QFETCH(QString, text);
-        QFETCH(int, value);
-        QCOMPARE(lumena::routeNumberValue(text), value);
     }
 
     void previewToggle()

@@ -164,16 +164,6 @@ private slots:
         QCOMPARE(page.list->count(), 1);
     }
 
-    void cancelledChoiceChangesNothing()
-    {
-        Page page;
-        test::FakeResLib lib;
-        choosePluginFile(lib, &page.dialog, page.view, page.path);
-        QCOMPARE(page.companyNames().size(), 2);
-        QCOMPARE(page.path->text(), QStringLiteral("/old.4SP"));
-        QCOMPARE(lib.callNames(), QStringList{QStringLiteral("Vk3FileDlg")});
-    }
-
     void clearButtonEmptiesPathListAndRemarks()
     {
         Page page;

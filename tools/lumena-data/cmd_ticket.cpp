@@ -3,6 +3,7 @@
 
 #include "tools/lumena-data/Command.h"
 
+#include "panel/RunRules.h"
 #include "reslib/plugin/PluginEngine.h"
 #include "reslib/plugin/TicketRenderer.h"
 #include "ticket/TicketDate.h"
@@ -67,7 +68,8 @@ int render(const Args& args)
         !args.intValue(QStringLiteral("--company"), company, error))
         return fail(QString(), error);
     if (args.has(QStringLiteral("--route")))
-        route = routeNumberValue(args.value(QStringLiteral("--route")));
+        // As the board refresh does: 00012 is route 12.
+        route = leadingNumber(args.value(QStringLiteral("--route")));
     const QDateTime now = QDateTime::currentDateTime();
     QString stop = args.value(QStringLiteral("--stop"), QStringLiteral("中央駅前"));
     QString date = args.value(QStringLiteral("--date"), systemDateText(now.date()));

@@ -1,0 +1,352 @@
+#include "panel/frmCtl.h"
+
+#include "panel/DataIo.h"
+#include "panel/RunController.h"
+#include "reslib/ErrorCodes.h"
+#include "reslib/Host.h"
+#include "reslib/ResLib.h"
+#include "sound/SoundPorts.h"
+#include "ticket/PreviewGlue.h"
+#include "ticket/SeirikenPreview.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QImageReader>
+#include <QLabel>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+
+using namespace Qt::StringLiterals;
+
+namespace lumena {
+
+namespace {
+
+constexpr int TwipsPerPixel = 15;
+// Client size with the preview hidden.
+constexpr int NormalWidth = 353;
+constexpr int PanelHeight = 173;
+
+QString modelName()
+{
+    return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
+}
+
+// Loads a user panel picture. Returns 0 with the picture, or the error number
+// the backlight message shows.
+int loadPanelPicture(const QString& path, QImage& picture)
+{
+    const QFileInfo info(path);
+    if (info.isDir())
+        return ErrPathFileAccess;
+    if (!info.isReadable())
+        return info.exists() ? ErrPathFileAccess : ErrFileNotFound;
+    QImageReader reader(path);
+    reader.setDecideFormatFromContent(true);
+    QImage loaded = reader.read();
+    if (loaded.isNull()) {
+        switch (reader.error()) {
+        case QImageReader::FileNotFoundError:
+            return ErrFileNotFound;
+        case QImageReader::DeviceError:
+            return ErrDeviceIo;
+        default:
+            return ErrInvalidPicture;
+        }
+    }
+    picture = std::move(loaded);
+    return ErrNone;
+}
+
+} // namespace
+
+frmCtl::frmCtl(const Ports& ports, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      m_ports(ports)
+{
+    setObjectName(u"frmCtl"_s);
+    setWindowTitle(u"集中操作盤"_s);
+    QFont panelFont(u"IPAPGothic"_s);
+    panelFont.setPixelSize(12);
+    setFont(panelFont);
+    setFixedSize(NormalWidth, PanelHeight);
+
+    buildEntryGroups();
+    buildControls();
+    buildPreview();
+
+    m_run = std::make_unique<RunController>(ports.data, ports.runOptions, ports.board, *this,
+                                            ports.sound, ports.tape, ports.resLib, ports.host);
+
+    // Loading the panel names the board after the model (the executable's name).
+    m_ports.panelBoard.setBoardCaption(boardCaption(modelName()));
+}
+
+frmCtl::~frmCtl() = default;
+
+void frmCtl::DispData(qint16 stop)
+{
+    m_run->DispData(stop);
+}
+
+void frmCtl::keypadClicked(int key)
+{
+    m_ports.sound.PlaySnd(m_ports.options.resetSound(), u"S1"_s, false, 0);
+    m_keypad.press(key);
+    m_label2[0]->setText(m_keypad.route);
+    m_label2[2]->setText(m_keypad.section);
+}
+
+void frmCtl::resetClicked(int group)
+{
+    if (group == 0) {
+        QList<int> route, section;
+        for (QListWidget* list : m_list2)
+            route << list->currentRow();
+        for (QListWidget* list : m_list3)
+            section << list->currentRow();
+        m_run->SetRoute(dialText(route), dialText(section));
+    } else {
+        m_run->SetRoute(m_keypad.route, m_keypad.section);
+    }
+}
+
+// The double-clicked group goes behind the other one, which comes to the front.
+void frmCtl::frameDoubleClicked(int index)
+{
+    index = index == 1 ? 1 : 0;
+    QGroupBox* behind = m_frame1[index];
+    QGroupBox* front = m_frame1[1 - index];
+    behind->hide();
+    front->show();
+    front->raise();
+    m_panelMode = static_cast<qint16>(index);
+}
+
+bool frmCtl::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::MouseButtonDblClick) {
+        for (int i = 0; i < 2; ++i) {
+            if (watched == m_frame1[i] && m_frame1[i]->isEnabled()) {
+                frameDoubleClicked(i);
+                return true;
+            }
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void frmCtl::scrollChanged(int index)
+{
+    m_label1[index]->setText(QString::number(m_hscroll[index]->value()));
+    m_ports.panelBoard.setChimeiScroll(static_cast<qint16>(m_hscroll[0]->value()),
+                                       m_hscroll[1]->value());
+}
+
+void frmCtl::Option4_Click(int index)
+{
+    if (index < 0 || index > 2)
+        return;
+    if (!m_option4[index]->isChecked())
+        m_option4[index]->setChecked(true);
+
+    const BacklightPlan plan = planBacklight(m_ports.options, index);
+    int error = ErrNone;
+    if (plan.source == BacklightPlan::BuiltIn) {
+        m_ports.panelBoard.setBackgroundPicture(m_ports.panelBoard.builtInPicture(index));
+    } else if (!plan.file.isEmpty() && QFileInfo::exists(plan.file)) {
+        // A user picture that has gone away leaves the board as it is.
+        QImage picture;
+        error = loadPanelPicture(plan.file, picture);
+        if (error == ErrNone)
+            m_ports.panelBoard.setBackgroundPicture(picture);
+    }
+    if (error != ErrNone) {
+        QMessageBox box(QMessageBox::Critical, u"エラー"_s, backlightErrorText(error),
+                        QMessageBox::Ok, this);
+        box.exec();
+    }
+    // The ticket numbers take this state's colour whatever became of the picture.
+    m_ports.panelBoard.setSeiriNumColor(plan.color);
+}
+
+int frmCtl::BacklightIndex() const
+{
+    for (int i = 0; i < 3; ++i)
+        if (m_option4[i]->isChecked())
+            return i;
+    return -1;
+}
+
+void frmCtl::displayClearToggled(bool checked)
+{
+    BoardDisplay& board = m_ports.board;
+    if (checked) {
+        board.SetChimei(QString());
+        for (int k = 1; k <= 50; ++k)
+            board.ResetDegit(k, false);
+        m_ports.panelBoard.setClockRunning(false);
+        m_ports.panelBoard.clearClock();
+    } else if (m_ports.panelBoard.clockVisible()) {
+        m_ports.panelBoard.setClockRunning(true);
+    }
+    for (QWidget* w : {static_cast<QWidget*>(m_frame1[0]), static_cast<QWidget*>(m_frame1[1]),
+                       static_cast<QWidget*>(m_command2[0]), static_cast<QWidget*>(m_command2[1]),
+                       static_cast<QWidget*>(m_frame6)})
+        w->setEnabled(!checked);
+    m_tapeFrame->setEnabled(!checked && m_speechAvailable);
+    if (!checked)
+        m_run->DispData(static_cast<qint16>(m_ports.data.CurrentPos() + 1));
+}
+
+void frmCtl::settingsClicked()
+{
+    m_ports.panelBoard.setBoardEnabled(false);
+    setEnabled(false);
+    m_ports.options.showOptions();
+    m_ports.panelBoard.setBoardEnabled(true);
+    setEnabled(true);
+    // Changed display settings take effect on the stop name; fares stay.
+    m_ports.board.SetChimei(QString());
+    m_ports.board.SetChimei(m_ports.data.RouteTable(m_ports.data.CurrentPos() + 1).StopName);
+}
+
+void frmCtl::versionClicked()
+{
+    const QString text = versionText(modelName(), QCoreApplication::applicationVersion(),
+                                     m_ports.host.now().date().year());
+    m_ports.panelBoard.setBoardEnabled(false);
+    m_ports.resLib.Call_dlg110(this, 1, text);
+    m_ports.panelBoard.setBoardEnabled(true);
+}
+
+void frmCtl::previewToggle(bool open)
+{
+    applyPreviewToggle(this, m_check4, open);
+    emit previewToggled(open);
+}
+
+bool frmCtl::lateNight() const
+{
+    return m_check2->isChecked();
+}
+
+int frmCtl::companyIndex() const
+{
+    return m_combo1->currentIndex();
+}
+
+void frmCtl::enableStepping()
+{
+    m_command2[0]->setEnabled(true);
+    m_command2[1]->setEnabled(true);
+    m_check1->setEnabled(true);
+}
+
+void frmCtl::clearPreview()
+{
+    m_preview->clearPicture();
+}
+
+QImage* frmCtl::previewImage()
+{
+    return m_preview->image();
+}
+
+void frmCtl::repaintPreview()
+{
+    m_preview->repaint();
+}
+
+void frmCtl::GetCtrlDataInfo(ini::CtrlDataInfo& out) const
+{
+    out.CtrlPanelMode = m_panelMode;
+    out.ScrollSpeed = m_hscroll[0]->value();
+    out.ScrollInterval = m_hscroll[1]->value();
+    out.MidnightFare = m_check2->isChecked() ? 1 : 0;
+    out.PreviewOpen = m_check4->isChecked() ? 1 : 0;
+    out.CtrlLeft = pos().x() * TwipsPerPixel;
+    out.CtrlTop = pos().y() * TwipsPerPixel;
+}
+
+void frmCtl::SetCtrlDataInfo(const ini::CtrlDataInfo& in)
+{
+    move(qRound(in.CtrlLeft / double(TwipsPerPixel)), qRound(in.CtrlTop / double(TwipsPerPixel)));
+    // Values outside a bar's range are held to it.
+    m_hscroll[0]->setValue(in.ScrollSpeed);
+    m_hscroll[1]->setValue(in.ScrollInterval);
+    m_panelMode = in.CtrlPanelMode == 1 ? 1 : 0;
+    m_check4->setChecked(in.PreviewOpen != 0);
+    m_check2->setChecked(in.MidnightFare != 0);
+    frameDoubleClicked(m_panelMode);
+}
+
+void frmCtl::setTapeCaption(const QString& caption)
+{
+    m_tapeFrame->setTitle(caption);
+}
+
+void frmCtl::setTapeFrameEnabled(bool enabled)
+{
+    m_tapeFrame->setEnabled(enabled);
+}
+
+void frmCtl::setTapeButtonsEnabled(bool enabled)
+{
+    for (QPushButton* b : m_tapeFrame->findChildren<QPushButton*>())
+        b->setEnabled(enabled);
+}
+
+void frmCtl::SetPreviewSize(int widthTwips, int heightTwips)
+{
+    m_preview->setSizeTwips(widthTwips, heightTwips);
+}
+
+void frmCtl::ClearCompanyList()
+{
+    m_combo1->clear();
+}
+
+void frmCtl::AddCompany(const QString& name)
+{
+    m_combo1->addItem(name);
+}
+
+void frmCtl::closeEvent(QCloseEvent* event)
+{
+    if (m_quitting || m_sessionEnding) {
+        event->accept();
+        return;
+    }
+    QMessageBox box(QMessageBox::Question, u"ルメナの終了確認"_s, u"ルメナを終了しますか？"_s,
+                    QMessageBox::Yes | QMessageBox::No, this);
+    if (box.exec() != QMessageBox::Yes) {
+        event->ignore();
+        return;
+    }
+    m_quitting = true;
+    event->accept();
+    runQuit();
+}
+
+void frmCtl::runQuit()
+{
+    m_ports.board.SetChimei(QString());
+    m_ports.sound.CloseAllSnd();
+    if (m_quit.TermSpeech)
+        m_quit.TermSpeech();
+    if (m_quit.SaveIni)
+        m_quit.SaveIni();
+    if (m_quit.endProgram)
+        m_quit.endProgram();
+}
+
+} // namespace lumena

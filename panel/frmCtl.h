@@ -1,0 +1,153 @@
+#pragma once
+// The operation panel "集中操作盤": route entry by dials or keypad, stepping,
+// backlight, late night, the stop-name scroll controls, display clear, the
+// options and version buttons, the tape frame and the ticket preview. It owns
+// the RunController and forwards the operator's actions to it; everything the
+// controls hold is read by the run logic through PanelControls and by the
+// settings routines through PanelIniPort. Closing it asks whether to quit.
+
+#include "panel/CtlLogic.h"
+#include "panel/PanelPorts.h"
+#include "panel/RunPorts.h"
+#include "settings/IniPorts.h"
+#include "sound/Tape.h"
+
+#include <QWidget>
+#include <functional>
+#include <memory>
+
+class QAbstractButton;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QListWidget;
+class QMenu;
+class QPushButton;
+class QRadioButton;
+class QScrollBar;
+
+namespace lumena {
+
+class DataIo;
+class Host;
+class SeirikenPreview;
+class ResLib;
+class RunController;
+class SoundPlayer;
+class TapeLoader;
+
+// What the panel's quit path runs after "Yes", in this order, after it has
+// blanked the stop name and closed the sound channels.
+struct QuitActions {
+    std::function<void()> TermSpeech;
+    std::function<void()> SaveIni;
+    std::function<void()> endProgram; // closes every window and ends the run
+};
+
+class frmCtl final : public QWidget, public PanelControls, public PanelIniPort, public TapeFrame {
+    Q_OBJECT
+public:
+    struct Ports {
+        DataIo& data;
+        RunOptions& runOptions;
+        BoardDisplay& board;
+        PanelBoard& panelBoard;
+        PanelOptions& options;
+        SoundPlayer& sound;
+        TapeLoader& tape;
+        ResLib& resLib;
+        Host& host;
+    };
+    explicit frmCtl(const Ports& ports, QWidget* parent = nullptr);
+    ~frmCtl() override;
+
+    void DispData(qint16 stop);
+    void Option4_Click(int index) override;
+
+    // PanelIniPort
+    void GetCtrlDataInfo(ini::CtrlDataInfo& out) const override;
+    void SetCtrlDataInfo(const ini::CtrlDataInfo& in) override;
+    int BacklightIndex() const override;
+    void SetPreviewSize(int widthTwips, int heightTwips);
+    void ClearCompanyList();
+    void AddCompany(const QString& name);
+
+    // PanelControls
+    bool lateNight() const override;
+    int companyIndex() const override;
+    void enableStepping() override;
+    void clearPreview() override;
+    QImage* previewImage() override;
+    void repaintPreview() override;
+
+    RunController& run() { return *m_run; }
+    void setQuitActions(QuitActions actions) { m_quit = std::move(actions); }
+    // Whether the speech engine exists; the display-clear switch re-enables
+    // the tape frame only then.
+    void setSpeechAvailable(bool available) { m_speechAvailable = available; }
+    // The desktop session is ending: a close is accepted without the question
+    // and without writing anything, as when the process is ended otherwise.
+    void setSessionEnding(bool ending) { m_sessionEnding = ending; }
+
+    // TapeFrame: grpM_Tape as the announcement tape drives it.
+    void setTapeCaption(const QString& caption) override;
+    void setTapeFrameEnabled(bool enabled) override;
+    void setTapeButtonsEnabled(bool enabled) override;
+    QObject* tapeDialogOwner() override { return this; }
+
+    QGroupBox* tapeFrame() const { return m_tapeFrame; }
+    QComboBox* companyList() const { return m_combo1; }
+    SeirikenPreview* previewPicture() const { return m_preview; }
+
+signals:
+    // Check4 toggled: the preview area is opened (true) or hidden.
+    void previewToggled(bool open);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildEntryGroups();
+    void buildControls();
+    void buildPreview();
+    void keypadClicked(int key);
+    void resetClicked(int group);
+    void frameDoubleClicked(int index);
+    void scrollChanged(int index);
+    void displayClearToggled(bool checked);
+    void settingsClicked();
+    void versionClicked();
+    void previewToggle(bool open);
+    void runQuit();
+
+    Ports m_ports;
+    std::unique_ptr<RunController> m_run;
+    KeypadEntry m_keypad;
+    qint16 m_panelMode = 0;
+    bool m_speechAvailable = false;
+    bool m_sessionEnding = false;
+    bool m_quitting = false;
+    QuitActions m_quit;
+
+    QGroupBox* m_frame1[2] = {};
+    QListWidget* m_list2[5] = {};
+    QListWidget* m_list3[3] = {};
+    QPushButton* m_keys[12] = {};
+    QLabel* m_label2[3] = {};
+    QPushButton* m_command2[2] = {};
+    QCheckBox* m_check1 = nullptr;
+    QCheckBox* m_check2 = nullptr;
+    QPushButton* m_check4 = nullptr;
+    QRadioButton* m_option4[3] = {};
+    QGroupBox* m_frame6 = nullptr;
+    QScrollBar* m_hscroll[2] = {};
+    QLabel* m_label1[2] = {};
+    QGroupBox* m_tapeFrame = nullptr;
+    SeirikenPreview* m_preview = nullptr;
+    QComboBox* m_combo1 = nullptr;
+    QMenu* m_menu = nullptr;
+};
+
+} // namespace lumena
