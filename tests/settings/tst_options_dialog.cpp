@@ -1,5 +1,6 @@
 #include "settings/DegitSample.h"
 #include "settings/frmOption.h"
+#include "settings/mdlIniIo.h"
 #include "tests/common/FakeHost.h"
 #include "tests/common/FakeResLib.h"
 #include "tests/common/TestSupport.h"
@@ -13,6 +14,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStackedWidget>
+#include <QTemporaryDir>
 
 using namespace lumena;
 using namespace lumena::test;
@@ -263,16 +265,6 @@ private slots:
         }
     }
 
-    void countFromZeroChangesNothingElse()
-    {
-        click(QStringLiteral("Option1(2)"));
-        click(QStringLiteral("Check3(0)"));
-        click(QStringLiteral("Check3(4)"));
-        QVERIFY(find<QCheckBox>(QStringLiteral("Check3(4)"))->isChecked());
-        QVERIFY(w(QStringLiteral("Combo4(0)"))->isEnabled());
-        QVERIFY(!w(QStringLiteral("Combo4(1)"))->isEnabled());
-    }
-
     void panelImageFramesFollowTheMode()
     {
         click(QStringLiteral("Option1(1)"));
@@ -338,6 +330,26 @@ private slots:
         QCOMPARE(out.ChimeiInfo.ChimeiFontMode, qint16(-1));
         QVERIFY(out.PanelInfo == ini::PanelInfo{});
         QVERIFY(out.SoundInfo == ini::SoundInfo{});
+    }
+
+    void everyOptionSurvivesARestart()
+    {
+        QTemporaryDir dir;
+        const IniLocation where(dir.path(), QStringLiteral("LM-50"), QString());
+        m_dlg->SetOptionInfo(changedOptions());
+        IniData atQuit;
+        QVERIFY(SaveIni(atQuit, where, IniWindows{*m_dlg, *m_ports, *m_ports}, *m_host));
+
+        frmOption next(*m_res, *m_host);
+        next.setTargets(m_ports.get(), m_ports.get());
+        next.SetStartDefaults();
+        IniData atStart;
+        LoadIni(atStart, where, IniWindows{next, *m_ports, *m_ports}, *m_host);
+        IniData before, after;
+        m_dlg->GetOptionInfo(before);
+        next.GetOptionInfo(after);
+        QVERIFY(after == before);
+        QVERIFY(m_host->messages.isEmpty());
     }
 
     void storedChoiceWithNoneChosenStaysSo()
