@@ -4,12 +4,14 @@
 #include "tests/common/FakeHost.h"
 #include "tests/common/FakeResLib.h"
 #include "tests/common/TestSupport.h"
+#include "tests/settings/ModalAnswer.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -615,18 +617,31 @@ private slots:
         find<QLineEdit>(QStringLiteral("txtSeiriPlgDir"))->setText(QStringLiteral("/plg/old.4SP"));
         m_res->fileDlgResult = QStringLiteral("/tmp/readme.txt");
         m_res->plgInfoResult = 0;
+        QString shown;
+        test::answerModal([&shown](QWidget* w) {
+            auto* box = qobject_cast<QMessageBox*>(w);
+            if (!box)
+                return;
+            shown =
+                box->windowTitle() + u'|' + box->text() + u'|' + QString::number(int(box->icon()));
+            box->button(QMessageBox::Ok)->click();
+        });
         click(QStringLiteral("Command1"));
-        QCOMPARE(m_host->messages, QStringList{QStringLiteral(
-                                       "指定したファイルはプラグインでないか、内容が不正です")});
+        QCOMPARE(shown,
+                 QStringLiteral("プラグインロードエラー|指定したファイルはプラグインでないか、"
+                                "内容が不正です|%1")
+                     .arg(int(QMessageBox::Critical)));
         QCOMPARE(find<QLineEdit>(QStringLiteral("txtSeiriPlgDir"))->text(),
                  QStringLiteral("/plg/old.4SP"));
         QCOMPARE(m_ports->log, QStringList{QStringLiteral("ClearCompanyList")});
 
         m_res->fileDlgResult.clear(); // cancelled: nothing at all
         m_ports->log.clear();
+        shown.clear();
         click(QStringLiteral("Command1"));
         QVERIFY(m_ports->log.isEmpty());
-        QCOMPARE(m_host->messages.size(), 1);
+        QVERIFY(shown.isEmpty());
+        QVERIFY(m_host->messages.isEmpty());
     }
 
     void liveOptionsReadTheControls()
