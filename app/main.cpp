@@ -1,13 +1,17 @@
-// Lumena: the fare display board of a Japanese route bus.
+// Lumena: the fare display board of a Japanese route bus. Takes no options:
+// everything it is configured with lives in the settings file and the
+// options dialog.
+
+#include "app/Simulator.h"
 
 #include <QApplication>
-#include <QLabel>
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Lumena"));
-    QLabel placeholder(QStringLiteral("Lumena"));
-    placeholder.show();
+    QApplication::setApplicationVersion(QStringLiteral(LUMENA_VERSION));
+    lumena::Simulator simulator;
+    simulator.start();
     return QApplication::exec();
 }

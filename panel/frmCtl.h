@@ -69,9 +69,9 @@ public:
     void GetCtrlDataInfo(ini::CtrlDataInfo& out) const override;
     void SetCtrlDataInfo(const ini::CtrlDataInfo& in) override;
     int BacklightIndex() const override;
-    void SetPreviewSize(int widthTwips, int heightTwips);
-    void ClearCompanyList();
-    void AddCompany(const QString& name);
+    void SetPreviewSize(int widthTwips, int heightTwips) override;
+    void ClearCompanyList() override;
+    void AddCompany(const QString& name) override;
 
     // PanelControls
     bool lateNight() const override;

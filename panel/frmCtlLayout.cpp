@@ -177,6 +177,9 @@ void frmCtl::buildControls()
     }
 
     auto* frame2 = place(new QGroupBox(u"バックライト"_s, this), u"Frame2"_s, 3465, 60, 1695, 720);
+    // Narrow buttons: a small mark and a tight gap leave room for the caption.
+    frame2->setStyleSheet(u"QRadioButton { spacing: 1px; font-size: 10px; }"
+                          u"QRadioButton::indicator { width: 9px; height: 9px; }"_s);
     auto* group = new QButtonGroup(this);
     const QString captions[3] = {u"OFF"_s, u"ON1"_s, u"ON2"_s};
     for (int i = 0; i < 3; ++i) {

@@ -1,0 +1,56 @@
+#pragma once
+// The running simulator: every long-lived object of the program and their
+// wiring, and the start and quit sequences. main() makes one and starts it;
+// the start-up benchmark does the same.
+
+#include "app/Adapters.h"
+#include "panel/DataIo.h"
+#include "reslib/SystemHost.h"
+#include "reslib/WidgetResLib.h"
+#include "settings/IniData.h"
+
+#include <memory>
+
+namespace lumena {
+
+class Form1;
+class frmCtl;
+class frmOption;
+class SdlMixer;
+class SoundChannels;
+class Tape;
+
+class Simulator {
+public:
+    Simulator();
+    ~Simulator();
+
+    // The start sequence: the board prepares its elements, the options dialog
+    // is made hidden, the panel is shown in front, the board goes to the
+    // screen's top-left and the panel to its bottom-right, then the settings
+    // file is applied and the board is shown.
+    void start();
+
+    Form1& board() { return *m_board; }
+    frmCtl& panel() { return *m_panel; }
+
+private:
+    void placeWindows();
+    void endProgram();
+
+    SystemHost m_host;
+    WidgetResLib m_resLib;
+    DataIo m_data;
+    IniData m_ini;
+    std::unique_ptr<SdlMixer> m_mixer;
+    std::unique_ptr<SoundChannels> m_sound;
+    std::unique_ptr<Form1> m_board;
+    std::unique_ptr<frmOption> m_options;
+    std::unique_ptr<OptionPanelPort> m_optionPort;
+    std::unique_ptr<RunOptionsWithSamples> m_runOptions;
+    std::unique_ptr<TapeFrameRelay> m_tapeFrame;
+    std::unique_ptr<Tape> m_tape;
+    std::unique_ptr<frmCtl> m_panel;
+};
+
+} // namespace lumena
