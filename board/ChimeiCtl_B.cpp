@@ -31,7 +31,7 @@ ChimeiCtl_B::~ChimeiCtl_B() = default;
 
 void ChimeiCtl_B::changed(const char* name)
 {
-    emit PropertyChanged(QString::fromLatin1(name));
+    emit propertyChanged(QString::fromLatin1(name));
 }
 
 void ChimeiCtl_B::setBackColor(quint32 v)

@@ -84,7 +84,7 @@ public slots:
 
 signals:
     // A property was set (the persistence mechanism listens).
-    void PropertyChanged(const QString& name);
+    void propertyChanged(const QString& name);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

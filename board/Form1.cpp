@@ -12,6 +12,7 @@
 #include <QPainter>
 #include <QTimer>
 #include <QWindow>
+#include <cmath>
 
 namespace lumena {
 

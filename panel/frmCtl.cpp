@@ -22,6 +22,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QSignalBlocker>
 
 using namespace Qt::StringLiterals;
 
@@ -317,7 +318,11 @@ void frmCtl::ClearCompanyList()
 
 void frmCtl::AddCompany(const QString& name)
 {
+    // Filling the list chooses nothing: tickets get -1 until the operator picks one.
+    const QSignalBlocker block(m_combo1);
+    const int chosen = m_combo1->currentIndex();
     m_combo1->addItem(name);
+    m_combo1->setCurrentIndex(chosen);
 }
 
 void frmCtl::closeEvent(QCloseEvent* event)

@@ -2,9 +2,11 @@
 
 #include "settings/DegitSample.h"
 #include "settings/OptionControls.h"
+#include "ticket/PluginInfo.h"
 
 #include <QDesktopServices>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QStackedWidget>
@@ -305,28 +307,12 @@ qint32 frmOption::SetPlgin(const QString& strFileName)
         return 0;
     m_resLib.Vk4_SetPlgComment(
         strFileName, [this](const QString& text) { page5->txtPlginComment->setPlainText(text); });
-    const auto yesNo = [](bool yes) {
-        return yes ? QStringLiteral("---> 可能") : QStringLiteral("---> 不可");
-    };
-    QStringList lines{QStringLiteral("日付の印字 ") + yesNo(info[3] == 1),
-                      QStringLiteral("時刻の印字 ") + yesNo(info[4] == 1),
-                      QStringLiteral("系統番号の印字 ") + yesNo(info[5] == 1),
-                      QStringLiteral("停名の印字 ") + yesNo(info[6] == 1),
-                      QStringLiteral("バーコード印字 ") + yesNo(info[7] == 1)};
-    if (info[7] == 1) {
-        lines << QStringLiteral("バーコード本数 ---> %1").arg(info[8])
-              << QStringLiteral("バーコード系統方式 ") +
-                     (info[10] == 1 ? QStringLiteral("---> 連番式")
-                                    : QStringLiteral("---> 系統番号＋往復フラグ"))
-              << QStringLiteral("設定可能な系統範囲 ---> 1 ～ %1").arg(info[9])
-              << QStringLiteral("停留所認識範囲 ---> %1 ～ %2").arg(info[11]).arg(info[12]);
-    }
-    lines << QStringLiteral("社名切り替え:") + yesNo(info[13] >= 1);
+    const QStringList lines = plgInfoLines(info);
     page5->List1->clear();
     page5->List1->addItems(lines);
     if (m_panel) {
         m_panel->SetPreviewSize(info[1], info[2]);
-        if (info[13] >= 1) {
+        if (offersCompanySwitching(info)) {
             PanelIniPort* panel = m_panel;
             m_resLib.Vk4_SetCorpAddList(strFileName,
                                         [panel](const QString& name) { panel->AddCompany(name); });
@@ -386,16 +372,14 @@ void frmOption::onChooseDate()
 
 void frmOption::onChoosePlugin()
 {
-    const QString filter =
-        nulList({QStringLiteral("整理券プラグイン(*.4SP)"), QStringLiteral("*.4SP")});
     const QString file =
-        m_resLib.Vk3FileDlg(this, 0, filter, QString(), QStringLiteral("プラグインの選択"));
+        m_resLib.Vk3FileDlg(this, 0, pluginFileFilter(), QString(), pluginDialogTitle());
     if (file.isEmpty())
         return;
     if (m_panel)
         m_panel->ClearCompanyList();
     if (SetPlgin(file) == 0) {
-        m_host.message(QStringLiteral("指定したファイルはプラグインでないか、内容が不正です"));
+        QMessageBox::critical(this, pluginRefusedTitle(), pluginRefusedText());
         return;
     }
     page5->txtSeiriPlgDir->setText(file);

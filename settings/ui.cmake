@@ -6,4 +6,4 @@ add_library(settings_ui STATIC
   ColorButton.cpp ColorButton.h
   DegitSample.cpp DegitSample.h
 )
-target_link_libraries(settings_ui PUBLIC settings_core Qt6::Widgets)
+target_link_libraries(settings_ui PUBLIC settings_core ticket_core Qt6::Widgets)

@@ -134,7 +134,7 @@ void TestChimeiElement::speedZeroScrollsAsOne()
 {
     ChimeiCtl_B e(m_res, m_host);
     e.setSpeed(0);
-    QSignalSpy changed(&e, &ChimeiCtl_B::PropertyChanged);
+    QSignalSpy changed(&e, &ChimeiCtl_B::propertyChanged);
     e.SetChimei(u"市民病院前北口"_s);
     QCOMPARE(e.Speed(), qint16(1));
     QCOMPARE(changed.size(), 1);
@@ -178,7 +178,7 @@ void TestChimeiElement::settersNotifyAndApply()
     QFETCH(QString, property);
     QFETCH(QVariant, value);
     ChimeiCtl_B e(m_res, m_host);
-    QSignalSpy changed(&e, &ChimeiCtl_B::PropertyChanged);
+    QSignalSpy changed(&e, &ChimeiCtl_B::propertyChanged);
     QVERIFY(e.setProperty(property.toLatin1().constData(), value));
     QCOMPARE(changed.size(), 1);
     QCOMPARE(changed[0][0].toString(), property);
@@ -202,7 +202,7 @@ void TestChimeiElement::appearanceResizesTheViewport()
 void TestChimeiElement::readPropertiesAppliesWithoutResizeOrNotice()
 {
     ChimeiCtl_B e(m_res, m_host);
-    QSignalSpy changed(&e, &ChimeiCtl_B::PropertyChanged);
+    QSignalSpy changed(&e, &ChimeiCtl_B::propertyChanged);
     ChimeiProps p;
     p.Appearance = 0;
     p.BackColor = 0x00000000;

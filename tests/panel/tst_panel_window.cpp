@@ -17,6 +17,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QComboBox>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
@@ -358,6 +359,21 @@ private slots:
         QVERIFY(args[1].toString().startsWith(u"型番：tst_panel_window\r\nバージョン："_s));
         QVERIFY(args[1].toString().contains(u"2026\r\n"_s)); // the host's year
         QCOMPARE(m_board->enabledCalls, (QList<bool>{false, true}));
+    }
+
+    void companyListRefilledChoosesNothing()
+    {
+        auto* combo = control<QComboBox>(u"Combo1"_s);
+        m_panel->AddCompany(u"旧社"_s);
+        combo->setCurrentIndex(0);
+        m_panel->ClearCompanyList();
+        for (const QString& n : {u"北浜観光バス"_s, u"山なみ交通"_s, u"みなと市営バス"_s})
+            m_panel->AddCompany(n);
+        QCOMPARE(combo->count(), 3);
+        QCOMPARE(combo->itemText(2), u"みなと市営バス"_s);
+        QCOMPARE(m_panel->companyIndex(), -1);
+        combo->setCurrentIndex(1);
+        QCOMPARE(m_panel->companyIndex(), 1);
     }
 
     void copyPutsThePreviewOnTheClipboard()

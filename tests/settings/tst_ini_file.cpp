@@ -174,17 +174,6 @@ private slots:
         QVERIFY(data == numberedIni());
     }
 
-    void aFolderInPlaceOfTheFileIsNoFile()
-    {
-        QDir().mkpath(location().besideExecutable());
-        FakeHost host;
-        FakeWindows w;
-        IniData data;
-        LoadIni(data, location(), w.windows(), host);
-        QVERIFY(w.log.isEmpty());
-        QVERIFY(host.messages.isEmpty());
-    }
-
     void loadAppliesInOrder()
     {
         QVERIFY(writeBytes(location().besideExecutable(), encodeIni(numberedIni())));
@@ -287,19 +276,6 @@ private slots:
         QVERIFY(data == numberedIni());
         QCOMPARE(readBytes(location().besideExecutable()), encodeIni(numberedIni()));
         QVERIFY(!QFile::exists(location().inConfigFolder()));
-    }
-
-    void everySettingSurvivesARestart()
-    {
-        FakeHost host;
-        FakeWindows before;
-        IniData atQuit;
-        QVERIFY(SaveIni(atQuit, location(), before.windows(), host));
-        FakeWindows after;
-        IniData atStart;
-        LoadIni(atStart, location(), after.windows(), host);
-        QVERIFY(after.applied == before.held);
-        QVERIFY(host.messages.isEmpty());
     }
 
     void saveUsesConfigFolderWhereExecutableFolderIsUnusable()
