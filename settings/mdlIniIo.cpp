@@ -1,5 +1,6 @@
 #include "settings/mdlIniIo.h"
 
+#include "reslib/WholeFile.h"
 #include "settings/IniCodec.h"
 
 #include <QCoreApplication>
@@ -7,13 +8,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
-#include <QTemporaryFile>
-
-#include <filesystem>
-#include <system_error>
-#ifdef Q_OS_UNIX
-#include <unistd.h>
-#endif
 
 namespace lumena {
 
@@ -71,54 +65,6 @@ bool readFile(const QString& path, QByteArray& bytes, Error& error)
                                            QStringLiteral("（%1）").arg(f.errorString()));
         return false;
     }
-    return true;
-}
-
-Error fileError(int code, const QString& path)
-{
-    return Error::of(code, errorDescription(code) + QStringLiteral("（%1）").arg(path));
-}
-
-std::filesystem::path nativePath(const QString& path)
-{
-    return std::filesystem::path(QFile::encodeName(path).toStdString());
-}
-
-// Writes a new file beside `path` and renames it over `path` only once it is
-// complete on disk, so a failure at any point leaves the previous file as it
-// was. Completeness is checked on the written file itself: Qt's unbuffered
-// write can report a short write (file size limit, full disk) as complete.
-bool writeWhole(const QString& path, const QByteArray& bytes, Error& error)
-{
-    const QString folder = QFileInfo(path).absolutePath();
-    if (!QDir().mkpath(folder)) {
-        error = fileError(ErrPathNotFound, path);
-        return false;
-    }
-    QTemporaryFile tmp(path + QStringLiteral(".XXXXXX"));
-    if (!tmp.open()) {
-        error = fileError(ErrPathFileAccess, path);
-        return false;
-    }
-    bool ok = tmp.write(bytes) == bytes.size() && tmp.flush();
-#ifdef Q_OS_UNIX
-    ok = ok && ::fsync(tmp.handle()) == 0;
-#endif
-    tmp.close();
-    ok = ok && QFileInfo(tmp.fileName()).size() == bytes.size();
-    if (!ok) {
-        error = fileError(ErrDeviceIo, path);
-        return false;
-    }
-    tmp.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup |
-                       QFileDevice::ReadOther);
-    std::error_code ec;
-    std::filesystem::rename(nativePath(tmp.fileName()), nativePath(path), ec);
-    if (ec) {
-        error = fileError(ErrPathFileAccess, path);
-        return false;
-    }
-    tmp.setAutoRemove(false);
     return true;
 }
 
@@ -204,7 +150,15 @@ bool SaveIni(IniData& data, const IniLocation& where, const IniWindows& windows,
     windows.board.GetFormInfo(data.FormInfo);
 
     Error error;
-    if (!writeWhole(where.writePath(), encodeIni(data), error)) {
+    // The configuration folder may not exist yet on a first run.
+    const QString path = where.writePath();
+    bool written = QDir().mkpath(QFileInfo(path).absolutePath());
+    if (!written)
+        error = Error::of(ErrPathNotFound,
+                          errorDescription(ErrPathNotFound) + QStringLiteral("（%1）").arg(path));
+    else
+        written = writeFileWhole(path, encodeIni(data), error);
+    if (!written) {
         host.message(saveMessage(error));
         return false;
     }

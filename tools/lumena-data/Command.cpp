@@ -1,6 +1,7 @@
 #include "tools/lumena-data/Command.h"
 
-#include <QSaveFile>
+#include "reslib/WholeFile.h"
+
 #include <cstdio>
 #include <vector>
 
@@ -31,7 +32,8 @@ bool Args::intValue(const QString& name, int& out, QString& error) const
     bool ok = false;
     const int v = options.value(name).toInt(&ok);
     if (!ok) {
-        error = QStringLiteral("option %1 needs a number, not \"%2\"").arg(name, options.value(name));
+        error =
+            QStringLiteral("option %1 needs a number, not \"%2\"").arg(name, options.value(name));
         return false;
     }
     out = v;
@@ -91,21 +93,11 @@ int fail(const QString& file, const QString& problem)
 
 bool writeFileAtomically(const QString& path, const QByteArray& data, QString& error)
 {
-    QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly)) {
-        error = f.errorString();
-        return false;
-    }
-    if (f.write(data) != data.size()) {
-        error = f.errorString();
-        f.cancelWriting();
-        return false;
-    }
-    if (!f.commit()) {
-        error = f.errorString();
-        return false;
-    }
-    return true;
+    Error e;
+    if (writeFileWhole(path, data, e))
+        return true;
+    error = e.description;
+    return false;
 }
 
 } // namespace lumena::tool
