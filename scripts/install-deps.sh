@@ -14,10 +14,13 @@ packages=(
   libsdl2-mixer-dev timgm6mb-soundfont libespeak-ng-dev espeak-ng-data
   libmecab-dev mecab-ipadic-utf8
   # ticket bar codes, and reading them back in the tests
-  libzint-dev libzbar-dev zbar-tools
-  # driving and photographing the running simulator under Xvfb
-  xvfb xdotool imagemagick
+  libzint-dev libzbar-dev
 )
+# Only for looking at the running simulator without a display:
+#   LUMENA_SCREENSHOT_TOOLS=1 scripts/install-deps.sh
+if [ "${LUMENA_SCREENSHOT_TOOLS:-0}" = 1 ]; then
+  packages+=(xvfb xdotool imagemagick)
+fi
 
 missing=()
 for p in "${packages[@]}"; do
