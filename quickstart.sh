@@ -11,7 +11,7 @@ scripts/install-deps.sh
 case "$what" in
   run)
     cmake --preset release >/dev/null
-    cmake --build --preset release
+    cmake --build --preset release --target lumena
     exec build/release/app/lumena
     ;;
   test)
