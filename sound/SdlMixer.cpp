@@ -36,6 +36,9 @@ void silenceAlsa()
 
 bool openDevice()
 {
+    // SDL would otherwise take SIGINT and SIGTERM for its own event queue,
+    // which nobody reads here, and the program could no longer be ended.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
         return false;
     // 512 frames keep the delay between a call and the first sample small.
