@@ -65,8 +65,8 @@ public:
 class PanelControls {
 public:
     virtual ~PanelControls() = default;
-    virtual bool lateNight() const = 0;     // Check2 "深夜料金"
-    virtual int companyIndex() const = 0;   // Combo1, -1 for none
+    virtual bool lateNight() const = 0;   // Check2 "深夜料金"
+    virtual int companyIndex() const = 0; // Combo1, -1 for none
     // Command2(0), Command2(1) and Check1 after a successful route setting.
     virtual void enableStepping() = 0;
     // The ticket preview picture: cleared, drawn into, then repainted.

@@ -9,17 +9,17 @@ namespace lumena {
 
 enum ErrorCode : int {
     ErrNone = 0,
-    ErrInvalidCall = 5,       // invalid procedure call or argument
-    ErrOverflow = 6,          // value out of range
+    ErrInvalidCall = 5, // invalid procedure call or argument
+    ErrOverflow = 6,    // value out of range
     ErrOutOfMemory = 7,
-    ErrSubscript = 9,         // subscript out of range
+    ErrSubscript = 9, // subscript out of range
     ErrTypeMismatch = 13,
     ErrOutOfStack = 28,
     ErrInternal = 51,
-    ErrBadFileName = 52,      // bad file name or number
+    ErrBadFileName = 52, // bad file name or number
     ErrFileNotFound = 53,
     ErrDeviceIo = 57,
-    ErrPastEndOfFile = 62,    // input past end of file
+    ErrPastEndOfFile = 62, // input past end of file
     ErrDeviceUnavailable = 68,
     ErrPathFileAccess = 75,
     ErrPathNotFound = 76,

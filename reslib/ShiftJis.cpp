@@ -52,8 +52,8 @@ QString toUnicode(QByteArrayView bytes)
         const QByteArrayView piece = bytes.sliced(i, n);
         QStringDecoder one(kCodec, QStringConverter::Flag::Stateless);
         const QString s = one.decode(piece);
-        const bool bad = one.hasError() || s.isEmpty() ||
-                         (s.contains(QChar(0x1A)) && !piece.contains('\x1a'));
+        const bool bad =
+            one.hasError() || s.isEmpty() || (s.contains(QChar(0x1A)) && !piece.contains('\x1a'));
         if (bad && n == 2) {
             // A lead byte with a byte that cannot follow it: the lead byte is
             // bad, the next byte starts afresh.

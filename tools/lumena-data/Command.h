@@ -31,8 +31,8 @@ bool parseArgs(const QStringList& words, const std::set<QString>& valued,
                const std::set<QString>& flags, Args& out, QString& error);
 
 struct Command {
-    QStringList path;  // e.g. {"route", "dump"}
-    QString usage;     // e.g. "route dump FILE.hy3"
+    QStringList path; // e.g. {"route", "dump"}
+    QString usage;    // e.g. "route dump FILE.hy3"
     std::set<QString> valued;
     std::set<QString> flags;
     std::function<int(const Args&)> run; // exit code
