@@ -49,14 +49,3 @@ static void BM_DegitRedrawNewColor(benchmark::State& state)
     }
 }
 BENCHMARK(BM_DegitRedrawNewColor);
-
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    int qtArgc = 1;
-    QApplication app(qtArgc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

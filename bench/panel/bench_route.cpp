@@ -86,12 +86,3 @@ void BM_DispCells50(benchmark::State& state)
 BENCHMARK(BM_DispCells50);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

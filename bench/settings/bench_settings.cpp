@@ -182,14 +182,3 @@ BENCHMARK(BM_SaveIni_dialog)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_LoadIni_dialog)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_encodeIni)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_decodeIni)->Unit(benchmark::kMicrosecond);
-
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -222,5 +222,3 @@ void BM_SynthesisSpeed(benchmark::State& state)
 BENCHMARK(BM_SynthesisSpeed)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-BENCHMARK_MAIN();

@@ -81,6 +81,24 @@ bool parseArgs(const QStringList& words, const std::set<QString>& valued,
     return true;
 }
 
+// JSON string literal of `text` in UTF-8, control characters escaped.
+QByteArray jsonString(const QString& text)
+{
+    QByteArray out = "\"";
+    for (const char c : text.toUtf8()) {
+        const auto u = static_cast<unsigned char>(c);
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (u < 0x20) {
+            out += QByteArray("\\u00") + QByteArray::number(u, 16).rightJustified(2, '0');
+        } else {
+            out += c;
+        }
+    }
+    return out + '"';
+}
+
 int fail(const QString& file, const QString& problem)
 {
     if (file.isEmpty())

@@ -45,6 +45,10 @@ struct Register {
 
 const std::vector<Command>& commands();
 
+// `text` as a JSON string literal (UTF-8, quotes, backslashes and control
+// characters escaped).
+QByteArray jsonString(const QString& text);
+
 // Prints "lumena-data: <file>: <problem>" on stderr and returns 1.
 int fail(const QString& file, const QString& problem);
 

@@ -78,23 +78,6 @@ bool loadStrict(const QString& path, routefile::Scan& s, QString& problem)
     return true;
 }
 
-QByteArray jsonString(const QString& text)
-{
-    QByteArray out = "\"";
-    for (const char c : text.toUtf8()) {
-        const auto u = static_cast<unsigned char>(c);
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += c;
-        } else if (u < 0x20) {
-            out += QByteArray("\\u00") + QByteArray::number(u, 16).rightJustified(2, '0');
-        } else {
-            out += c;
-        }
-    }
-    return out + '"';
-}
-
 int dump(const Args& a)
 {
     const QString path = a.positional.value(0);

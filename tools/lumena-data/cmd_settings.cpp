@@ -12,23 +12,6 @@ namespace lumena::tool {
 
 namespace {
 
-QByteArray jsonString(const QString& text)
-{
-    QByteArray out = "\"";
-    for (const char c : text.toUtf8()) {
-        const auto u = static_cast<unsigned char>(c);
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += c;
-        } else if (u < 0x20) {
-            out += QByteArray("\\u00") + QByteArray::number(u, 16).rightJustified(2, '0');
-        } else {
-            out += c;
-        }
-    }
-    return out + '"';
-}
-
 class JsonDump {
 public:
     QByteArray out = "{\n";
