@@ -3,9 +3,7 @@
 // the options dialog's values and the sound channels.
 
 #include "panel/PanelPorts.h"
-#include "panel/RunPorts.h"
-#include "settings/IniPorts.h"
-#include "sound/SoundPorts.h"
+#include "tests/common/FakeRunPorts.h"
 
 #include <QImage>
 #include <QMap>
@@ -56,37 +54,15 @@ public:
     void setBoardEnabled(bool enabled) override { enabledCalls << enabled; }
 };
 
-class FakeOptions final : public RunOptions, public PanelOptions {
+class FakeOptions final : public FakeRunOptions, public PanelOptions {
 public:
-    QString fareDir;
     bool automatic = true;
     bool user[3] = {};
     QString files[3];
     std::function<void()> onShow;
 
-    QString fareDataDir() const override { return fareDir; }
-    QString tapeDataDir() const override { return {}; }
-    QString routeSetSound() const override { return QStringLiteral("route.wav"); }
-    DateMode dateMode() const override { return DateMode::EachPrint; }
-    QString fixedDate() const override { return {}; }
-    bool stepSoundAlways() const override { return true; }
-    QString stepSoundFile() const override { return QStringLiteral("step.wav"); }
-    QString stepSound(int) const override { return {}; }
-    int stepSoundColumn() const override { return 1; }
-    bool stepSoundSync() const override { return false; }
-    bool infoStopOrderOn() const override { return false; }
-    int infoStopOrderCell() const override { return 1; }
-    bool infoStopOrderFromZero() const override { return false; }
-    bool infoSeiriNumOn() const override { return false; }
-    int infoSeiriNumCell() const override { return 1; }
-    bool infoRouteNumOn() const override { return false; }
-    int infoRouteNumCell() const override { return 1; }
-    bool infoColumnOn() const override { return false; }
-    int infoColumn() const override { return 1; }
-    int infoColumnCell() const override { return 1; }
-    bool useSeiriPrev() const override { return false; }
-    QString seiriPlgFile() const override { return {}; }
-
+    FakeOptions() { routeSound = QStringLiteral("route.wav"); }
+    QString routeSetSound() const override { return routeSound; } // both ports ask for it
     quint32 seiriNumColor(int state) const override { return 0xA0u + quint32(state); }
     bool panelAuto() const override { return automatic; }
     bool panelUser(int state) const override { return user[state]; }
@@ -114,29 +90,6 @@ public:
         if (onCloseAll)
             onCloseAll();
     }
-};
-
-// Settings ports of the dialog and the board that take and give nothing.
-class IdleOptionPort final : public OptionIniPort {
-public:
-    void GetOptionInfo(IniData&) const override {}
-    void SetOptionInfo(const IniData&) override {}
-    void SetProp() override {}
-};
-
-class IdleBoardPort final : public BoardIniPort {
-public:
-    void GetFormInfo(ini::FormInfo&) const override {}
-    void SetFormInfo(const ini::FormInfo&) override {}
-    ini::DegitCellInfo GetDegitCell(int) const override { return {}; }
-    void SetDegitCell(int, const ini::DegitCellInfo&, const DegitColors&) override {}
-    void SetTimeDegitColors(int, const DegitColors&) override {}
-    void SetChimeiColors(quint32, quint32) override {}
-    void SetSeiriNumVisible(bool) override {}
-    void SeirikenNumSet(qint16&, qint16&) override {}
-    void SetSeiriNumColor(quint32) override {}
-    void SetAllDegitColors(const DegitColors&) override {}
-    void SetChimeiProps(quint32, quint32, qint16, bool) override {}
 };
 
 } // namespace lumena::test

@@ -8,6 +8,7 @@
 
 #include <QtEndian>
 
+using namespace Qt::StringLiterals;
 using namespace lumena;
 using routefile::Cut;
 
@@ -49,11 +50,10 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<int>("nameBytes");
         QTest::newRow("empty name, 304-byte record") << QString() << 0;
-        QTest::newRow("one half-width kana, odd size") << QStringLiteral("ｱ") << 1;
-        QTest::newRow("kanji and ASCII, odd size") << QStringLiteral("駅前A") << 5;
-        QTest::newRow("brackets, long vowel, full stop")
-            << QStringLiteral("バスターミナル（北口）。") << 24;
-        QTest::newRow("ASCII only") << QStringLiteral("Stop 7") << 6;
+        QTest::newRow("one half-width kana, odd size") << u"ｱ"_s << 1;
+        QTest::newRow("kanji and ASCII, odd size") << u"駅前A"_s << 5;
+        QTest::newRow("brackets, long vowel, full stop") << u"バスターミナル（北口）。"_s << 24;
+        QTest::newRow("ASCII only") << u"Stop 7"_s << 6;
     }
     void layoutOfEveryField()
     {
@@ -81,16 +81,15 @@ private slots:
 
     void cutAtEveryLength()
     {
-        const QList<RouteRecord> rs = {record(QStringLiteral("一番"), 1, 1),
-                                       record(QString(), 2, 2),
-                                       record(QStringLiteral("ABC"), 3, 3)};
+        const QList<RouteRecord> rs = {record(u"一番"_s, 1, 1), record(QString(), 2, 2),
+                                       record(u"ABC"_s, 3, 3)};
         const QByteArray full = image(rs);
         // Record i starts at starts[i - 1]; its name is nameLen[i - 1] bytes.
         const qsizetype starts[] = {2, 2 + 308, 2 + 308 + 304};
         const qsizetype nameLen[] = {4, 0, 3};
         for (qsizetype n = 0; n < full.size(); ++n) {
             const routefile::Scan s = routefile::scan(full.first(n));
-            QList<RouteRecord> out{record(QStringLiteral("kept"), 9, 9)};
+            QList<RouteRecord> out{record(u"kept"_s, 9, 9)};
             const Error e = routefile::readRecords(full.first(n), out);
             QVERIFY2(e.code == ErrPastEndOfFile, qPrintable(QString::number(n)));
             QCOMPARE(out.size(), 1); // nothing handed out on failure
@@ -127,7 +126,7 @@ private slots:
         QFETCH(int, records);
         QList<RouteRecord> rs;
         for (int i = 0; i < records; ++i)
-            rs << record(QStringLiteral("停留所%1").arg(i), static_cast<qint16>(i), 1);
+            rs << record(u"停留所%1"_s.arg(i), static_cast<qint16>(i), 1);
         const QByteArray b = image(rs);
         QCOMPARE(i16At(b, 0), qint16(records));
         QList<RouteRecord> back;
@@ -137,7 +136,7 @@ private slots:
 
     void negativeCountReadsNothing()
     {
-        QByteArray b = image({record(QStringLiteral("A"), 1, 1)});
+        QByteArray b = image({record(u"A"_s, 1, 1)});
         qToLittleEndian<qint16>(-1, b.data());
         const routefile::Scan s = routefile::scan(b);
         QCOMPARE(s.count, qint16(-1));
@@ -148,7 +147,7 @@ private slots:
 
     void trailingBytesAreNotPartOfTheRoute()
     {
-        const QByteArray b = image({record(QStringLiteral("A"), 1, 1)}) + QByteArray(7, 'x');
+        const QByteArray b = image({record(u"A"_s, 1, 1)}) + QByteArray(7, 'x');
         const routefile::Scan s = routefile::scan(b);
         QVERIFY(s.complete());
         QCOMPARE(s.records.size(), 1);
@@ -157,7 +156,7 @@ private slots:
 
     void invalidShiftJisNameIsFlagged()
     {
-        QByteArray b = image({record(QStringLiteral("AB"), 1, 1)});
+        QByteArray b = image({record(u"AB"_s, 1, 1)});
         b[4] = '\x81'; // a lead byte followed by a blank is no character
         b[5] = '\x20';
         const routefile::Scan s = routefile::scan(b);
@@ -170,11 +169,10 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<int>("count");
         QTest::addColumn<int>("code");
-        QTest::newRow("character Shift-JIS lacks")
-            << QStringLiteral("한국") << 1 << int(ErrInvalidCall);
+        QTest::newRow("character Shift-JIS lacks") << u"한국"_s << 1 << int(ErrInvalidCall);
         QTest::newRow("name over 65535 bytes")
             << QString(32768, QChar(0x3042)) << 1 << int(ErrOverflow);
-        QTest::newRow("32768 records") << QStringLiteral("A") << 32768 << int(ErrOverflow);
+        QTest::newRow("32768 records") << u"A"_s << 32768 << int(ErrOverflow);
     }
     void encodeRefuses()
     {
@@ -190,8 +188,8 @@ private slots:
     void questionMarkInNameIsKept()
     {
         QList<RouteRecord> back;
-        QVERIFY(!routefile::readRecords(image({record(QStringLiteral("どこ?"), 1, 1)}), back));
-        QCOMPARE(back[0].StopName, QStringLiteral("どこ?"));
+        QVERIFY(!routefile::readRecords(image({record(u"どこ?"_s, 1, 1)}), back));
+        QCOMPARE(back[0].StopName, u"どこ?"_s);
     }
 
     void setRouteCellAddressing_data()
@@ -200,14 +198,14 @@ private slots:
         QTest::addColumn<int>("column");
         QTest::addColumn<QVariant>("value");
         QTest::addColumn<int>("code");
-        QTest::newRow("row 0") << 0 << 1 << QVariant(QStringLiteral("x")) << int(ErrSubscript);
+        QTest::newRow("row 0") << 0 << 1 << QVariant(u"x"_s) << int(ErrSubscript);
         QTest::newRow("row 302") << 302 << 3 << QVariant(5) << int(ErrSubscript);
         QTest::newRow("column 0") << 1 << 0 << QVariant(5) << int(ErrSubscript);
         QTest::newRow("column 153") << 1 << 153 << QVariant(5) << int(ErrSubscript);
         QTest::newRow("fare over 16 bits") << 1 << 3 << QVariant(40000) << int(ErrOverflow);
         QTest::newRow("row 301 last fare") << 301 << 152 << QVariant(-1) << int(ErrNone);
         QTest::newRow("ticket") << 7 << 2 << QVariant(12) << int(ErrNone);
-        QTest::newRow("name") << 1 << 1 << QVariant(QStringLiteral("駅前")) << int(ErrNone);
+        QTest::newRow("name") << 1 << 1 << QVariant(u"駅前"_s) << int(ErrNone);
     }
     void setRouteCellAddressing()
     {

@@ -1,10 +1,12 @@
-// The pure rules: entries to numbers, the step sound choice and every cell
-// value of one refresh.
+// The pure rules: entries to numbers, the step sound choice, every cell value
+// of one refresh, dial entries and the backlight message table.
 
+#include "panel/CtlLogic.h"
 #include "panel/RunRules.h"
+#include "tests/common/FakeRunPorts.h"
 #include "tests/common/TestSupport.h"
-#include "tests/panel/RunFakes.h"
 
+using namespace Qt::StringLiterals;
 using namespace lumena;
 
 namespace {
@@ -14,14 +16,14 @@ std::map<int, QString> applied(const DegitWrites& ws, const QString& route)
 {
     std::map<int, QString> cells;
     for (const DegitWrite& w : ws)
-        cells[w.cell] = w.routeText ? QStringLiteral("text:") + route : QString::number(w.number);
+        cells[w.cell] = w.routeText ? u"text:"_s + route : QString::number(w.number);
     return cells;
 }
 
 RouteRecord row()
 {
     RouteRecord r;
-    r.StopName = QStringLiteral("市役所前");
+    r.StopName = u"市役所前"_s;
     r.TicketNo = 7;
     for (int k = 1; k <= 150; ++k)
         r.setFare(k, static_cast<qint16>(100 + k));
@@ -41,21 +43,16 @@ private slots:
         QTest::addColumn<int>("number");
         QTest::addColumn<int>("section");
         QTest::addColumn<QString>("route");
-        QTest::newRow("empty") << QString() << 0 << 1 << QStringLiteral("0");
-        QTest::newRow("leading zeros")
-            << QStringLiteral("00012") << 12 << 12 << QStringLiteral("12");
-        QTest::newRow("000") << QStringLiteral("000") << 0 << 1 << QStringLiteral("0");
-        QTest::newRow("300 kept") << QStringLiteral("300") << 300 << 300 << QStringLiteral("300");
-        QTest::newRow("301 lowered")
-            << QStringLiteral("301") << 301 << 300 << QStringLiteral("301");
-        QTest::newRow("999 lowered")
-            << QStringLiteral("999") << 999 << 300 << QStringLiteral("999");
-        QTest::newRow("digits then letters")
-            << QStringLiteral(" 5a9") << 5 << 5 << QStringLiteral("5");
-        QTest::newRow("sign is no digit") << QStringLiteral("-5") << 0 << 1 << QStringLiteral("0");
+        QTest::newRow("empty") << QString() << 0 << 1 << u"0"_s;
+        QTest::newRow("leading zeros") << u"00012"_s << 12 << 12 << u"12"_s;
+        QTest::newRow("000") << u"000"_s << 0 << 1 << u"0"_s;
+        QTest::newRow("300 kept") << u"300"_s << 300 << 300 << u"300"_s;
+        QTest::newRow("301 lowered") << u"301"_s << 301 << 300 << u"301"_s;
+        QTest::newRow("999 lowered") << u"999"_s << 999 << 300 << u"999"_s;
+        QTest::newRow("digits then letters") << u" 5a9"_s << 5 << 5 << u"5"_s;
+        QTest::newRow("sign is no digit") << u"-5"_s << 0 << 1 << u"0"_s;
         QTest::newRow("absurdly long saturates")
-            << QStringLiteral("99999999999999999999") << 2147483647 << 300
-            << QStringLiteral("2147483647");
+            << u"99999999999999999999"_s << 2147483647 << 300 << u"2147483647"_s;
     }
     void entries()
     {
@@ -68,29 +65,22 @@ private slots:
         QCOMPARE(normalizedRoute(text), route);
     }
 
-    void folders()
-    {
-        QCOMPARE(withSeparator(QString()), QString());
-        QCOMPARE(withSeparator(QStringLiteral("/data")), QStringLiteral("/data/"));
-        QCOMPARE(withSeparator(QStringLiteral("/data/")), QStringLiteral("/data/"));
-    }
-
     void stepSound_data()
     {
         QTest::addColumn<bool>("always");
         QTest::addColumn<int>("column");
         QTest::addColumn<int>("value");
         QTest::addColumn<QString>("expected"); // "-" for no sound
-        QTest::newRow("always ignores the column") << true << 60 << 9 << QStringLiteral("step.wav");
-        QTest::newRow("value 1") << false << 60 << 1 << QStringLiteral("one.wav");
-        QTest::newRow("value 2") << false << 60 << 2 << QStringLiteral("two.wav");
-        QTest::newRow("value 3 in the last column")
-            << false << 150 << 3 << QStringLiteral("three.wav");
-        QTest::newRow("value 4 silent") << false << 60 << 4 << QStringLiteral("-");
-        QTest::newRow("value 0 silent") << false << 60 << 0 << QStringLiteral("-");
-        QTest::newRow("value -1 silent") << false << 60 << -1 << QStringLiteral("-");
-        QTest::newRow("column 0 silent") << false << 0 << 1 << QStringLiteral("-");
-        QTest::newRow("column 151 silent") << false << 151 << 1 << QStringLiteral("-");
+        QTest::newRow("always ignores the column") << true << 60 << 9 << u"step.wav"_s;
+        QTest::newRow("always with no file still plays") << true << 60 << 1 << u""_s;
+        QTest::newRow("value 1") << false << 60 << 1 << u"one.wav"_s;
+        QTest::newRow("value 2") << false << 60 << 2 << u"two.wav"_s;
+        QTest::newRow("value 3 in the last column") << false << 150 << 3 << u"three.wav"_s;
+        QTest::newRow("value 4 silent") << false << 60 << 4 << u"-"_s;
+        QTest::newRow("value 0 silent") << false << 60 << 0 << u"-"_s;
+        QTest::newRow("value -1 silent") << false << 60 << -1 << u"-"_s;
+        QTest::newRow("column 0 silent") << false << 0 << 1 << u"-"_s;
+        QTest::newRow("column 151 silent") << false << 151 << 1 << u"-"_s;
     }
     void stepSound()
     {
@@ -101,29 +91,12 @@ private slots:
         test::FakeRunOptions o;
         o.always = always;
         o.soundColumn = column;
+        if (always)
+            o.alwaysFile = expected;
         RouteRecord r;
         r.setFare(column, static_cast<qint16>(value));
         const auto chosen = chooseStepSound(o, r);
-        QCOMPARE(chosen ? *chosen : QStringLiteral("-"), expected);
-    }
-
-    void alwaysSoundWithEmptyFileStillPlays()
-    {
-        test::FakeRunOptions o;
-        o.alwaysFile.clear();
-        QVERIFY(chooseStepSound(o, RouteRecord{}).has_value());
-    }
-
-    void faresFromStartSection()
-    {
-        DispInputs in;
-        in.startSection = 5;
-        const auto cells = applied(planDegitWrites(row(), 3, in), {});
-        QCOMPARE(cells.size(), size_t(46));
-        QCOMPARE(cells.begin()->first, 5);
-        QCOMPARE(cells.at(5), QStringLiteral("105"));
-        QCOMPARE(cells.at(50), QStringLiteral("150"));
-        QCOMPARE(planDegitWrites(row(), 3, DispInputs{51}).size, 0);
+        QCOMPARE(chosen ? *chosen : u"-"_s, expected);
     }
 
     void lateNight_data()
@@ -160,23 +133,27 @@ private slots:
         QTest::addColumn<int>("routeCell");
         QTest::addColumn<int>("column");
         QTest::addColumn<int>("columnCell");
+        QTest::addColumn<bool>("fromZero");
         QTest::addColumn<QStringList>("expected"); // cell=value for cells 1..4, 10
         const auto list = [](const char* s) { return QString::fromUtf8(s).split(u' '); };
         QTest::newRow("own cells replace fares")
-            << 1 << 2 << 3 << 60 << 4 << list("1=3 2=7 3=text:00012 4=160 10=220");
+            << 1 << 2 << 3 << 60 << 4 << false << list("1=3 2=7 3=text:00012 4=160 10=220");
         QTest::newRow("route number over stop order")
-            << 10 << 2 << 10 << 60 << 4 << list("1=202 2=7 3=206 4=160 10=text:00012");
+            << 10 << 2 << 10 << 60 << 4 << false << list("1=202 2=7 3=206 4=160 10=text:00012");
         QTest::newRow("column value last of all")
-            << 10 << 10 << 10 << 61 << 10 << list("1=202 2=204 3=206 4=208 10=161");
+            << 10 << 10 << 10 << 61 << 10 << false << list("1=202 2=204 3=206 4=208 10=161");
         QTest::newRow("cells 0 and 51 skipped")
-            << 0 << 51 << -1 << 60 << 4 << list("1=202 2=204 3=206 4=160 10=220");
+            << 0 << 51 << -1 << 60 << 4 << false << list("1=202 2=204 3=206 4=160 10=220");
         QTest::newRow("columns 0 and 151 skipped")
-            << 1 << 2 << 3 << 151 << 4 << list("1=3 2=7 3=text:00012 4=208 10=220");
+            << 1 << 2 << 3 << 151 << 4 << false << list("1=3 2=7 3=text:00012 4=208 10=220");
         QTest::newRow("column 0 skipped")
-            << 1 << 2 << 3 << 0 << 10 << list("1=3 2=7 3=text:00012 4=208 10=220");
+            << 1 << 2 << 3 << 0 << 10 << false << list("1=3 2=7 3=text:00012 4=208 10=220");
+        QTest::newRow("stop order counted from zero")
+            << 1 << 2 << 3 << 60 << 4 << true << list("1=2 2=7 3=text:00012 4=160 10=220");
     }
     void infoNumbers()
     {
+        QFETCH(bool, fromZero);
         QFETCH(int, orderCell);
         QFETCH(int, seiriCell);
         QFETCH(int, routeCell);
@@ -191,10 +168,11 @@ private slots:
         in.routeNumCell = routeCell;
         in.column = column;
         in.columnCell = columnCell;
-        const auto cells = applied(planDegitWrites(row(), 3, in), QStringLiteral("00012"));
+        in.stopOrderFromZero = fromZero;
+        const auto cells = applied(planDegitWrites(row(), 3, in), u"00012"_s);
         QStringList got;
         for (int c : {1, 2, 3, 4, 10})
-            got << QStringLiteral("%1=%2").arg(c).arg(cells.at(c));
+            got << u"%1=%2"_s.arg(c).arg(cells.at(c));
         QCOMPARE(got, expected);
     }
 
@@ -207,28 +185,45 @@ private slots:
         QCOMPARE(planDegitWrites(row(), 3, in).size, 0);
     }
 
-    void stopOrderFromZero()
+    void dialText_data()
     {
-        DispInputs in;
-        in.startSection = 51;
-        in.stopOrderOn = true;
-        in.stopOrderCell = 1;
-        QCOMPARE(planDegitWrites(row(), 1, in).items[0].number, 1);
-        in.stopOrderFromZero = true;
-        QCOMPARE(planDegitWrites(row(), 1, in).items[0].number, 0);
+        QTest::addColumn<QList<int>>("rows");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("all chosen") << QList<int>{0, 0, 0, 1, 2} << u"00012"_s;
+        QTest::newRow("unchosen lists add nothing") << QList<int>{-1, 3, -1, 7, -1} << u"37"_s;
+        QTest::newRow("none chosen") << QList<int>{-1, -1, -1} << u""_s;
+    }
+    void dialText()
+    {
+        QFETCH(QList<int>, rows);
+        QFETCH(QString, text);
+        QCOMPARE(lumena::dialText(rows), text);
     }
 
-    void dates()
+    void backlightErrorText_data()
     {
-        const QDate today(2026, 3, 9);
-        const QString kept = QStringLiteral("12-31-2025");
-        const QString fixed = QStringLiteral("平成元年");
-        QCOMPARE(ticketDate(DateMode::EachPrint, today, kept, fixed), QStringLiteral("03-09-2026"));
-        QCOMPARE(ticketDate(DateMode::RouteSet, today, kept, fixed), kept);
-        QCOMPARE(ticketDate(DateMode::Fixed, today, kept, fixed), fixed);
-        QCOMPARE(routeSetDateText(DateMode::EachPrint, today, fixed), QStringLiteral("03-09-2026"));
-        QCOMPARE(routeSetDateText(DateMode::RouteSet, today, fixed), QStringLiteral("03-09-2026"));
-        QCOMPARE(routeSetDateText(DateMode::Fixed, today, fixed), fixed);
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("tail");
+        const QString internal =
+            u"　内部的なエラーです。トワノ工房へ報告してください。エラー場所：frmCtl.Option4_Click()"_s;
+        const QString missing = u"　画像ファイルが見つからないか、指定している場所が不正です。"_s;
+        const QString device = u"　デバイスエラーもしくは準備が出来ていません。"_s;
+        const QString invalid = u"　指定した画像の内容が不正です。この部分では扱えません。"_s;
+        for (int c : {7, 28, 51})
+            QTest::addRow("internal %d", c) << c << internal;
+        for (int c : {53, 75, 76})
+            QTest::addRow("not found %d", c) << c << missing;
+        for (int c : {57, 68})
+            QTest::addRow("device %d", c) << c << device;
+        QTest::newRow("invalid picture 481") << 481 << invalid;
+        QTest::newRow("other numbers add nothing") << 52 << u""_s;
+    }
+    void backlightErrorText()
+    {
+        QFETCH(int, code);
+        QFETCH(QString, tail);
+        QCOMPARE(lumena::backlightErrorText(code),
+                 u"エラーです。\r\n\r\nエラーコード："_s + QString::number(code) + tail);
     }
 };
 

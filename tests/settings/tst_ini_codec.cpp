@@ -5,6 +5,7 @@
 
 #include <QtEndian>
 
+using namespace Qt::StringLiterals;
 using namespace lumena;
 using namespace lumena::test;
 
@@ -96,32 +97,31 @@ private slots:
         QCOMPARE(encodeIni(numberedIni()), expectedNumberedFile());
     }
 
+    // Each text is its byte count plus its Shift-JIS bytes; 538 with all texts empty.
     void fileSize_data()
     {
-        QTest::addColumn<QString>("fixedDate");
+        QTest::addColumn<IniData>("data");
         QTest::addColumn<qsizetype>("size");
-        QTest::newRow("all texts empty") << QString() << qsizetype(538);
-        QTest::newRow("only the fixed date") << QStringLiteral("2025/11/20") << qsizetype(548);
+        QTest::addColumn<qsizetype>("textAt"); // where one set text's count lies, -1: none
+        const IniData empty = allTextsEmpty();
+        QTest::newRow("all texts empty") << empty << qsizetype(538) << qsizetype(-1);
+        IniData date = empty;
+        date.SeirikenInfo.FixedDate = u"2025/11/20"_s;
+        QTest::newRow("only the fixed date") << date << qsizetype(548) << qsizetype(-1);
+        IniData kanji = empty;
+        kanji.SoundInfo.ResetSound = u"三角駅"_s;
+        QTest::newRow("kanji text counts bytes") << kanji << qsizetype(544) << qsizetype(90);
     }
     void fileSize()
     {
-        QFETCH(QString, fixedDate);
+        QFETCH(IniData, data);
         QFETCH(qsizetype, size);
-        IniData d = allTextsEmpty();
-        d.SeirikenInfo.FixedDate = fixedDate;
-        QCOMPARE(encodeIni(d).size(), size);
+        QFETCH(qsizetype, textAt);
+        const QByteArray f = encodeIni(data);
+        QCOMPARE(f.size(), size);
         QCOMPARE(IniMinimumSize, qsizetype(538));
-    }
-
-    void kanjiTextCountsBytes()
-    {
-        IniData d = allTextsEmpty();
-        d.SoundInfo.ResetSound = QStringLiteral("三角駅");
-        const QByteArray f = encodeIni(d);
-        QCOMPARE(f.size(), 544);
-        // Items 1..37 before ResetSound, with every text empty.
-        const qsizetype at = 90;
-        QCOMPARE(qFromLittleEndian<quint16>(f.constData() + at), quint16(6));
+        if (textAt >= 0)
+            QCOMPARE(qFromLittleEndian<quint16>(f.constData() + textAt), quint16(size - 538));
     }
 
     void roundTripEveryField_data()
@@ -138,7 +138,7 @@ private slots:
         neg.DegitCells[49] = {-1, -2, -3};
         QTest::newRow("negative and extreme values") << neg;
         IniData texts = allTextsEmpty();
-        texts.SoundInfo.PreSound3 = QStringLiteral("/home/運転士/音 声/ﾁｬｲﾑ①.wav");
+        texts.SoundInfo.PreSound3 = u"/home/運転士/音 声/ﾁｬｲﾑ①.wav"_s;
         texts.SeirikenInfo.SeiriPlgFile = QString(3000, u'駅');
         QTest::newRow("kana, NEC numerals, long text") << texts;
     }
@@ -226,7 +226,7 @@ private slots:
         IniData back;
         Error e;
         QVERIFY(decodeIni(f, back, e));
-        QCOMPARE(back.DataDirInfo.FareDataDir.left(1), QStringLiteral("A"));
+        QCOMPARE(back.DataDirInfo.FareDataDir.left(1), u"A"_s);
         QVERIFY(back.DataDirInfo.FareDataDir.contains(QChar::ReplacementCharacter));
     }
 };

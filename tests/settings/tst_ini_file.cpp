@@ -1,6 +1,7 @@
 #include "settings/IniCodec.h"
 #include "settings/mdlIniIo.h"
 #include "tests/common/FakeHost.h"
+#include "tests/common/FakeIniPorts.h"
 #include "tests/common/TestSupport.h"
 #include "tests/settings/IniSamples.h"
 
@@ -11,6 +12,7 @@
 #include <csignal>
 #include <sys/resource.h>
 
+using namespace Qt::StringLiterals;
 using namespace lumena;
 using namespace lumena::test;
 
@@ -18,7 +20,7 @@ namespace {
 
 // The three windows as recording fakes: Get* hand out `held`, Set* store
 // into `applied`, and every call is logged in order.
-class FakeWindows final : public OptionIniPort, public PanelIniPort, public BoardIniPort {
+class FakeWindows final : public OptionIniPort, public IdlePanelPort, public IdleBoardPort {
 public:
     QStringList log;
     IniData held = numberedIni();
@@ -29,7 +31,7 @@ public:
 
     void GetOptionInfo(IniData& out) const override
     {
-        const_cast<FakeWindows*>(this)->log << QStringLiteral("GetOptionInfo");
+        const_cast<FakeWindows*>(this)->log << u"GetOptionInfo"_s;
         out.DataDirInfo = held.DataDirInfo;
         out.PanelInfo = held.PanelInfo;
         out.DegitInfo = held.DegitInfo;
@@ -40,7 +42,7 @@ public:
     }
     void SetOptionInfo(const IniData& in) override
     {
-        log << QStringLiteral("SetOptionInfo");
+        log << u"SetOptionInfo"_s;
         applied.DataDirInfo = in.DataDirInfo;
         applied.PanelInfo = in.PanelInfo;
         applied.DegitInfo = in.DegitInfo;
@@ -49,59 +51,50 @@ public:
         applied.SeirikenInfo = in.SeirikenInfo;
         applied.CustColors = in.CustColors;
     }
-    void SetProp() override { log << QStringLiteral("SetProp"); }
+    void SetProp() override { log << u"SetProp"_s; }
 
     void GetCtrlDataInfo(ini::CtrlDataInfo& out) const override
     {
-        const_cast<FakeWindows*>(this)->log << QStringLiteral("GetCtrlDataInfo");
+        const_cast<FakeWindows*>(this)->log << u"GetCtrlDataInfo"_s;
         out = held.CtrlDataInfo;
     }
     void SetCtrlDataInfo(const ini::CtrlDataInfo& in) override
     {
-        log << QStringLiteral("SetCtrlDataInfo");
+        log << u"SetCtrlDataInfo"_s;
         applied.CtrlDataInfo = in;
     }
-    int BacklightIndex() const override { return 0; }
-    void Option4_Click(int) override { log << QStringLiteral("Option4_Click"); }
-    void SetPreviewSize(int, int) override {}
-    void ClearCompanyList() override {}
-    void AddCompany(const QString&) override {}
+    void Option4_Click(int) override { log << u"Option4_Click"_s; }
 
     void GetFormInfo(ini::FormInfo& out) const override
     {
-        const_cast<FakeWindows*>(this)->log << QStringLiteral("GetFormInfo");
+        const_cast<FakeWindows*>(this)->log << u"GetFormInfo"_s;
         out = held.FormInfo;
     }
     void SetFormInfo(const ini::FormInfo& in) override
     {
-        log << QStringLiteral("SetFormInfo");
+        log << u"SetFormInfo"_s;
         applied.FormInfo = in;
     }
     ini::DegitCellInfo GetDegitCell(int cell) const override
     {
-        const_cast<FakeWindows*>(this)->log << QStringLiteral("GetDegitCell(%1)").arg(cell);
+        const_cast<FakeWindows*>(this)->log << u"GetDegitCell(%1)"_s.arg(cell);
         return held.DegitCells[static_cast<size_t>(cell - 1)];
     }
     void SetDegitCell(int cell, const ini::DegitCellInfo& info, const DegitColors& c) override
     {
-        log << QStringLiteral("SetDegitCell(%1)").arg(cell);
+        log << u"SetDegitCell(%1)"_s.arg(cell);
         applied.DegitCells[static_cast<size_t>(cell - 1)] = info;
         cellColors = c;
     }
     void SetTimeDegitColors(int index, const DegitColors& c) override
     {
-        log << QStringLiteral("SetTimeDegitColors(%1)").arg(index);
+        log << u"SetTimeDegitColors(%1)"_s.arg(index);
         clockColors = c;
     }
     void SetChimeiColors(quint32 back, quint32 fore) override
     {
-        log << QStringLiteral("SetChimeiColors(%1,%2)").arg(back).arg(fore);
+        log << u"SetChimeiColors(%1,%2)"_s.arg(back).arg(fore);
     }
-    void SetSeiriNumVisible(bool) override {}
-    void SeirikenNumSet(qint16&, qint16&) override {}
-    void SetSeiriNumColor(quint32) override {}
-    void SetAllDegitColors(const DegitColors&) override {}
-    void SetChimeiProps(quint32, quint32, qint16, bool) override {}
 };
 
 bool writeBytes(const QString& path, const QByteArray& bytes)
@@ -110,6 +103,16 @@ bool writeBytes(const QString& path, const QByteArray& bytes)
     QFile f(path);
     return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
 }
+
+// One load or save against fresh windows and host.
+struct Session {
+    FakeHost host;
+    FakeWindows w;
+    IniData data;
+    explicit Session(const IniData& start = {}) : data(start) {}
+    void load(const IniLocation& where) { LoadIni(data, where, w.windows(), host); }
+    bool save(const IniLocation& where) { return SaveIni(data, where, w.windows(), host); }
+};
 
 QByteArray readBytes(const QString& path)
 {
@@ -121,7 +124,7 @@ QStringList cellCalls(const QString& name)
 {
     QStringList l;
     for (int i = 1; i <= 50; ++i)
-        l << QStringLiteral("%1(%2)").arg(name).arg(i);
+        l << u"%1(%2)"_s.arg(name).arg(i);
     return l;
 }
 
@@ -130,12 +133,9 @@ QStringList cellCalls(const QString& name)
 class TestIniFile : public QObject {
     Q_OBJECT
     QTemporaryDir m_tmp;
-    QString exeDir() const { return m_tmp.filePath(QStringLiteral("bin")); }
-    QString configDir() const { return m_tmp.filePath(QStringLiteral("config/Lumena")); }
-    IniLocation location() const
-    {
-        return IniLocation(exeDir(), QStringLiteral("LM-50"), configDir());
-    }
+    QString exeDir() const { return m_tmp.filePath(u"bin"_s); }
+    QString configDir() const { return m_tmp.filePath(u"config/Lumena"_s); }
+    IniLocation location() const { return IniLocation(exeDir(), u"LM-50"_s, configDir()); }
 
 private slots:
     void init()
@@ -149,57 +149,50 @@ private slots:
     {
         QTest::addColumn<QString>("dir");
         QTest::addColumn<QString>("path");
-        QTest::newRow("plain folder")
-            << QStringLiteral("/opt/bus") << QStringLiteral("/opt/bus/LM-50.in4");
-        QTest::newRow("root folder has one separator")
-            << QStringLiteral("/") << QStringLiteral("/LM-50.in4");
-        QTest::newRow("folder ending in separator")
-            << QStringLiteral("/opt/bus/") << QStringLiteral("/opt/bus/LM-50.in4");
+        QTest::newRow("plain folder") << u"/opt/bus"_s << u"/opt/bus/LM-50.in4"_s;
+        QTest::newRow("root folder has one separator") << u"/"_s << u"/LM-50.in4"_s;
+        QTest::newRow("folder ending in separator") << u"/opt/bus/"_s << u"/opt/bus/LM-50.in4"_s;
     }
     void pathNamesTheExecutable()
     {
         QFETCH(QString, dir);
         QFETCH(QString, path);
-        QCOMPARE(IniLocation(dir, QStringLiteral("LM-50"), {}).besideExecutable(), path);
+        QCOMPARE(IniLocation(dir, u"LM-50"_s, {}).besideExecutable(), path);
     }
 
     void firstStartIsSilent()
     {
-        FakeHost host;
-        FakeWindows w;
-        IniData data = numberedIni();
-        LoadIni(data, location(), w.windows(), host);
-        QVERIFY(w.log.isEmpty());
-        QVERIFY(host.messages.isEmpty());
-        QVERIFY(data == numberedIni());
+        Session s(numberedIni());
+        s.load(location());
+        QVERIFY(s.w.log.isEmpty());
+        QVERIFY(s.host.messages.isEmpty());
+        QVERIFY(s.data == numberedIni());
     }
 
     void loadAppliesInOrder()
     {
         QVERIFY(writeBytes(location().besideExecutable(), encodeIni(numberedIni())));
-        FakeHost host;
-        FakeWindows w;
-        IniData data;
-        LoadIni(data, location(), w.windows(), host);
+        Session s;
+        s.load(location());
 
         const IniData n = numberedIni();
-        const QStringList expected = cellCalls(QStringLiteral("SetDegitCell")) +
-                                     QStringList{QStringLiteral("SetTimeDegitColors(0)"),
-                                                 QStringLiteral("SetTimeDegitColors(1)"),
-                                                 QStringLiteral("SetChimeiColors(%1,%2)")
-                                                     .arg(n.ChimeiInfo.ChimeiBackColor)
-                                                     .arg(n.ChimeiInfo.ChimeiForeColor),
-                                                 QStringLiteral("SetOptionInfo"),
-                                                 QStringLiteral("SetCtrlDataInfo"),
-                                                 QStringLiteral("SetFormInfo"),
-                                                 QStringLiteral("SetProp")};
-        QCOMPARE(w.log, expected);
-        QVERIFY(host.messages.isEmpty());
-        QVERIFY(data == n);
-        QVERIFY(w.applied == n);
-        QCOMPARE(w.cellColors.BackColor, n.DegitInfo.DegitBackColor);
-        QCOMPARE(w.cellColors.BaseForeColor, n.DegitInfo.DegitBaseColor);
-        QCOMPARE(w.clockColors.DegitForeColor, n.DegitInfo.DegitLitColor);
+        const QStringList expected =
+            cellCalls(u"SetDegitCell"_s) +
+            QStringList{u"SetTimeDegitColors(0)"_s,
+                        u"SetTimeDegitColors(1)"_s,
+                        u"SetChimeiColors(%1,%2)"_s.arg(n.ChimeiInfo.ChimeiBackColor)
+                            .arg(n.ChimeiInfo.ChimeiForeColor),
+                        u"SetOptionInfo"_s,
+                        u"SetCtrlDataInfo"_s,
+                        u"SetFormInfo"_s,
+                        u"SetProp"_s};
+        QCOMPARE(s.w.log, expected);
+        QVERIFY(s.host.messages.isEmpty());
+        QVERIFY(s.data == n);
+        QVERIFY(s.w.applied == n);
+        QCOMPARE(s.w.cellColors.BackColor, n.DegitInfo.DegitBackColor);
+        QCOMPARE(s.w.cellColors.BaseForeColor, n.DegitInfo.DegitBaseColor);
+        QCOMPARE(s.w.clockColors.DegitForeColor, n.DegitInfo.DegitLitColor);
     }
 
     void damagedFileAppliesNothing_data()
@@ -218,19 +211,17 @@ private slots:
     {
         QFETCH(QByteArray, bytes);
         QVERIFY(writeBytes(location().besideExecutable(), bytes));
-        FakeHost host;
-        FakeWindows w;
-        IniData data = numberedIni();
-        LoadIni(data, location(), w.windows(), host);
-        QVERIFY(w.log.isEmpty());
-        QVERIFY(data == numberedIni());
-        QCOMPARE(host.messages.size(), 1);
-        const QStringList lines = host.messages.first().split(QStringLiteral("\r\n"));
+        Session s(numberedIni());
+        s.load(location());
+        QVERIFY(s.w.log.isEmpty());
+        QVERIFY(s.data == numberedIni());
+        QCOMPARE(s.host.messages.size(), 1);
+        const QStringList lines = s.host.messages.first().split(u"\r\n"_s);
         QCOMPARE(lines.size(), 3);
-        QCOMPARE(lines[0], QStringLiteral("エラー Code:62"));
-        QVERIFY(lines[1].startsWith(QStringLiteral("内容:")));
+        QCOMPARE(lines[0], u"エラー Code:62"_s);
+        QVERIFY(lines[1].startsWith(u"内容:"_s));
         QVERIFY(lines[1].size() > 3);
-        QCOMPARE(lines[2], QStringLiteral("モジュール:mdlIniIo.LoadIni()"));
+        QCOMPARE(lines[2], u"モジュール:mdlIniIo.LoadIni()"_s);
     }
 
     void readsBesideExecutableFirst_data()
@@ -254,56 +245,46 @@ private slots:
             QVERIFY(writeBytes(location().besideExecutable(), encodeIni(one)));
         if (inConfig)
             QVERIFY(writeBytes(location().inConfigFolder(), encodeIni(two)));
-        FakeHost host;
-        FakeWindows w;
-        IniData data;
-        LoadIni(data, location(), w.windows(), host);
-        QCOMPARE(w.applied.FormInfo.FormLeft, expectedLeft);
+        Session s;
+        s.load(location());
+        QCOMPARE(s.w.applied.FormInfo.FormLeft, expectedLeft);
     }
 
     void saveCollectsInOrderAndWrites()
     {
-        FakeHost host;
-        FakeWindows w;
-        IniData data;
-        QVERIFY(SaveIni(data, location(), w.windows(), host));
+        Session s;
+        QVERIFY(s.save(location()));
         const QStringList expected =
-            cellCalls(QStringLiteral("GetDegitCell")) +
-            QStringList{QStringLiteral("GetOptionInfo"), QStringLiteral("GetCtrlDataInfo"),
-                        QStringLiteral("GetFormInfo")};
-        QCOMPARE(w.log, expected);
-        QVERIFY(host.messages.isEmpty());
-        QVERIFY(data == numberedIni());
+            cellCalls(u"GetDegitCell"_s) +
+            QStringList{u"GetOptionInfo"_s, u"GetCtrlDataInfo"_s, u"GetFormInfo"_s};
+        QCOMPARE(s.w.log, expected);
+        QVERIFY(s.host.messages.isEmpty());
+        QVERIFY(s.data == numberedIni());
         QCOMPARE(readBytes(location().besideExecutable()), encodeIni(numberedIni()));
         QVERIFY(!QFile::exists(location().inConfigFolder()));
     }
 
     void saveUsesConfigFolderWhereExecutableFolderIsUnusable()
     {
-        const IniLocation where(m_tmp.filePath(QStringLiteral("missing")), QStringLiteral("LM-50"),
-                                configDir());
-        FakeHost host;
-        FakeWindows w;
-        IniData data;
-        QVERIFY(SaveIni(data, where, w.windows(), host));
+        const IniLocation where(m_tmp.filePath(u"missing"_s), u"LM-50"_s, configDir());
+        Session s;
+        QVERIFY(s.save(where));
         QCOMPARE(readBytes(where.inConfigFolder()), encodeIni(numberedIni()));
         QCOMPARE(where.readPath(), where.inConfigFolder());
     }
 
     void saveThatCannotOpenShowsTwoLines()
     {
-        QVERIFY(writeBytes(m_tmp.filePath(QStringLiteral("plain")), "x"));
-        const IniLocation where(m_tmp.filePath(QStringLiteral("missing")), QStringLiteral("LM-50"),
-                                m_tmp.filePath(QStringLiteral("plain/sub")));
-        FakeHost host;
-        FakeWindows w;
-        IniData data;
-        QVERIFY(!SaveIni(data, where, w.windows(), host));
-        QCOMPARE(host.messages.size(), 1);
-        const QStringList lines = host.messages.first().split(QStringLiteral("\r\n"));
+        QVERIFY(writeBytes(m_tmp.filePath(u"plain"_s), "x"));
+        const IniLocation where(m_tmp.filePath(u"missing"_s), u"LM-50"_s,
+                                m_tmp.filePath(u"plain/sub"_s));
+        Session s;
+        QVERIFY(!s.save(where));
+        QCOMPARE(s.host.messages.size(), 1);
+        const QStringList lines = s.host.messages.first().split(u"\r\n"_s);
         QCOMPARE(lines.size(), 2);
-        QCOMPARE(lines[0], QStringLiteral("エラー Code:76"));
-        QVERIFY(lines[1].startsWith(QStringLiteral("内容:")));
+        QCOMPARE(lines[0], u"エラー Code:76"_s);
+        QVERIFY(lines[1].startsWith(u"内容:"_s));
     }
 
     // A write that fails half way (here: the file size limit) must leave the
@@ -319,18 +300,16 @@ private slots:
         rlimit small = old;
         small.rlim_cur = 100;
         QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
-        FakeHost host;
-        FakeWindows w;
-        IniData data;
-        const bool saved = SaveIni(data, location(), w.windows(), host);
+        Session s;
+        const bool saved = s.save(location());
         setrlimit(RLIMIT_FSIZE, &old);
         std::signal(SIGXFSZ, oldHandler);
 
         QVERIFY(!saved);
-        QCOMPARE(host.messages.size(), 1);
-        QVERIFY(host.messages.first().startsWith(QStringLiteral("エラー Code:57\r\n内容:")));
+        QCOMPARE(s.host.messages.size(), 1);
+        QVERIFY(s.host.messages.first().startsWith(u"エラー Code:57\r\n内容:"_s));
         QCOMPARE(readBytes(location().besideExecutable()), previous);
-        QCOMPARE(QDir(exeDir()).entryList(QDir::Files), QStringList{QStringLiteral("LM-50.in4")});
+        QCOMPARE(QDir(exeDir()).entryList(QDir::Files), QStringList{u"LM-50.in4"_s});
     }
 };
 

@@ -11,6 +11,7 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
+using namespace Qt::StringLiterals;
 using namespace lumena;
 using namespace lumena::test;
 
@@ -19,9 +20,9 @@ namespace {
 struct Names {
     QStringList names;
     template <class T> void item(const char* n, const T&) { names << QLatin1StringView(n); }
-    void custColors(const CustColors&) { names << QStringLiteral("CustColors"); }
+    void custColors(const CustColors&) { names << u"CustColors"_s; }
     void cellCount(const qint16&) {}
-    void cells(const ini::DegitCells&) { names << QStringLiteral("DegitCells"); }
+    void cells(const ini::DegitCells&) { names << u"DegitCells"_s; }
 };
 
 struct Run {
@@ -32,8 +33,7 @@ struct Run {
 Run dump(const QString& file)
 {
     QProcess p;
-    p.start(QStringLiteral(LUMENA_DATA_EXE),
-            {QStringLiteral("settings"), QStringLiteral("dump"), file});
+    p.start(QStringLiteral(LUMENA_DATA_EXE), {u"settings"_s, u"dump"_s, file});
     Run r;
     if (!p.waitForFinished(30000))
         return r;
@@ -51,7 +51,7 @@ class TestSettingsDump : public QObject {
 
     QString write(const QByteArray& bytes)
     {
-        const QString path = m_tmp.filePath(QStringLiteral("LM-50.in4"));
+        const QString path = m_tmp.filePath(u"LM-50.in4"_s);
         QFile f(path);
         if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
             return {};
@@ -72,7 +72,7 @@ private slots:
         visitIniFields(d, expected);
         QCOMPARE(expected.names.size(), 72);
         QStringList keys;
-        static const QRegularExpression key(QStringLiteral("^  \"(\\w+)\":"),
+        static const QRegularExpression key(u"^  \"(\\w+)\":"_s,
                                             QRegularExpression::MultilineOption);
         for (auto it = key.globalMatch(QString::fromUtf8(r.out)); it.hasNext();)
             keys << it.next().captured(1);
@@ -81,15 +81,15 @@ private slots:
         QJsonParseError pe;
         const QJsonObject o = QJsonDocument::fromJson(r.out, &pe).object();
         QCOMPARE(pe.error, QJsonParseError::NoError);
-        QCOMPARE(o.value(QStringLiteral("FareDataDir")).toString(), QStringLiteral("三角駅"));
-        QCOMPARE(o.value(QStringLiteral("FixedDate")).toString(), QStringLiteral("2025/01/05"));
-        QCOMPARE(o.value(QStringLiteral("ScrollSpeed")).toInteger(), qint64(s32(63)));
-        QCOMPARE(o.value(QStringLiteral("ChimeiFontMode")).toInteger(), qint64(s16(35)));
-        QCOMPARE(o.value(QStringLiteral("SeiriNumColorOff")).toInteger(), qint64(c32(4)));
-        const QJsonArray cust = o.value(QStringLiteral("CustColors")).toArray();
+        QCOMPARE(o.value(u"FareDataDir"_s).toString(), u"三角駅"_s);
+        QCOMPARE(o.value(u"FixedDate"_s).toString(), u"2025/01/05"_s);
+        QCOMPARE(o.value(u"ScrollSpeed"_s).toInteger(), qint64(s32(63)));
+        QCOMPARE(o.value(u"ChimeiFontMode"_s).toInteger(), qint64(s16(35)));
+        QCOMPARE(o.value(u"SeiriNumColorOff"_s).toInteger(), qint64(c32(4)));
+        const QJsonArray cust = o.value(u"CustColors"_s).toArray();
         QCOMPARE(cust.size(), 17);
         QCOMPARE(cust.at(16).toInteger(), qint64(c32(216)));
-        const QJsonArray cells = o.value(QStringLiteral("DegitCells")).toArray();
+        const QJsonArray cells = o.value(u"DegitCells"_s).toArray();
         QCOMPARE(cells.size(), 50);
         const QJsonArray last = cells.at(49).toArray();
         QCOMPARE(last.size(), 3);
@@ -101,11 +101,11 @@ private slots:
     void textsWithQuotesAndControlsStayValidJson()
     {
         IniData d;
-        d.SoundInfo.StepSound1 = QStringLiteral("a\"b\\c\td");
+        d.SoundInfo.StepSound1 = u"a\"b\\c\td"_s;
         const Run r = dump(write(encodeIni(d)));
         QCOMPARE(r.exitCode, 0);
         const QJsonObject o = QJsonDocument::fromJson(r.out).object();
-        QCOMPARE(o.value(QStringLiteral("StepSound1")).toString(), d.SoundInfo.StepSound1);
+        QCOMPARE(o.value(u"StepSound1"_s).toString(), d.SoundInfo.StepSound1);
     }
 
     void malformedGivesOneLineAndFailure_data()
@@ -120,7 +120,7 @@ private slots:
     {
         QFETCH(QByteArray, bytes);
         QFETCH(bool, exists);
-        const QString path = exists ? write(bytes) : m_tmp.filePath(QStringLiteral("none.in4"));
+        const QString path = exists ? write(bytes) : m_tmp.filePath(u"none.in4"_s);
         const Run r = dump(path);
         QVERIFY(r.exitCode > 0);
         QVERIFY(r.out.isEmpty());

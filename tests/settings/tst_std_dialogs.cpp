@@ -1,6 +1,6 @@
 #include "reslib/Dialogs.h"
+#include "tests/common/ModalAnswer.h"
 #include "tests/common/TestSupport.h"
-#include "tests/settings/ModalAnswer.h"
 
 #include <QCalendarWidget>
 #include <QColorDialog>
@@ -10,15 +10,15 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 
+using namespace Qt::StringLiterals;
 using namespace lumena;
 using namespace lumena::test;
 
 namespace {
 
-const QString PanelFilter =
-    QStringLiteral("ビットマップ(*.bmp)") + QChar(0) + QStringLiteral("*.bmp") + QChar(0) +
-    QStringLiteral("GIF画像(*.gif)") + QChar(0) + QStringLiteral("*.gif") + QChar(0) +
-    QStringLiteral("JPEG画像(*.jpg)") + QChar(0) + QStringLiteral("*.jpg") + QChar(0) + QChar(0);
+const QString PanelFilter = u"ビットマップ(*.bmp)"_s + QChar(0) + u"*.bmp"_s + QChar(0) +
+                            u"GIF画像(*.gif)"_s + QChar(0) + u"*.gif"_s + QChar(0) +
+                            u"JPEG画像(*.jpg)"_s + QChar(0) + u"*.jpg"_s + QChar(0) + QChar(0);
 
 void click(QWidget* dlg, const char* name)
 {
@@ -38,7 +38,7 @@ private slots:
 
     void fileDialogFiltersAndChoice()
     {
-        const QString file = m_tmp.filePath(QStringLiteral("panel.bmp"));
+        const QString file = m_tmp.filePath(u"panel.bmp"_s);
         QFile f(file);
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.close();
@@ -47,34 +47,32 @@ private slots:
         answerModal([&](QWidget* w) {
             auto* dlg = qobject_cast<QFileDialog*>(w);
             QVERIFY(dlg);
-            QCOMPARE(dlg->objectName(), QStringLiteral("Vk3FileDlg"));
+            QCOMPARE(dlg->objectName(), u"Vk3FileDlg"_s);
             filters = dlg->nameFilters();
             title = dlg->windowTitle();
             dlg->selectFile(file);
             static_cast<QDialog*>(dlg)->accept();
         });
         const QString chosen =
-            dialogs::openFile(nullptr, PanelFilter, QString(), QStringLiteral("パネル画像の選択"));
+            dialogs::openFile(nullptr, PanelFilter, QString(), u"パネル画像の選択"_s);
         QCOMPARE(chosen, file);
-        QCOMPARE(title, QStringLiteral("パネル画像の選択"));
-        const QStringList expected{QStringLiteral("ビットマップ(*.bmp *.BMP)"),
-                                   QStringLiteral("GIF画像(*.gif *.GIF)"),
-                                   QStringLiteral("JPEG画像(*.jpg *.JPG)")};
+        QCOMPARE(title, u"パネル画像の選択"_s);
+        const QStringList expected{u"ビットマップ(*.bmp *.BMP)"_s, u"GIF画像(*.gif *.GIF)"_s,
+                                   u"JPEG画像(*.jpg *.JPG)"_s};
         QCOMPARE(filters, expected);
     }
 
     void filterPatternDifferentFromItsDescription()
     {
-        const QString filter = QStringLiteral("放送データ(*.Tp.csv)") + QChar(0) +
-                               QStringLiteral("*tp.csv;*.txt") + QChar(0) + QChar(0);
+        const QString filter =
+            u"放送データ(*.Tp.csv)"_s + QChar(0) + u"*tp.csv;*.txt"_s + QChar(0) + QChar(0);
         QStringList filters;
         answerModal([&](QWidget* w) {
             filters = static_cast<QFileDialog*>(w)->nameFilters();
             static_cast<QDialog*>(w)->reject();
         });
-        QCOMPARE(dialogs::openFile(nullptr, filter, QString(), QStringLiteral("t")), QString());
-        QCOMPARE(filters,
-                 QStringList{QStringLiteral("放送データ(*.Tp.csv)(*tp.csv *TP.CSV *.txt *.TXT)")});
+        QCOMPARE(dialogs::openFile(nullptr, filter, QString(), u"t"_s), QString());
+        QCOMPARE(filters, QStringList{u"放送データ(*.Tp.csv)(*tp.csv *TP.CSV *.txt *.TXT)"_s});
     }
 
     void folderDialog_data()
@@ -90,15 +88,14 @@ private slots:
         answerModal([&](QWidget* w) {
             auto* dlg = qobject_cast<QFileDialog*>(w);
             QVERIFY(dlg);
-            QCOMPARE(dlg->objectName(), QStringLiteral("Vk3FolderDlg"));
+            QCOMPARE(dlg->objectName(), u"Vk3FolderDlg"_s);
             title = dlg->windowTitle();
             dlg->setDirectory(m_tmp.path());
             dlg->selectFile(m_tmp.path());
             accept ? static_cast<QDialog*>(dlg)->accept() : dlg->reject();
         });
-        const QString chosen =
-            dialogs::chooseFolder(nullptr, QStringLiteral("フォルダーを選択してください"));
-        QCOMPARE(title, QStringLiteral("フォルダーを選択してください"));
+        const QString chosen = dialogs::chooseFolder(nullptr, u"フォルダーを選択してください"_s);
+        QCOMPARE(title, u"フォルダーを選択してください"_s);
         QCOMPARE(chosen, accept ? m_tmp.path() : QString());
     }
 
@@ -119,7 +116,7 @@ private slots:
         answerModal([&](QWidget* w) {
             auto* dlg = qobject_cast<QColorDialog*>(w);
             QVERIFY(dlg);
-            QCOMPARE(dlg->objectName(), QStringLiteral("Vk3ChooseColor"));
+            QCOMPARE(dlg->objectName(), u"Vk3ChooseColor"_s);
             shownCurrent = dlg->currentColor();
             shownSlot3 = QColorDialog::customColor(3);
             QColorDialog::setCustomColor(5, QColor(10, 20, 30));
@@ -149,8 +146,8 @@ private slots:
         QFETCH(QDate, pick);
         QFETCH(bool, accept);
         answerModal([&](QWidget* w) {
-            QCOMPARE(w->objectName(), QStringLiteral("dlg111"));
-            auto* cal = w->findChild<QCalendarWidget*>(QStringLiteral("calendar"));
+            QCOMPARE(w->objectName(), u"dlg111"_s);
+            auto* cal = w->findChild<QCalendarWidget*>(u"calendar"_s);
             QVERIFY(cal);
             cal->setSelectedDate(pick);
             click(w, accept ? "cmdOK" : "cmdCancel");
@@ -168,11 +165,11 @@ private slots:
 
     void versionBoxShowsText()
     {
-        const QString text = QStringLiteral("LM-50\r\nVersion 1.0.0\r\nLumena");
+        const QString text = u"LM-50\r\nVersion 1.0.0\r\nLumena"_s;
         QString shown;
         answerModal([&](QWidget* w) {
-            QCOMPARE(w->objectName(), QStringLiteral("dlg110"));
-            auto* label = w->findChild<QLabel*>(QStringLiteral("lblVersion"));
+            QCOMPARE(w->objectName(), u"dlg110"_s);
+            auto* label = w->findChild<QLabel*>(u"lblVersion"_s);
             QVERIFY(label);
             shown = label->text();
             click(w, "cmdOK");

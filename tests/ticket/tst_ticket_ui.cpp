@@ -1,8 +1,12 @@
-// The preview's reactions on real controls: the panel toggle, the copy menu,
-// the company list refilled by a new plug-in, and the plug-in page's buttons.
+// The plug-in information lines and SetPlgin's steps, the choice of a plug-in
+// file, and the preview's reactions on real controls: the panel toggle, the
+// copy menu, the company list refilled or emptied by a new plug-in. The clear
+// button and the preview frames are driven through the options dialog.
 
 #include "tests/common/FakeResLib.h"
+#include "tests/common/ModalAnswer.h"
 #include "tests/common/TestSupport.h"
+#include "ticket/PluginInfo.h"
 #include "ticket/PreviewGlue.h"
 #include "ticket/SeirikenPreview.h"
 
@@ -10,31 +14,15 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
-#include <QGroupBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
-#include <QMessageBox>
 #include <QPlainTextEdit>
-#include <QTimer>
 
+using namespace Qt::StringLiterals;
 using namespace lumena;
 
 namespace {
-
-// Clicks the default button of the next modal box and records its text.
-void answerNextMessageBox(QString* text)
-{
-    QTimer::singleShot(0, [text] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box) {
-            answerNextMessageBox(text);
-            return;
-        }
-        *text = box->windowTitle() + u'|' + box->text() + u'|' + QString::number(int(box->icon()));
-        box->button(QMessageBox::Ok)->click();
-    });
-}
 
 struct Page {
     QWidget dialog;
@@ -47,10 +35,10 @@ struct Page {
                               [this](int w, int h) { previewTwips = QSize(w, h); }};
     Page()
     {
-        path->setText(QStringLiteral("/old.4SP"));
-        list->addItem(QStringLiteral("old line"));
-        comment->setPlainText(QStringLiteral("old remarks"));
-        companies->addItems({QStringLiteral("旧社A"), QStringLiteral("旧社B")});
+        path->setText(u"/old.4SP"_s);
+        list->addItem(u"old line"_s);
+        comment->setPlainText(u"old remarks"_s);
+        companies->addItems({u"旧社A"_s, u"旧社B"_s});
     }
     QStringList companyNames() const
     {
@@ -61,12 +49,150 @@ struct Page {
     }
 };
 
+class RecordingView : public PluginInfoView {
+public:
+    QString comment = u"old"_s;
+    QStringList lines{u"old"_s};
+    QSize size;
+    QStringList companies{u"old"_s};
+    void setPluginComment(const QString& t) override { comment = t; }
+    void setPropertyLines(const QStringList& l) override { lines = l; }
+    void setPreviewSizeTwips(int w, int h) override { size = QSize(w, h); }
+    void clearCompanies() override { companies.clear(); }
+    void addCompany(const QString& n) override { companies << n; }
+};
+
+PlgInfo info(std::initializer_list<std::pair<int, int>> words)
+{
+    PlgInfo i;
+    for (auto [k, v] : words)
+        i[k] = v;
+    return i;
+}
+
 } // namespace
 
 class TestTicketUi : public QObject {
     Q_OBJECT
 private slots:
     void init() { lumena::test::failOnUnexpectedWarnings(); }
+
+    // The lines SetPlgin shows for an accepted plug-in, and the company list
+    // it fills when the plug-in switches companies.
+    void setPlginLines_data()
+    {
+        QTest::addColumn<PlgInfo>("words");
+        QTest::addColumn<QStringList>("expected");
+        const QString no = u" ---> 不可"_s, yes = u" ---> 可能"_s;
+        QTest::newRow("no bar codes: six lines")
+            << info({{3, 1}, {5, 1}, {8, 2}, {9, 999}})
+            << QStringList{u"日付の印字"_s + yes,     u"時刻の印字"_s + no,
+                           u"系統番号の印字"_s + yes, u"停名の印字"_s + no,
+                           u"バーコード印字"_s + no,  u"社名切り替え:---> 不可"_s};
+        QTest::newRow("2 codes, 999 routes, consecutive, stops 1-99, switching 2")
+            << info({{7, 1}, {8, 2}, {9, 999}, {10, 1}, {11, 1}, {12, 99}, {13, 2}})
+            << QStringList{u"日付の印字"_s + no,
+                           u"時刻の印字"_s + no,
+                           u"系統番号の印字"_s + no,
+                           u"停名の印字"_s + no,
+                           u"バーコード印字"_s + yes,
+                           u"バーコード本数 ---> 2"_s,
+                           u"バーコード系統方式 ---> 連番式"_s,
+                           u"設定可能な系統範囲 ---> 1 ～ 999"_s,
+                           u"停留所認識範囲 ---> 1 ～ 99"_s,
+                           u"社名切り替え:---> 可能"_s};
+        QTest::newRow("route and flag for any other scheme value, switching 1")
+            << info({{7, 1}, {8, 1}, {9, 50}, {10, 0}, {11, 3}, {12, 40}, {13, 1}})
+            << QStringList{u"日付の印字"_s + no,
+                           u"時刻の印字"_s + no,
+                           u"系統番号の印字"_s + no,
+                           u"停名の印字"_s + no,
+                           u"バーコード印字"_s + yes,
+                           u"バーコード本数 ---> 1"_s,
+                           u"バーコード系統方式 ---> 系統番号＋往復フラグ"_s,
+                           u"設定可能な系統範囲 ---> 1 ～ 50"_s,
+                           u"停留所認識範囲 ---> 3 ～ 40"_s,
+                           u"社名切り替え:---> 可能"_s};
+        QTest::newRow("switching -1 is none")
+            << info({{13, -1}})
+            << QStringList{u"日付の印字"_s + no,     u"時刻の印字"_s + no,
+                           u"系統番号の印字"_s + no, u"停名の印字"_s + no,
+                           u"バーコード印字"_s + no, u"社名切り替え:---> 不可"_s};
+    }
+    void setPlginLines()
+    {
+        QFETCH(PlgInfo, words);
+        QFETCH(QStringList, expected);
+        test::FakeResLib lib;
+        lib.plgInfoResult = 1;
+        lib.plgInfo = words;
+        lib.plgInfo[1] = 3300;
+        lib.plgInfo[2] = 1620;
+        lib.plgComment = u"感熱紙の整理券"_s;
+        lib.corpNames = {u"甲"_s, u"乙"_s};
+        RecordingView view;
+        view.companies.clear();
+        QCOMPARE(SetPlgin(lib, u"/p.4SP"_s, view), 1);
+        QCOMPARE(view.lines, expected);
+        QCOMPARE(view.comment, u"感熱紙の整理券"_s);
+        QCOMPARE(view.size, QSize(3300, 1620));
+        const bool switching = words[13] >= 1;
+        QCOMPARE(view.companies, switching ? lib.corpNames : QStringList());
+        QStringList calls{u"Vk4_GetPlgInfo"_s, u"Vk4_SetPlgComment"_s};
+        if (switching)
+            calls << u"Vk4_SetCorpAddList"_s;
+        QCOMPARE(lib.callNames(), calls);
+    }
+
+    void setPlginChangesNothingWhenRefused_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<int>("calls");
+        QTest::newRow("empty path: no library call") << QString() << 0;
+        QTest::newRow("not a plug-in") << u"/x.4SP"_s << 1;
+    }
+    void setPlginChangesNothingWhenRefused()
+    {
+        QFETCH(QString, path);
+        QFETCH(int, calls);
+        test::FakeResLib lib;
+        RecordingView view;
+        QCOMPARE(SetPlgin(lib, path, view), 0);
+        QCOMPARE(int(lib.calls.size()), calls);
+        QCOMPARE(view.comment, u"old"_s);
+        QCOMPARE(view.lines, QStringList{u"old"_s});
+        QVERIFY(!view.size.isValid());
+    }
+
+    void choosingAPlugin_data()
+    {
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<int>("accept");
+        QTest::addColumn<int>("result");
+        QTest::addColumn<bool>("companiesEmptied");
+        QTest::newRow("cancelled") << QString() << 1 << int(PluginChoice::Cancelled) << false;
+        QTest::newRow("refused") << u"/bad.4SP"_s << 0 << int(PluginChoice::Refused) << true;
+        QTest::newRow("accepted") << u"/ok.4SP"_s << 1 << int(PluginChoice::Accepted) << true;
+    }
+    void choosingAPlugin()
+    {
+        QFETCH(QString, chosen);
+        QFETCH(int, accept);
+        QFETCH(int, result);
+        QFETCH(bool, companiesEmptied);
+        test::FakeResLib lib;
+        lib.fileDlgResult = chosen;
+        lib.plgInfoResult = accept;
+        RecordingView view;
+        QString path = u"/previous.4SP"_s;
+        QCOMPARE(int(choosePlugin(lib, nullptr, view, path)), result);
+        const test::FakeResLib::Call& dlg = lib.calls.front();
+        QCOMPARE(dlg.name, u"Vk3FileDlg"_s);
+        QCOMPARE(dlg.args, QVariantList({0, QStringLiteral("整理券プラグイン(*.4SP)\0*.4SP\0\0"),
+                                         QString(), u"プラグインの選択"_s}));
+        QCOMPARE(view.companies.isEmpty(), companiesEmptied);
+        QCOMPARE(path, result == int(PluginChoice::Accepted) ? chosen : u"/previous.4SP"_s);
+    }
 
     void panelToggle_data()
     {
@@ -98,16 +224,16 @@ private slots:
     {
         QWidget panel;
         auto* preview = new SeirikenPreview(&panel);
-        preview->setObjectName(QStringLiteral("picSeirikenPrev"));
+        preview->setObjectName(u"picSeirikenPrev"_s);
         QMenu* menu = makePreviewMenu(preview, &panel);
         QCOMPARE(preview->size(), QSize(220, 93));
         preview->image()->fill(QColor(0x12, 0x34, 0x56));
-        QApplication::clipboard()->setText(QStringLiteral("something else"));
+        QApplication::clipboard()->setText(u"something else"_s);
         QTest::mouseClick(preview, Qt::RightButton, {}, QPoint(5, 5));
         QVERIFY(menu->isVisible());
-        auto* copy = menu->findChild<QAction*>(QStringLiteral("MnuHideCopy"));
+        auto* copy = menu->findChild<QAction*>(u"MnuHideCopy"_s);
         QVERIFY(copy);
-        QCOMPARE(copy->text(), QStringLiteral("コピー(&C)"));
+        QCOMPARE(copy->text(), u"コピー(&C)"_s);
         copy->trigger();
         menu->hide();
         const QImage copied = QApplication::clipboard()->image();
@@ -129,19 +255,18 @@ private slots:
     {
         Page page;
         test::FakeResLib lib;
-        lib.fileDlgResult = QStringLiteral("/new.4SP");
+        lib.fileDlgResult = u"/new.4SP"_s;
         lib.plgInfoResult = 1;
         lib.plgInfo[1] = 3300;
         lib.plgInfo[2] = 1650;
         lib.plgInfo[13] = 3;
-        lib.plgComment = QStringLiteral("三社の整理券");
-        lib.corpNames = {QStringLiteral("北浜観光バス"), QStringLiteral("山なみ交通"),
-                         QStringLiteral("みなと市営バス")};
+        lib.plgComment = u"三社の整理券"_s;
+        lib.corpNames = {u"北浜観光バス"_s, u"山なみ交通"_s, u"みなと市営バス"_s};
         choosePluginFile(lib, &page.dialog, page.view, page.path);
         QCOMPARE(page.companyNames(), lib.corpNames);
         QCOMPARE(page.companies->currentIndex(), -1);
-        QCOMPARE(page.path->text(), QStringLiteral("/new.4SP"));
-        QCOMPARE(page.comment->toPlainText(), QStringLiteral("三社の整理券"));
+        QCOMPARE(page.path->text(), u"/new.4SP"_s);
+        QCOMPARE(page.comment->toPlainText(), u"三社の整理券"_s);
         QCOMPARE(page.list->count(), 6);
         QCOMPARE(page.previewTwips, QSize(3300, 1650));
     }
@@ -150,42 +275,16 @@ private slots:
     {
         Page page;
         test::FakeResLib lib;
-        lib.fileDlgResult = QStringLiteral("/broken.4SP");
+        lib.fileDlgResult = u"/broken.4SP"_s;
         QString shown;
-        answerNextMessageBox(&shown);
+        test::answerMessageBox(QMessageBox::Ok, &shown);
         choosePluginFile(lib, &page.dialog, page.view, page.path);
         QCOMPARE(shown,
-                 QStringLiteral("プラグインロードエラー|指定したファイルはプラグインでないか、"
-                                "内容が不正です|%1")
-                     .arg(int(QMessageBox::Critical)));
+                 u"プラグインロードエラー|指定したファイルはプラグインでないか、内容が不正です"_s);
         QVERIFY(page.companyNames().isEmpty());
-        QCOMPARE(page.path->text(), QStringLiteral("/old.4SP"));
-        QCOMPARE(page.comment->toPlainText(), QStringLiteral("old remarks"));
+        QCOMPARE(page.path->text(), u"/old.4SP"_s);
+        QCOMPARE(page.comment->toPlainText(), u"old remarks"_s);
         QCOMPARE(page.list->count(), 1);
-    }
-
-    void clearButtonEmptiesPathListAndRemarks()
-    {
-        Page page;
-        clearPluginFile(page.path, page.list, page.comment);
-        QVERIFY(page.path->text().isEmpty());
-        QCOMPARE(page.list->count(), 0);
-        QVERIFY(page.comment->toPlainText().isEmpty());
-        QCOMPARE(page.companyNames().size(), 2); // the panel's list is not touched
-    }
-
-    void useSeiriPrevShowsBothFrames()
-    {
-        QWidget dialog;
-        auto* plugin = new QGroupBox(&dialog);
-        auto* date = new QGroupBox(&dialog);
-        dialog.show();
-        applyUseSeiriPrev(false, plugin, date);
-        QVERIFY(!plugin->isVisible() && !plugin->isEnabled());
-        QVERIFY(!date->isVisible() && !date->isEnabled());
-        applyUseSeiriPrev(true, plugin, date);
-        QVERIFY(plugin->isVisible() && plugin->isEnabled());
-        QVERIFY(date->isVisible() && date->isEnabled());
     }
 };
 

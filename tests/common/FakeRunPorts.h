@@ -4,13 +4,17 @@
 // board, panel, sound, tape and resource library; each entry also notes how
 // many waits and event runs the FakeHost had seen at that moment.
 
+#include "panel/DataIo.h"
+#include "panel/RouteFile.h"
 #include "panel/RunPorts.h"
 #include "sound/SoundPorts.h"
 #include "tests/common/FakeHost.h"
 #include "tests/common/FakeResLib.h"
 
+#include <QFile>
 #include <QImage>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <map>
 
 namespace lumena::test {
@@ -35,7 +39,8 @@ struct CallLog {
     }
 };
 
-struct FakeRunOptions final : RunOptions {
+// Not final: a test may add the panel's own option ports to it.
+struct FakeRunOptions : RunOptions {
     QString fareDir, tapeDir, routeSound;
     DateMode mode = DateMode::EachPrint;
     QString fixed = QStringLiteral("04-01-2027");
@@ -144,6 +149,38 @@ struct LoggingResLib final : FakeResLib {
         if (!rewriteDate.isNull())
             date = rewriteDate;
         return 0;
+    }
+};
+
+// What a RunController needs besides its panel and resource library, with a
+// folder for the route files; a test adds those two and the controller.
+struct RunRig {
+    CallLog log;
+    FakeHost host;
+    FakeRunOptions options;
+    RecordingBoard board{log};
+    RecordingSound sound{log};
+    RecordingTape tape{log};
+    DataIo data;
+    QTemporaryDir dir;
+
+    RunRig()
+    {
+        log.host = &host;
+        options.fareDir = dir.path();
+    }
+    void write(const QString& name, const QByteArray& bytes)
+    {
+        QFile f(dir.filePath(name));
+        if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
+            qFatal("cannot write test file");
+    }
+    void writeRoute(const QString& name, const QList<RouteRecord>& stops)
+    {
+        QByteArray bytes;
+        if (routefile::encode(stops, bytes))
+            qFatal("cannot encode the route");
+        write(name, bytes);
     }
 };
 
