@@ -1,20 +1,21 @@
-// The digit element as a widget: setter rules, sizes, the lamp test, the
-// settings dialog, double-clicks and the pixels of its picture.
+// The digit element as a widget: setter rules, sizes, the lamp test, mouse
+// handling, the pixels of its picture, and its settings dialog.
 
 #include "board/DegitSegments.h"
 #include "board/M_Degit.h"
 #include "reslib/WidgetResLib.h"
+#include "tests/common/Controls.h"
 #include "tests/common/FakeResLib.h"
 #include "tests/common/TestSupport.h"
 
-#include <QApplication>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QSpinBox>
-#include <QTimer>
 
 using namespace lumena;
+using namespace Qt::StringLiterals;
+using test::child;
 
 namespace {
 
@@ -22,9 +23,9 @@ constexpr QRgb kBase = 0xff969696;
 constexpr QRgb kLit = 0xfff8d272; // 0x0072D2F8 as red, green, blue
 constexpr QRgb kBack = 0xff808080;
 
-// A pixel well inside segment `seg` of cell `cell` (0 = leftmost): the mean of
-// the outline's corners, which lies inside every (convex) segment.
-QPoint segmentPixel(const M_Degit& d, int cell, int seg)
+// Colour of a pixel well inside segment `seg` of cell `cell` (0 = leftmost): the
+// mean of the outline's corners, which lies inside every (convex) segment.
+QRgb segment(const M_Degit& d, int cell, int seg)
 {
     const auto outlines = degitSegmentOutlines(degitCellStyle(d.DegitStyle()), true);
     const DegitSizeClass& cls = degitSizeClass(d.DegitSize());
@@ -32,34 +33,29 @@ QPoint segmentPixel(const M_Degit& d, int cell, int seg)
     for (const QPointF& p : outlines[seg])
         sum += p;
     sum /= static_cast<qreal>(outlines[seg].size());
-    return {cell * cls.cellWidth() + static_cast<int>(sum.x() * cls.cellWidth()),
-            static_cast<int>(sum.y() * cls.height())};
+    const QPoint at(cell * cls.cellWidth() + static_cast<int>(sum.x() * cls.cellWidth()),
+                    static_cast<int>(sum.y() * cls.height()));
+    return d.image().pixel(at) | 0xff000000;
 }
 
-QRgb pixelAt(const M_Degit& d, QPoint p)
+QRadioButton* zeroModeOption(QWidget* dlg, int i)
 {
-    return d.image().pixel(p) | 0xff000000;
-}
-
-// Arms a one-shot that waits for the modal dialog and hands it to `answer`.
-void answerModal(std::function<void(QWidget*)> answer)
-{
-    QTimer::singleShot(0, [answer]() {
-        if (QWidget* w = QApplication::activeModalWidget())
-            answer(w);
-        else
-            answerModal(answer);
-    });
+    return child<QRadioButton>(dlg, u"optZeroMode(%1)"_s.arg(i));
 }
 
 } // namespace
 
 class TestDigitElement : public QObject {
     Q_OBJECT
-private slots:
-    void init() { test::failOnUnexpectedWarnings(); }
+    test::FakeResLib m_res;
 
-    // --- setters ----------------------------------------------------------------
+private slots:
+    void init()
+    {
+        test::failOnUnexpectedWarnings();
+        m_res.calls.clear();
+    }
+
     // Property set with Keta already at `keta` -> the value stored.
     void setterRules_data()
     {
@@ -79,7 +75,6 @@ private slots:
         add("DegitSize -1 stores 0", 4, "DegitSize", -1, 0);
         add("DegitSize 3 kept", 4, "DegitSize", 3, 3);
         add("ZeroMode 4 stores 0", 4, "ZeroMode", 4, 0);
-        add("ZeroMode 100 stores 0", 4, "ZeroMode", 100, 0);
         add("ZeroMode -1 kept", 4, "ZeroMode", -1, -1);
         add("ZeroMode 3 kept", 4, "ZeroMode", 3, 3);
         add("FillZero 6 stores Keta", 4, "FillZero", 6, 4);
@@ -97,19 +92,16 @@ private slots:
         QFETCH(int, keta);
         QFETCH(QString, property);
         QFETCH(int, input);
-        QFETCH(int, stored);
-        test::FakeResLib res;
-        M_Degit d(res);
+        M_Degit d(m_res);
         d.setKeta(qint16(keta));
         const QByteArray name = property.toLatin1();
         QVERIFY(d.setProperty(name.constData(), QVariant::fromValue<qint16>(qint16(input))));
-        QCOMPARE(d.property(name.constData()).toInt(), stored);
+        QTEST(d.property(name.constData()).toInt(), "stored");
     }
 
     void everyStoredPropertyReportsItsChange()
     {
-        test::FakeResLib res;
-        M_Degit d(res);
+        M_Degit d(m_res);
         const DegitProps defaults;
         for (const QString& name : DegitProps::names()) {
             QSignalSpy changed(&d, &M_Degit::propertyChanged);
@@ -123,13 +115,12 @@ private slots:
 
     void newElementShowsOnlyItsBackColour()
     {
-        test::FakeResLib res;
-        M_Degit d(res);
+        M_Degit d(m_res);
         QCOMPARE(d.size(), QSize(52, 20));
         for (int cell = 0; cell < 4; ++cell)
-            QCOMPARE(pixelAt(d, segmentPixel(d, cell, 0)), kBack);
+            QCOMPARE(segment(d, cell, 0), kBack);
         d.setValue(0); // the first redraw with a cell count shows the unlit cells
-        QCOMPARE(pixelAt(d, segmentPixel(d, 0, 0)), kBase);
+        QCOMPARE(segment(d, 0, 0), kBase);
     }
 
     void sizeClasses_data()
@@ -150,8 +141,7 @@ private slots:
         QFETCH(int, degitSize);
         QFETCH(int, keta);
         QFETCH(QSize, pixels);
-        test::FakeResLib res;
-        M_Degit d(res);
+        M_Degit d(m_res);
         d.setDegitSize(qint16(9)); // a different class first, so both setters must resize
         d.setKeta(qint16(keta));
         d.setDegitSize(qint16(degitSize));
@@ -161,54 +151,47 @@ private slots:
 
     void zeroSettingsWaitForTheNextValue()
     {
-        test::FakeResLib res;
-        M_Degit d(res);
+        M_Degit d(m_res);
         d.setValue(0);
-        QCOMPARE(d.litText(), QString());
         d.setZeroMode(1);
         d.setFillZero(3);
         d.setShift(1);
         QCOMPARE(d.litText(), QString());
         d.setValue(d.Value());
-        QCOMPARE(d.litText(), QStringLiteral("000 "));
+        QCOMPARE(d.litText(), u"000 "_s);
         QCOMPARE(d.Value(), QVariant(0)); // the value itself is never rewritten
     }
 
-    // --- lamp test ------------------------------------------------------------------
+    // The lamp test lights every segment of every cell and keeps the settings.
     void resetDegit_data()
     {
         QTest::addColumn<bool>("mode");
         QTest::addColumn<int>("keta");
         QTest::addColumn<QString>("lit");
-        QTest::newRow("lamp test 4") << true << 4 << QStringLiteral("8888");
-        QTest::newRow("lamp test 2") << true << 2 << QStringLiteral("88");
+        QTest::newRow("lamp test 4") << true << 4 << u"8888"_s;
+        QTest::newRow("lamp test 2") << true << 2 << u"88"_s;
         QTest::newRow("blank") << false << 4 << QString();
     }
     void resetDegit()
     {
         QFETCH(bool, mode);
         QFETCH(int, keta);
-        QFETCH(QString, lit);
-        test::FakeResLib res;
-        M_Degit d(res);
+        M_Degit d(m_res);
         d.setKeta(qint16(keta));
         d.setZeroMode(3);
         d.setFillZero(2);
         d.setShift(1);
         d.setValue(7);
         d.ResetDegit(mode);
-        QCOMPARE(d.litText(), lit);
+        QTEST(d.litText(), "lit");
         QCOMPARE(d.ZeroMode(), qint16(3));
         QCOMPARE(d.FillZero(), qint16(2));
         QCOMPARE(d.Shift(), qint16(1));
-        // Every cell of a lamp test is lit in every segment.
-        for (int cell = 0; cell < keta; ++cell) {
+        for (int cell = 0; cell < keta; ++cell)
             for (int seg = 0; seg < 7; ++seg)
-                QCOMPARE(pixelAt(d, segmentPixel(d, cell, seg)), mode ? kLit : kBase);
-        }
+                QCOMPARE(segment(d, cell, seg), mode ? kLit : kBase);
     }
 
-    // --- settings dialog --------------------------------------------------------
     void showSetDlgStoresTheDialogsValuesRaw_data()
     {
         QTest::addColumn<int>("result");
@@ -219,66 +202,38 @@ private slots:
     void showSetDlgStoresTheDialogsValuesRaw()
     {
         QFETCH(int, result);
-        test::FakeResLib res;
-        res.dlg100Result = result;
-        res.dlg100ZeroMode = 9;
-        res.dlg100Shift = 7;
-        res.dlg100FillZero = 3;
-        M_Degit d(res);
+        m_res.dlg100Result = result;
+        m_res.dlg100ZeroMode = 9;
+        m_res.dlg100Shift = 7;
+        m_res.dlg100FillZero = 3;
+        M_Degit d(m_res);
         d.setZeroMode(2);
         d.setShift(1);
         d.setValue(5);
         QCOMPARE(d.ShowSetDlg(), result);
-        QCOMPARE(res.callNames(), QStringList{QStringLiteral("Call_dlg100")});
-        QCOMPARE(res.calls[0].args, (QVariantList{qint16(4), qint16(2), qint16(1), qint16(0)}));
-        if (result == 1) {
-            // No range rules: 9 and 7 are stored as the dialog left them.
-            QCOMPARE(d.ZeroMode(), qint16(9));
-            QCOMPARE(d.Shift(), qint16(7));
-            QCOMPARE(d.FillZero(), qint16(3));
-            QCOMPARE(d.litText(), QStringLiteral("    ")); // shifted out of sight
-        } else {
-            QCOMPARE(d.ZeroMode(), qint16(2));
-            QCOMPARE(d.Shift(), qint16(1));
-            QCOMPARE(d.litText(), QStringLiteral("5 "));
-        }
+        QCOMPARE(m_res.callNames(), QStringList{u"Call_dlg100"_s});
+        QCOMPARE(m_res.calls[0].args, (QVariantList{qint16(4), qint16(2), qint16(1), qint16(0)}));
+        // No range rules: 9 and 7 are stored as the dialog left them.
+        const bool ok = result == 1;
+        QCOMPARE(d.ZeroMode(), qint16(ok ? 9 : 2));
+        QCOMPARE(d.Shift(), qint16(ok ? 7 : 1));
+        QCOMPARE(d.FillZero(), qint16(ok ? 3 : 0));
+        QCOMPARE(d.litText(), ok ? u"    "_s : u"5 "_s); // shifted out of sight
     }
 
-    void showSetDlgWithTheRealDialog()
-    {
-        WidgetResLib res;
-        M_Degit d(res);
-        d.setValue(5);
-        answerModal([](QWidget* dlg) {
-            dlg->findChild<QRadioButton*>(QStringLiteral("optZeroMode(3)"))->setChecked(true);
-            dlg->findChild<QSpinBox*>(QStringLiteral("spnFillZero"))->setValue(4);
-            QTest::mouseClick(dlg->findChild<QPushButton*>(QStringLiteral("cmdOK")),
-                              Qt::LeftButton);
-        });
-        QCOMPARE(d.ShowSetDlg(), 1);
-        QCOMPARE(d.ZeroMode(), qint16(3));
-        QCOMPARE(d.FillZero(), qint16(4));
-        QCOMPARE(d.litText(), QStringLiteral("0005"));
-    }
-
-    void doubleClickRaisesDblClick()
-    {
-        test::FakeResLib res;
-        M_Degit d(res);
-        QSignalSpy spy(&d, &M_Degit::DblClick);
-        QTest::mouseDClick(&d, Qt::LeftButton, {}, QPoint(5, 5));
-        QCOMPARE(spy.count(), 1);
-        QVERIFY(res.calls.empty()); // the element opens nothing itself
-    }
-
-    void pressesDoNotReachTheHostWindow()
+    // A double-click only raises DblClick (the board opens the dialog); presses
+    // stay with the element, so they never start a drag of the host window.
+    void mouseStaysWithTheElement()
     {
         struct Host : QWidget {
             int presses = 0;
             void mousePressEvent(QMouseEvent*) override { ++presses; }
         } host;
-        test::FakeResLib res;
-        M_Degit d(res, &host);
+        M_Degit d(m_res, &host);
+        QSignalSpy spy(&d, &M_Degit::DblClick);
+        QTest::mouseDClick(&d, Qt::LeftButton, {}, QPoint(5, 5));
+        QCOMPARE(spy.count(), 1);
+        QVERIFY(m_res.calls.empty());
         QTest::mousePress(&d, Qt::LeftButton, {}, QPoint(5, 5));
         QTest::mouseRelease(&d, Qt::LeftButton, {}, QPoint(5, 5));
         QCOMPARE(host.presses, 0);
@@ -286,11 +241,9 @@ private slots:
         QCOMPARE(host.presses, 1);
     }
 
-    // --- stored properties ------------------------------------------------------
     void readPropertiesStoresRawAndAppliesOnlyBackColor()
     {
-        test::FakeResLib res;
-        M_Degit d(res);
+        M_Degit d(m_res);
         d.setValue(150);
         DegitProps p;
         p.Keta = 0;
@@ -299,61 +252,113 @@ private slots:
         p.BackColor = 0x000000ff;
         d.readProperties(p);
         QVERIFY(d.storedProperties() == p);
-        QCOMPARE(d.size(), QSize(52, 20));                            // not resized
-        QCOMPARE(d.litText(), QStringLiteral("150"));                 // not redrawn
-        QCOMPARE(pixelAt(d, segmentPixel(d, 1, 1)), qRgb(255, 0, 0)); // back colour applied
-        QVERIFY(res.calls.empty());
+        QCOMPARE(d.size(), QSize(52, 20));           // not resized
+        QCOMPARE(d.litText(), u"150"_s);             // not redrawn
+        QCOMPARE(segment(d, 1, 1), qRgb(255, 0, 0)); // back colour applied
+        QVERIFY(m_res.calls.empty());
     }
 
-    // --- pixels -----------------------------------------------------------------
     void pixels_data()
     {
         QTest::addColumn<int>("style");
         QTest::addColumn<int>("degitSize");
-        for (int style : {0, 1, 2, 5}) {
+        for (int style : {0, 1, 2, 5})
             for (int size : {0, 1, 2, 3})
                 QTest::addRow("style %d size %d", style, size) << style << size;
-        }
     }
     void pixels()
     {
         QFETCH(int, style);
         QFETCH(int, degitSize);
-        test::FakeResLib res;
-        M_Degit d(res);
+        M_Degit d(m_res);
         d.setDegitStyle(qint16(style));
         d.setDegitSize(qint16(degitSize));
         d.setShift(1);
         d.setValue(15);
         // Cells: unlit, 1, 5, unlit (shifted one to the left).
-        for (int seg = 0; seg < 7; ++seg) {
-            QCOMPARE(pixelAt(d, segmentPixel(d, 0, seg)), kBase);
-            QCOMPARE(pixelAt(d, segmentPixel(d, 3, seg)), kBase);
-        }
         const std::uint8_t one = degitSegmentMask(u'1'), five = degitSegmentMask(u'5');
         for (int seg = 0; seg < 7; ++seg) {
-            QCOMPARE(pixelAt(d, segmentPixel(d, 1, seg)), (one >> seg) & 1 ? kLit : kBase);
-            QCOMPARE(pixelAt(d, segmentPixel(d, 2, seg)), (five >> seg) & 1 ? kLit : kBase);
+            QCOMPARE(segment(d, 0, seg), kBase);
+            QCOMPARE(segment(d, 1, seg), (one >> seg) & 1 ? kLit : kBase);
+            QCOMPARE(segment(d, 2, seg), (five >> seg) & 1 ? kLit : kBase);
+            QCOMPARE(segment(d, 3, seg), kBase);
         }
         // The hollow of each 8 and the top-left corner show the back colour.
-        QCOMPARE(pixelAt(d, QPoint(0, 0)), kBack);
+        QCOMPARE(d.image().pixel(0, 0) | 0xff000000, kBack);
         const DegitSizeClass& cls = degitSizeClass(degitSize);
-        QCOMPARE(pixelAt(d, QPoint(cls.cellWidth() / 2 + 1, cls.height() / 4 + 1)), kBack);
+        QCOMPARE(d.image().pixel(cls.cellWidth() / 2 + 1, cls.height() / 4 + 1) | 0xff000000,
+                 kBack);
     }
 
+    // A host extent wider than the cells: unlit cells start at the left, the
+    // lit text ends at the right edge.
     void litDigitsAlignToTheElementsOwnWidth()
     {
-        // A host extent wider than the cells: unlit cells start at the left,
-        // the lit text ends at the right edge.
-        test::FakeResLib res;
-        M_Degit d(res);
+        M_Degit d(m_res);
         d.setKeta(2);
         d.resize(39, 20);
         d.setValue(1);
-        QCOMPARE(pixelAt(d, segmentPixel(d, 0, 0)), kBase);
-        QCOMPARE(pixelAt(d, segmentPixel(d, 1, 0)), kBase);
-        QCOMPARE(pixelAt(d, segmentPixel(d, 2, 0)), kBack); // no unlit cell under the third
-        QCOMPARE(pixelAt(d, segmentPixel(d, 2, 1)), kLit);
+        QCOMPARE(segment(d, 0, 0), kBase);
+        QCOMPARE(segment(d, 1, 0), kBase);
+        QCOMPARE(segment(d, 2, 0), kBack); // no unlit cell under the third
+        QCOMPARE(segment(d, 2, 1), kLit);
+    }
+
+    // --- the settings dialog, through the application's resource library ---
+
+    // What the dialog shows for the values on entry, and what OK or Cancel
+    // return: shift and fill bounded by keta, an unknown zero mode kept.
+    void dialog_data()
+    {
+        QTest::addColumn<int>("keta");
+        QTest::addColumn<QList<int>>("in");     // zero mode, shift, fill
+        QTest::addColumn<QList<int>>("shown");  // checked mode, shift max, fill max
+        QTest::addColumn<QList<int>>("chosen"); // mode, shift, fill; empty: untouched
+        QTest::addColumn<bool>("ok");
+        QTest::addColumn<QList<int>>("out");
+        using L = QList<int>;
+        QTest::newRow("4 cells") << 4 << L{2, 2, 3} << L{2, 3, 4} << L{} << true << L{2, 2, 3};
+        QTest::newRow("2 cells, values beyond")
+            << 2 << L{0, 5, 6} << L{0, 1, 2} << L{} << true << L{0, 1, 2};
+        QTest::newRow("negative values")
+            << 4 << L{3, -2, -1} << L{3, 3, 4} << L{} << true << L{3, 0, 0};
+        QTest::newRow("no cells") << 0 << L{1, 1, 1} << L{1, 0, 0} << L{} << true << L{1, 0, 0};
+        QTest::newRow("unknown zero mode")
+            << 4 << L{-1, 0, 0} << L{-1, 3, 4} << L{} << true << L{-1, 0, 0};
+        for (int m = 0; m < 4; ++m)
+            QTest::addRow("choose mode %d", m)
+                << 4 << L{1, 0, 0} << L{1, 3, 4} << L{m, m, 4 - m} << true << L{m, m, 4 - m};
+        QTest::newRow("cancel keeps the values")
+            << 4 << L{2, 1, 3} << L{2, 3, 4} << L{0, 0, 0} << false << L{2, 1, 3};
+    }
+    void dialog()
+    {
+        QFETCH(int, keta);
+        QFETCH(QList<int>, in);
+        QFETCH(QList<int>, chosen);
+        QFETCH(bool, ok);
+        qint16 zeroMode = qint16(in[0]), shift = qint16(in[1]), fill = qint16(in[2]);
+        QList<int> shown;
+        test::answerModal([&](QWidget* dlg) {
+            shown = {-1, child<QSpinBox>(dlg, u"spnShift"_s)->maximum(),
+                     child<QSpinBox>(dlg, u"spnFillZero"_s)->maximum()};
+            for (int i = 0; i < 4; ++i)
+                if (zeroModeOption(dlg, i)->isChecked())
+                    shown[0] = i;
+            if (!chosen.isEmpty()) {
+                // On the indicator: a short caption does not reach the button's centre.
+                QRadioButton* option = zeroModeOption(dlg, chosen[0]);
+                QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(6, option->height() / 2));
+                child<QSpinBox>(dlg, u"spnShift"_s)->setValue(chosen[1]);
+                child<QSpinBox>(dlg, u"spnFillZero"_s)->setValue(chosen[2]);
+            }
+            QTest::mouseClick(child<QPushButton>(dlg, ok ? u"cmdOK"_s : u"cmdCancel"_s),
+                              Qt::LeftButton);
+        });
+        WidgetResLib res;
+        QCOMPARE(res.Call_dlg100(nullptr, qint16(keta), zeroMode, shift, fill), ok ? 1 : 0);
+        QTEST(shown, "shown");
+        QTEST((QList<int>{zeroMode, shift, fill}), "out");
     }
 };
 
