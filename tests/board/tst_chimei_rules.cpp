@@ -8,6 +8,7 @@
 #include "board/DotFonts.h"
 #include "reslib/ShiftJis.h"
 #include "tests/common/FakeResLib.h"
+#include "tests/common/Probes.h"
 #include "tests/common/TestSupport.h"
 
 using namespace lumena;
@@ -34,31 +35,34 @@ public:
     }
 };
 
-// Lit rows of the strip (pixel y), and the lit pixels' x range.
-QList<int> litRows(const DotStrip& s)
-{
-    QList<int> rows;
-    for (int y = 0; y < s.height(); ++y)
-        for (int x = 0; x < kStripWidth; ++x)
-            if (s.isLit(x, y)) {
-                rows << y;
-                break;
-            }
-    return rows;
-}
-
-// Tops of the lit cells: a lit row that follows an unlit gap of more than one pixel.
-QList<int> cellTops(const DotStrip& s)
-{
-    QList<int> tops;
-    int last = -100;
-    for (int y : litRows(s)) {
-        if (y - last > 2)
-            tops << y;
-        last = y;
+// A name drawn with solid glyphs.
+struct Drawn {
+    SolidGlyphs glyphs;
+    DotStrip strip;
+    NameLayout layout;
+    Drawn(const QString& name, int mode, int fontMode = 0, bool bold = false)
+    {
+        test::FakeResLib res;
+        layout = drawName(strip, glyphs, res, name, qint16(mode), qint16(fontMode), bold);
     }
-    return tops;
-}
+    QList<int> rows() const
+    {
+        return test::litRows(kStripWidth, strip.height(),
+                             [&](int x, int y) { return strip.isLit(x, y); });
+    }
+    // Tops of the lit cells: a lit row that follows an unlit gap of more than one pixel.
+    QList<int> cellTops() const
+    {
+        QList<int> tops;
+        int last = -100;
+        for (int y : rows()) {
+            if (y - last > 2)
+                tops << y;
+            last = y;
+        }
+        return tops;
+    }
+};
 
 struct Box {
     int x0 = 99, y0 = 99, x1 = -1, y1 = -1;
@@ -77,465 +81,393 @@ Box box(const Dots16& d)
     return b;
 }
 
+Dots16 gothic(DotFonts& fonts, const QString& text)
+{
+    return fonts.draw(text, Typeface::Gothic, false);
+}
+
 } // namespace
 
 class TestChimeiRules : public QObject {
     Q_OBJECT
+    DotFonts m_fonts;
 
 private slots:
     void init() { test::failOnUnexpectedWarnings(); }
 
-    void layoutTable_data();
-    void layoutTable();
-    void cellsOnTheStrip_data();
-    void cellsOnTheStrip();
-    void oddByteFormsAnExtraCell();
-    void absurdlyLongNameStaysBounded();
-    void characterClasses_data();
-    void characterClasses();
-    void typefaceByFontMode_data();
-    void typefaceByFontMode();
-    void fontMode4OnAlnumAndKanji();
-    void verticalWritingRules_data();
-    void verticalWritingRules();
+    void layoutTable_data()
+    {
+        QTest::addColumn<int>("bytes");
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<int>("y0");
+        QTest::addColumn<int>("pitch");
+        QTest::addColumn<int>("height");
+        QTest::addColumn<bool>("scrolls");
+        QTest::newRow("empty") << 0 << 2 << 0 << 0 << 192 << false;
+        QTest::newRow("one single byte") << 1 << 2 << 0 << 0 << 192 << false;
+        QTest::newRow("one cell") << 2 << 2 << 80 << 0 << 192 << false;
+        QTest::newRow("two cells, mode 2") << 4 << 2 << 48 << 64 << 192 << false;
+        QTest::newRow("two cells, mode 0") << 4 << 0 << 32 << 96 << 192 << false;
+        QTest::newRow("three cells") << 6 << 2 << 16 << 64 << 192 << false;
+        QTest::newRow("four cells") << 8 << 0 << 8 << 48 << 192 << false;
+        QTest::newRow("five cells") << 10 << 2 << 4 << 38 << 192 << false;
+        QTest::newRow("six cells") << 12 << 2 << 0 << 32 << 192 << false;
+        QTest::newRow("seven cells") << 14 << 2 << 0 << 32 << 224 << true;
+        QTest::newRow("twenty cells") << 40 << 0 << 0 << 32 << 640 << true;
+        QTest::newRow("absurdly long: capped") << 100000 << 2 << 0 << 32 << 32768 << true;
+    }
+    void layoutTable()
+    {
+        QFETCH(int, bytes);
+        QFETCH(int, mode);
+        const NameLayout l = nameLayout(bytes, qint16(mode));
+        QTEST(l.y0, "y0");
+        QTEST(l.pitch, "pitch");
+        QTEST(l.stripHeight, "height");
+        QTEST(l.scrolls, "scrolls");
+    }
 
-    void longVowelIsAVerticalStroke();
-    void openingBracketIsTurnedIntoAnArch();
-    void fullStopMovesToTheUpperRight();
-    void twoHalfWidthLettersShareACell();
-    void jisCodeFromShiftJis_data();
-    void jisCodeFromShiftJis();
-    void charactersOutsideTheBitmapFacesUseTheOutlineFace();
-    void missingFontFilesLeaveCellsBlank();
-    void newForeColorKeepsOldDots();
+    void cellsOnTheStrip_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QList<int>>("tops");
+        QTest::addColumn<int>("lastLitRow");
+        QTest::newRow("one character, centred") << u"駅"_s << 2 << QList<int>{80} << 110;
+        QTest::newRow("バス停") << u"バス停"_s << 2 << QList<int>{16, 80, 144} << 174;
+        QTest::newRow("two, mode 2") << u"駅前"_s << 2 << QList<int>{48, 112} << 142;
+        QTest::newRow("two, mode 0") << u"駅前"_s << 0 << QList<int>{32, 128} << 158;
+        QTest::newRow("six fill the strip") << u"市民病院前駅"_s << 2 << QList<int>{0} << 190;
+        QTest::newRow("seven run on") << u"市民病院前北口"_s << 2 << QList<int>{0} << 222;
+        QTest::newRow("half-width pair is one cell") << u"AB"_s << 2 << QList<int>{80} << 110;
+    }
+    void cellsOnTheStrip()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, mode);
+        const Drawn d(name, mode);
+        QTEST(d.cellTops(), "tops");
+        QTEST(d.rows().constLast(), "lastLitRow");
+        // Dots sit on every other pixel from x = 2 to 32, nothing in between.
+        const int y = d.rows().constFirst();
+        for (int x = 0; x < kStripWidth; ++x)
+            QCOMPARE(d.strip.isLit(x, y), x >= 2 && x <= 32 && x % 2 == 0);
+        QVERIFY(!d.strip.isLit(2, y + 1));
+    }
 
-    void storedPropertiesWriteChangedValuesOnly();
+    void oddBytesAndLongNames()
+    {
+        // "駅A": one cell (80), the final byte drawn at 80 + 1 * 0, over it.
+        const Drawn odd(u"駅A"_s, 2);
+        QCOMPARE(odd.glyphs.calls.size(), size_t(2));
+        QCOMPARE(odd.glyphs.calls[1].text, u"A"_s);
+        QCOMPARE(odd.cellTops(), QList<int>{80});
+        // A cell split inside a double-byte character keeps its whole half.
+        const Drawn split(u"Aバ"_s, 2);
+        QCOMPARE(split.glyphs.calls.size(), size_t(2));
+        QCOMPARE(split.glyphs.calls[0].text, u"A\uFFFD"_s);
+        // An absurdly long name stays bounded.
+        const Drawn endless(QString(100000, u'駅'), 2);
+        QCOMPARE(endless.layout.stripHeight, 32768);
+        QCOMPARE(endless.strip.height(), 32768);
+        QCOMPARE(endless.glyphs.calls.size(), size_t(kMaxCells));
+        QVERIFY(endless.strip.isLit(2, 32766));
+    }
 
-    void scrollPosition_data();
-    void scrollPosition();
-    void frameTimerWakesForTheNextPixel();
-    void speedChangeCarriesOnFromTheCurrentTop();
+    void characterClasses_data()
+    {
+        QTest::addColumn<QByteArray>("cell");
+        QTest::addColumn<bool>("kanji");
+        QTest::addColumn<bool>("alnum");
+        QTest::newRow("first kanji 0x889F") << QByteArray("\x88\x9F") << true << false;
+        QTest::newRow("kana 0x8343") << QByteArray("\x83\x43") << false << false;
+        QTest::newRow("last code 0xFCFC") << QByteArray("\xFC\xFC") << true << false;
+        QTest::newRow("full-width 0 (0x824F)") << QByteArray("\x82\x4F") << false << true;
+        QTest::newRow("full-width z (0x829A)") << QByteArray("\x82\x9A") << false << true;
+        QTest::newRow("0x824E below digits") << QByteArray("\x82\x4E") << false << false;
+        QTest::newRow("single-byte A") << QByteArray("AB") << true << false;
+        QTest::newRow("single-byte kana") << QByteArray("\xB1") << true << false;
+        QTest::newRow("decided on the first character") << QByteArray("A\x82\x60") << true << false;
+    }
+    void characterClasses()
+    {
+        QFETCH(QByteArray, cell);
+        QTEST(isKanjiClass(cell), "kanji");
+        QTEST(isAlnumClass(cell), "alnum");
+    }
+
+    void typefaceByFontMode_data()
+    {
+        QTest::addColumn<int>("fontMode");
+        QTest::addColumn<QString>("cell");
+        QTest::addColumn<bool>("gothic");
+        const QString kanji = u"町"_s, kana = u"バ"_s, alnum = u"Ａ"_s;
+        for (int m : {0, 5, -1}) {
+            QTest::addRow("mode %d kanji", m) << m << kanji << true;
+            QTest::addRow("mode %d kana", m) << m << kana << true;
+        }
+        QTest::newRow("mode 1 kanji") << 1 << kanji << false;
+        QTest::newRow("mode 2 kanji") << 2 << kanji << true;
+        QTest::newRow("mode 2 kana") << 2 << kana << false;
+        QTest::newRow("mode 2 half-width counts as kanji") << 2 << u"A"_s << true;
+        QTest::newRow("mode 3 kana") << 3 << kana << true;
+        QTest::newRow("mode 4 alnum") << 4 << alnum << true;
+        QTest::newRow("mode 4 kanji") << 4 << kanji << false;
+        QTest::newRow("mode 4 half-width letter") << 4 << u"A"_s << false;
+    }
+    void typefaceByFontMode()
+    {
+        QFETCH(int, fontMode);
+        QFETCH(QString, cell);
+        QFETCH(bool, gothic);
+        QCOMPARE(typefaceFor(qint16(fontMode), sjis::fromUnicode(cell)),
+                 gothic ? Typeface::Gothic : Typeface::Mincho);
+    }
+
+    // Each cell gets its own face, and the bold flag reaches the glyph source.
+    void drawingChoosesTheFacePerCell()
+    {
+        const Drawn d(u"Ａ町"_s, 2, 4, true);
+        QCOMPARE(d.glyphs.calls.size(), size_t(2));
+        QCOMPARE(d.glyphs.calls[0].text, u"Ａ"_s);
+        QCOMPARE(d.glyphs.calls[0].face, Typeface::Gothic);
+        QCOMPARE(d.glyphs.calls[1].text, u"町"_s);
+        QCOMPARE(d.glyphs.calls[1].face, Typeface::Mincho);
+        QVERIFY(d.glyphs.calls[1].bold);
+        QVERIFY(m_fonts.draw(u"町"_s, Typeface::Mincho, false) != gothic(m_fonts, u"町"_s));
+    }
+
+    void verticalWritingRules_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("fontMode");
+        QTest::addColumn<QString>("drawn");
+        QTest::addColumn<int>("ox");
+        QTest::addColumn<int>("oy");
+        QTest::addColumn<bool>("turned");
+        QTest::newRow("long vowel") << u"ー"_s << 0 << u"丨"_s << 0 << 0 << false;
+        QTest::newRow("申 Gothic") << u"申"_s << 0 << u"申"_s << 1 << 0 << false;
+        QTest::newRow("山 kanji Gothic") << u"山"_s << 2 << u"山"_s << 1 << 0 << false;
+        QTest::newRow("山 Mincho") << u"山"_s << 1 << u"山"_s << 0 << 0 << false;
+        QTest::newRow("申 mode 3") << u"申"_s << 3 << u"申"_s << 0 << 0 << false;
+        QTest::newRow("申 mode 4") << u"申"_s << 4 << u"申"_s << 0 << 0 << false;
+        QTest::newRow("full stop") << u"。"_s << 0 << u"。"_s << 10 << -10 << false;
+        QTest::newRow("comma") << u"、"_s << 1 << u"、"_s << 10 << -10 << false;
+        const QString turned = u"（）『』〔〕「」［］＜＞｛｝〈〉《》【】～＝→←⇒⇔"_s;
+        for (QChar c : turned)
+            QTest::addRow("turned %s", QString(c).toUtf8().constData())
+                << QString(c) << 0 << QString(c) << 0 << 0 << true;
+        QTest::newRow("half-width bracket stays") << u"("_s << 0 << u"("_s << 0 << 0 << false;
+        QTest::newRow("ordinary") << u"駅"_s << 0 << u"駅"_s << 0 << 0 << false;
+    }
+    void verticalWritingRules()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, fontMode);
+        const CellStyle s = cellStyle(text, qint16(fontMode));
+        QTEST(s.text, "drawn");
+        QTEST(s.ox, "ox");
+        QTEST(s.oy, "oy");
+        QTEST(s.turned, "turned");
+    }
+
+    // The dots the real faces light for the substituted, turned and moved cells.
+    void verticalWritingDots()
+    {
+        QString vowel = u"ー"_s;
+        const Box stroke = box(cellDots(m_fonts, vowel, 0, false));
+        QCOMPARE(vowel, u"丨"_s); // replaced for the caller too
+        QVERIFY2(stroke.x1 - stroke.x0 <= 1 && stroke.y1 - stroke.y0 >= 12, "a vertical stroke");
+
+        QString bracket = u"（"_s;
+        const Dots16 upright = gothic(m_fonts, bracket);
+        const Dots16 d = cellDots(m_fonts, bracket, 0, false);
+        const Box tall = box(upright), b = box(d);
+        QVERIFY2(tall.y1 - tall.y0 > tall.x1 - tall.x0, "the bracket itself stands tall");
+        QCOMPARE(d, upright.transposed());
+        // Convex upwards (an opening bracket of vertical writing): the top row is
+        // lit in the middle only, the bottom row at the ends.
+        const auto span = [&](int y) {
+            int x0 = 16, x1 = -1;
+            for (int x = 0; x < 16; ++x)
+                if (d.at(x, y))
+                    x0 = qMin(x0, x), x1 = qMax(x1, x);
+            return std::pair{x0, x1};
+        };
+        QVERIFY(span(b.y0).first > span(b.y1).first && span(b.y0).second < span(b.y1).second);
+
+        QString stop = u"。"_s;
+        const Box plain = box(gothic(m_fonts, stop));
+        QVERIFY2(plain.x1 < 8 && plain.y0 >= 8, "the face puts it lower left");
+        const Box moved = box(cellDots(m_fonts, stop, 0, false));
+        QCOMPARE(moved.count, plain.count);
+        QCOMPARE(QPoint(moved.x0, moved.y0), QPoint(plain.x0 + 10, plain.y0 - 10));
+
+        QString ab = u"AB"_s;
+        const Dots16 pair = cellDots(m_fonts, ab, 0, false);
+        Dots16 left, right;
+        for (int y = 0; y < 16; ++y)
+            for (int x = 0; x < 16; ++x)
+                if (pair.at(x, y))
+                    (x < 8 ? left : right).set(x, y);
+        QVERIFY(!left.isEmpty() && !right.isEmpty());
+        QCOMPARE(left, gothic(m_fonts, u"A"_s));
+        QCOMPARE(right, gothic(m_fonts, u"B"_s).shifted(8, 0));
+    }
+
+    void jisCodeFromShiftJis_data()
+    {
+        QTest::addColumn<int>("lead");
+        QTest::addColumn<int>("trail");
+        QTest::addColumn<int>("jis");
+        QTest::newRow("駅") << 0x89 << 0x77 << 0x3158;
+        QTest::newRow("trail 0x80 skips 0x7F") << 0x81 << 0x80 << 0x2160;
+        QTest::newRow("even row from 0x9F") << 0x81 << 0x9F << 0x2221;
+        QTest::newRow("start of second block") << 0xE0 << 0x40 << 0x5F21;
+        QTest::newRow("last JIS X 0208 kanji 熙") << 0xEA << 0xA4 << 0x7426;
+        QTest::newRow("not a lead byte") << 0x41 << 0x42 << 0;
+        QTest::newRow("trail 0x7F") << 0x81 << 0x7F << 0;
+    }
+    void jisCodeFromShiftJis()
+    {
+        QFETCH(int, lead);
+        QFETCH(int, trail);
+        QTEST(int(DotFonts::jisFromShiftJis(uchar(lead), uchar(trail))), "jis");
+    }
+
+    void fallbacks()
+    {
+        // 髙 is an extension character of the code page, absent from JIS X 0208;
+        // € is not in the code page at all: both come from the outline face.
+        for (const QString& c : {u"髙"_s, u"€"_s}) {
+            const Box b = box(gothic(m_fonts, c));
+            QVERIFY2(b.count > 8 && b.y1 <= 15 && b.x1 <= 15, qPrintable(c));
+        }
+        QVERIFY(gothic(m_fonts, u"\uFFFD"_s).isEmpty());
+        // Missing font files leave the cells blank.
+        DotFontFiles none;
+        none.kanjiGothic = u"/nonexistent/shnmk16.pcf.gz"_s;
+        QVERIFY(DotFonts(none).draw(u"駅A"_s, Typeface::Gothic, true).isEmpty());
+    }
+
+    void newForeColorKeepsOldDots()
+    {
+        DotStrip strip;
+        Dots16 one;
+        one.set(0, 0);
+        strip.plot(2, 0, one);
+        strip.setForeColor(0x000000FF);
+        strip.plot(2, 40, one);
+        strip.setBackColor(0x00000000);
+        const QImage& img = strip.image();
+        QCOMPARE(img.pixel(2, 0), rgbFromColorRef(0x0000BEFF));
+        QCOMPARE(img.pixel(2, 40), qRgb(255, 0, 0));
+        QCOMPARE(img.pixel(3, 0), qRgb(0, 0, 0));
+        QVERIFY(!strip.isLit(3, 0));
+    }
+
+    void storedPropertiesWriteChangedValuesOnly()
+    {
+        ChimeiProps p;
+        QVERIFY(p.write().isEmpty());
+        p.Speed = 7;
+        p.FontBold = true;
+        p.BackColor = 0;
+        const QVariantMap bag = p.write();
+        QCOMPARE(bag.keys(), (QStringList{u"BackColor"_s, u"FontBold"_s, u"Speed"_s}));
+        QCOMPARE(ChimeiProps::read(bag), p);
+        // Unreadable entries keep their defaults.
+        QCOMPARE(ChimeiProps::read({{u"Speed"_s, 70000}, {u"Mode"_s, u"wide"_s}}), ChimeiProps());
+    }
+
+    void scrollPosition_data()
+    {
+        QTest::addColumn<int>("speed");
+        QTest::addColumn<int>("waitMs");
+        QTest::addColumn<qint64>("atUs");
+        QTest::addColumn<int>("top");
+        QTest::addColumn<bool>("paused");
+        QTest::addColumn<qint64>("cycle");
+        // Viewport 192, strip 224 (seven cells): 5 moves 50 px/s, the wrap comes
+        // after (192 + 224 + 192) * 200 / 5 = 24320 steps = 12.16 s of movement.
+        QTest::newRow("start: below the viewport") << 5 << 1500 << 0LL << 192 << true << 0LL;
+        QTest::newRow("first step not yet") << 5 << 1500 << 1'500'499LL << 192 << false << 0LL;
+        QTest::newRow("after one second") << 5 << 1500 << 2'500'000LL << 142 << false << 0LL;
+        QTest::newRow("half a pixel rounds up") << 5 << 1500 << 1'510'000LL << 192 << false << 0LL;
+        QTest::newRow("just over half a pixel") << 5 << 1500 << 1'511'000LL << 191 << false << 0LL;
+        QTest::newRow("speed 1 moves 10 px/s") << 1 << 1500 << 2'500'000LL << 182 << false << 0LL;
+        QTest::newRow("speed 0 moves as 1") << 0 << 1500 << 2'500'000LL << 182 << false << 0LL;
+        QTest::newRow("negative speed moves as 1")
+            << -3 << 1500 << 2'500'000LL << 182 << false << 0LL;
+        QTest::newRow("last step before the wrap")
+            << 5 << 1500 << 13'659'999LL << -416 << false << 0LL;
+        QTest::newRow("wrap: back below, pausing")
+            << 5 << 1500 << 13'660'000LL << 192 << true << 1LL;
+        QTest::newRow("second cycle moves") << 5 << 1500 << 16'160'000LL << 142 << false << 1LL;
+        QTest::newRow("no wait") << 5 << 0 << 1'000'000LL << 142 << false << 0LL;
+        QTest::newRow("negative wait waits nothing")
+            << 5 << -100 << 1'000'000LL << 142 << false << 0LL;
+        // Speed 3: 121600 / 3 steps rounded up = 40534 steps = 20.267 s.
+        QTest::newRow("speed 3 wraps on a whole step")
+            << 3 << 1000 << 21'267'000LL << 192 << true << 1LL;
+        QTest::newRow("speed 3 just before") << 3 << 1000 << 21'266'999LL << -416 << false << 0LL;
+    }
+    void scrollPosition()
+    {
+        QFETCH(int, speed);
+        QFETCH(int, waitMs);
+        QFETCH(qint64, atUs);
+        ScrollPlan plan;
+        plan.viewportHeight = 192;
+        plan.stripHeight = 224;
+        plan.speed = speed;
+        plan.startWaitMs = waitMs;
+        const ScrollPoint p = scrollAt(plan, std::chrono::microseconds(atUs));
+        QTEST(p.pixelTop(), "top");
+        QTEST(p.paused, "paused");
+        QTEST(qint64(p.cycle), "cycle");
+    }
+
+    void frameTimerWakesForTheNextPixel()
+    {
+        using std::chrono::microseconds;
+        ScrollPlan plan; // 192 / 224, speed 5, 1500 ms
+        // In the pause: until it ends.
+        QCOMPARE(scrollAt(plan, 1000ms).untilNewPixel, 500ms);
+        // At 2.5 s the top is exactly 142 px (28400); it shows 141 below 28299,
+        // 21 steps = 10.5 ms later.
+        QCOMPARE(scrollAt(plan, 2500ms).untilNewPixel, microseconds(10'500));
+        QCOMPARE(scrollAt(plan, 2500ms + microseconds(10'500)).pixelTop(), 141);
+        QCOMPARE(scrollAt(plan, 2500ms + microseconds(10'499)).pixelTop(), 142);
+        // Close to the wrap, the wrap comes first.
+        QCOMPARE(scrollAt(plan, 13'659'000us).untilNewPixel, 1000us);
+        // Speed 1 moves a pixel every 100 ms.
+        plan.speed = 1;
+        QCOMPARE(scrollAt(plan, 2500ms).untilNewPixel, microseconds(50'500));
+    }
+
+    void speedChangeCarriesOnFromTheCurrentTop()
+    {
+        ScrollPlan plan; // 192 / 224, speed 5, 1500 ms
+        ScrollPlan faster = plan;
+        faster.speed = 10;
+        // Moving: from 142 on at 100 px/s.
+        const ScrollPlan moved = continuePlan(plan, 2500ms, faster);
+        QCOMPARE(scrollAt(moved, 0ms).pixelTop(), 142);
+        QCOMPARE(scrollAt(moved, 1s).pixelTop(), 42);
+        // In the start pause: the rest of the pause, then the new speed.
+        const ScrollPlan paused = continuePlan(plan, 1000ms, faster);
+        QVERIFY(scrollAt(paused, 499ms).paused);
+        QCOMPARE(scrollAt(paused, 1500ms).pixelTop(), 92);
+        // From 142 the wrap comes after (142 + 224 + 192) * 200 / 10 = 11160 steps
+        // (5.58 s); the next cycle is an ordinary one at the new speed.
+        QCOMPARE(scrollAt(moved, 5579ms).cycle, 0);
+        const ScrollPoint wrapped = scrollAt(moved, 5580ms);
+        QVERIFY(wrapped.paused);
+        QCOMPARE(wrapped.cycle, 1);
+        QCOMPARE(scrollAt(moved, 8080ms).pixelTop(), 92);
+    }
 };
-
-void TestChimeiRules::layoutTable_data()
-{
-    QTest::addColumn<int>("bytes");
-    QTest::addColumn<int>("mode");
-    QTest::addColumn<int>("y0");
-    QTest::addColumn<int>("pitch");
-    QTest::addColumn<int>("height");
-    QTest::addColumn<bool>("scrolls");
-    QTest::newRow("empty") << 0 << 2 << 0 << 0 << 192 << false;
-    QTest::newRow("one single byte") << 1 << 2 << 0 << 0 << 192 << false;
-    QTest::newRow("one cell") << 2 << 2 << 80 << 0 << 192 << false;
-    QTest::newRow("two cells, mode 2") << 4 << 2 << 48 << 64 << 192 << false;
-    QTest::newRow("two cells, mode 0") << 4 << 0 << 32 << 96 << 192 << false;
-    QTest::newRow("three cells") << 6 << 2 << 16 << 64 << 192 << false;
-    QTest::newRow("four cells") << 8 << 0 << 8 << 48 << 192 << false;
-    QTest::newRow("five cells") << 10 << 2 << 4 << 38 << 192 << false;
-    QTest::newRow("six cells") << 12 << 2 << 0 << 32 << 192 << false;
-    QTest::newRow("seven cells") << 14 << 2 << 0 << 32 << 224 << true;
-    QTest::newRow("twenty cells") << 40 << 0 << 0 << 32 << 640 << true;
-    QTest::newRow("absurdly long: capped") << 100000 << 2 << 0 << 32 << 32768 << true;
-}
-
-void TestChimeiRules::layoutTable()
-{
-    QFETCH(int, bytes);
-    QFETCH(int, mode);
-    const NameLayout l = nameLayout(bytes, qint16(mode));
-    QTEST(l.y0, "y0");
-    QTEST(l.pitch, "pitch");
-    QTEST(l.stripHeight, "height");
-    QTEST(l.scrolls, "scrolls");
-}
-
-void TestChimeiRules::cellsOnTheStrip_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<int>("mode");
-    QTest::addColumn<QList<int>>("tops");
-    QTest::addColumn<int>("lastLitRow");
-    QTest::newRow("one character, centred") << u"駅"_s << 2 << QList<int>{80} << 110;
-    QTest::newRow("バス停") << u"バス停"_s << 2 << QList<int>{16, 80, 144} << 174;
-    QTest::newRow("two, mode 2") << u"駅前"_s << 2 << QList<int>{48, 112} << 142;
-    QTest::newRow("two, mode 0") << u"駅前"_s << 0 << QList<int>{32, 128} << 158;
-    QTest::newRow("six fill the strip") << u"市民病院前駅"_s << 2 << QList<int>{0} << 190;
-    QTest::newRow("seven run on") << u"市民病院前北口"_s << 2 << QList<int>{0} << 222;
-    QTest::newRow("half-width pair is one cell") << u"AB"_s << 2 << QList<int>{80} << 110;
-}
-
-void TestChimeiRules::cellsOnTheStrip()
-{
-    QFETCH(QString, name);
-    QFETCH(int, mode);
-    QFETCH(QList<int>, tops);
-    SolidGlyphs glyphs;
-    test::FakeResLib res;
-    DotStrip strip;
-    drawName(strip, glyphs, res, name, qint16(mode), 0, false);
-    QCOMPARE(cellTops(strip), tops);
-    QTEST(litRows(strip).constLast(), "lastLitRow");
-    // Dots sit on every other pixel from x = 2 to 32, nothing in between.
-    const int y = litRows(strip).constFirst();
-    for (int x = 0; x < kStripWidth; ++x)
-        QCOMPARE(strip.isLit(x, y), x >= 2 && x <= 32 && x % 2 == 0);
-    QVERIFY(!strip.isLit(2, y + 1));
-}
-
-void TestChimeiRules::oddByteFormsAnExtraCell()
-{
-    // "駅A": one cell (80), the final byte drawn at 80 + 1 * 0, over it.
-    SolidGlyphs glyphs;
-    test::FakeResLib res;
-    DotStrip strip;
-    drawName(strip, glyphs, res, u"駅A"_s, 2, 0, false);
-    QCOMPARE(glyphs.calls.size(), size_t(2));
-    QCOMPARE(glyphs.calls[1].text, u"A"_s);
-    QCOMPARE(cellTops(strip), QList<int>{80});
-    // A cell split inside a double-byte character keeps its whole half.
-    glyphs.calls.clear();
-    drawName(strip, glyphs, res, u"Aバ"_s, 2, 0, false);
-    QCOMPARE(glyphs.calls.size(), size_t(2));
-    QCOMPARE(glyphs.calls[0].text, u"A\uFFFD"_s);
-}
-
-void TestChimeiRules::absurdlyLongNameStaysBounded()
-{
-    SolidGlyphs glyphs;
-    test::FakeResLib res;
-    DotStrip strip;
-    const NameLayout l = drawName(strip, glyphs, res, QString(100000, u'駅'), 2, 0, false);
-    QCOMPARE(l.stripHeight, 32768);
-    QCOMPARE(strip.height(), 32768);
-    QCOMPARE(glyphs.calls.size(), size_t(kMaxCells));
-    QVERIFY(strip.isLit(2, 32766));
-}
-
-void TestChimeiRules::characterClasses_data()
-{
-    QTest::addColumn<QByteArray>("cell");
-    QTest::addColumn<bool>("kanji");
-    QTest::addColumn<bool>("alnum");
-    QTest::newRow("first kanji 0x889F") << QByteArray("\x88\x9F") << true << false;
-    QTest::newRow("kana 0x8343") << QByteArray("\x83\x43") << false << false;
-    QTest::newRow("last code 0xFCFC") << QByteArray("\xFC\xFC") << true << false;
-    QTest::newRow("full-width 0 (0x824F)") << QByteArray("\x82\x4F") << false << true;
-    QTest::newRow("full-width z (0x829A)") << QByteArray("\x82\x9A") << false << true;
-    QTest::newRow("0x824E below digits") << QByteArray("\x82\x4E") << false << false;
-    QTest::newRow("single-byte A") << QByteArray("AB") << true << false;
-    QTest::newRow("single-byte kana") << QByteArray("\xB1") << true << false;
-    QTest::newRow("decided on the first character") << QByteArray("A\x82\x60") << true << false;
-}
-
-void TestChimeiRules::characterClasses()
-{
-    QFETCH(QByteArray, cell);
-    QTEST(isKanjiClass(cell), "kanji");
-    QTEST(isAlnumClass(cell), "alnum");
-}
-
-void TestChimeiRules::typefaceByFontMode_data()
-{
-    QTest::addColumn<int>("fontMode");
-    QTest::addColumn<QString>("cell");
-    QTest::addColumn<bool>("gothic");
-    const QString kanji = u"町"_s, kana = u"バ"_s, alnum = u"Ａ"_s;
-    for (int m : {0, 5, -1}) {
-        QTest::addRow("mode %d kanji", m) << m << kanji << true;
-        QTest::addRow("mode %d kana", m) << m << kana << true;
-    }
-    QTest::newRow("mode 1 kanji") << 1 << kanji << false;
-    QTest::newRow("mode 2 kanji") << 2 << kanji << true;
-    QTest::newRow("mode 2 kana") << 2 << kana << false;
-    QTest::newRow("mode 2 half-width counts as kanji") << 2 << u"A"_s << true;
-    QTest::newRow("mode 3 kana") << 3 << kana << true;
-    QTest::newRow("mode 4 alnum") << 4 << alnum << true;
-    QTest::newRow("mode 4 kanji") << 4 << kanji << false;
-    QTest::newRow("mode 4 half-width letter") << 4 << u"A"_s << false;
-}
-
-void TestChimeiRules::typefaceByFontMode()
-{
-    QFETCH(int, fontMode);
-    QFETCH(QString, cell);
-    QFETCH(bool, gothic);
-    QCOMPARE(typefaceFor(qint16(fontMode), sjis::fromUnicode(cell)),
-             gothic ? Typeface::Gothic : Typeface::Mincho);
-}
-
-void TestChimeiRules::fontMode4OnAlnumAndKanji()
-{
-    SolidGlyphs glyphs;
-    test::FakeResLib res;
-    DotStrip strip;
-    drawName(strip, glyphs, res, u"Ａ町"_s, 2, 4, true);
-    QCOMPARE(glyphs.calls.size(), size_t(2));
-    QCOMPARE(glyphs.calls[0].text, u"Ａ"_s);
-    QCOMPARE(glyphs.calls[0].face, Typeface::Gothic);
-    QCOMPARE(glyphs.calls[1].text, u"町"_s);
-    QCOMPARE(glyphs.calls[1].face, Typeface::Mincho);
-    QVERIFY(glyphs.calls[1].bold);
-    // And the faces differ where it shows: 町 in Mincho is not 町 in Gothic.
-    DotFonts fonts;
-    QVERIFY(fonts.draw(u"町"_s, Typeface::Mincho, false) !=
-            fonts.draw(u"町"_s, Typeface::Gothic, false));
-}
-
-void TestChimeiRules::verticalWritingRules_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("fontMode");
-    QTest::addColumn<QString>("drawn");
-    QTest::addColumn<int>("ox");
-    QTest::addColumn<int>("oy");
-    QTest::addColumn<bool>("turned");
-    QTest::newRow("long vowel") << u"ー"_s << 0 << u"丨"_s << 0 << 0 << false;
-    QTest::newRow("申 Gothic") << u"申"_s << 0 << u"申"_s << 1 << 0 << false;
-    QTest::newRow("山 kanji Gothic") << u"山"_s << 2 << u"山"_s << 1 << 0 << false;
-    QTest::newRow("山 Mincho") << u"山"_s << 1 << u"山"_s << 0 << 0 << false;
-    QTest::newRow("申 mode 3") << u"申"_s << 3 << u"申"_s << 0 << 0 << false;
-    QTest::newRow("申 mode 4") << u"申"_s << 4 << u"申"_s << 0 << 0 << false;
-    QTest::newRow("full stop") << u"。"_s << 0 << u"。"_s << 10 << -10 << false;
-    QTest::newRow("comma") << u"、"_s << 1 << u"、"_s << 10 << -10 << false;
-    const QString turned = u"（）『』〔〕「」［］＜＞｛｝〈〉《》【】～＝→←⇒⇔"_s;
-    for (QChar c : turned)
-        QTest::addRow("turned %s", QString(c).toUtf8().constData())
-            << QString(c) << 0 << QString(c) << 0 << 0 << true;
-    QTest::newRow("half-width bracket stays") << u"("_s << 0 << u"("_s << 0 << 0 << false;
-    QTest::newRow("ordinary") << u"駅"_s << 0 << u"駅"_s << 0 << 0 << false;
-}
-
-void TestChimeiRules::verticalWritingRules()
-{
-    QFETCH(QString, text);
-    QFETCH(int, fontMode);
-    const CellStyle s = cellStyle(text, qint16(fontMode));
-    QTEST(s.text, "drawn");
-    QTEST(s.ox, "ox");
-    QTEST(s.oy, "oy");
-    QTEST(s.turned, "turned");
-}
-
-void TestChimeiRules::longVowelIsAVerticalStroke()
-{
-    DotFonts fonts;
-    QString text = u"ー"_s;
-    const Box b = box(cellDots(fonts, text, 0, false));
-    QCOMPARE(text, u"丨"_s); // replaced for the caller too
-    QVERIFY2(b.x1 - b.x0 <= 1, "one column wide");
-    QVERIFY2(b.y1 - b.y0 >= 12, "most of the cell tall");
-}
-
-void TestChimeiRules::openingBracketIsTurnedIntoAnArch()
-{
-    DotFonts fonts;
-    QString text = u"（"_s;
-    const Dots16 upright = fonts.draw(text, Typeface::Gothic, false);
-    const Box tall = box(upright);
-    const Box b = box(cellDots(fonts, text, 0, false));
-    QVERIFY2(tall.y1 - tall.y0 > tall.x1 - tall.x0, "the bracket itself stands tall");
-    QVERIFY2(b.x1 - b.x0 > b.y1 - b.y0, "turned it lies wide");
-    const Dots16 d = cellDots(fonts, text, 0, false);
-    QCOMPARE(d, upright.transposed());
-    // Convex upwards (an opening bracket of vertical writing): the top row is
-    // lit in the middle only, the bottom row at the ends.
-    const auto span = [&](int y) {
-        int x0 = 16, x1 = -1;
-        for (int x = 0; x < 16; ++x)
-            if (d.at(x, y))
-                x0 = qMin(x0, x), x1 = qMax(x1, x);
-        return std::pair{x0, x1};
-    };
-    QVERIFY(span(b.y0).first > span(b.y1).first && span(b.y0).second < span(b.y1).second);
-}
-
-void TestChimeiRules::fullStopMovesToTheUpperRight()
-{
-    DotFonts fonts;
-    QString text = u"。"_s;
-    const Box plain = box(fonts.draw(text, Typeface::Gothic, false));
-    QVERIFY2(plain.x1 < 8 && plain.y0 >= 8, "the face puts it lower left");
-    const Box b = box(cellDots(fonts, text, 0, false));
-    QVERIFY2(b.x0 >= 8 && b.y1 < 8, "moved to the upper right quarter");
-    QCOMPARE(b.count, plain.count);
-    QCOMPARE(b.x0, plain.x0 + 10);
-    QCOMPARE(b.y0, plain.y0 - 10);
-}
-
-void TestChimeiRules::twoHalfWidthLettersShareACell()
-{
-    DotFonts fonts;
-    QString ab = u"AB"_s;
-    const Dots16 d = cellDots(fonts, ab, 0, false);
-    Dots16 left, right;
-    for (int y = 0; y < 16; ++y)
-        for (int x = 0; x < 16; ++x)
-            if (d.at(x, y))
-                (x < 8 ? left : right).set(x, y);
-    QCOMPARE(left, fonts.draw(u"A"_s, Typeface::Gothic, false));
-    QCOMPARE(right, fonts.draw(u"B"_s, Typeface::Gothic, false).shifted(8, 0));
-    QVERIFY(!left.isEmpty() && !right.isEmpty());
-}
-
-void TestChimeiRules::jisCodeFromShiftJis_data()
-{
-    QTest::addColumn<int>("lead");
-    QTest::addColumn<int>("trail");
-    QTest::addColumn<int>("jis");
-    QTest::newRow("駅") << 0x89 << 0x77 << 0x3158;
-    QTest::newRow("trail 0x80 skips 0x7F") << 0x81 << 0x80 << 0x2160;
-    QTest::newRow("even row from 0x9F") << 0x81 << 0x9F << 0x2221;
-    QTest::newRow("start of second block") << 0xE0 << 0x40 << 0x5F21;
-    QTest::newRow("last JIS X 0208 kanji 熙") << 0xEA << 0xA4 << 0x7426;
-    QTest::newRow("not a lead byte") << 0x41 << 0x42 << 0;
-    QTest::newRow("trail 0x7F") << 0x81 << 0x7F << 0;
-}
-
-void TestChimeiRules::jisCodeFromShiftJis()
-{
-    QFETCH(int, lead);
-    QFETCH(int, trail);
-    QTEST(int(DotFonts::jisFromShiftJis(uchar(lead), uchar(trail))), "jis");
-}
-
-void TestChimeiRules::charactersOutsideTheBitmapFacesUseTheOutlineFace()
-{
-    DotFonts fonts;
-    // 髙 is an extension character of the code page, absent from JIS X 0208;
-    // € is not in the code page at all.
-    for (const QString& c : {u"髙"_s, u"€"_s}) {
-        const Box b = box(fonts.draw(c, Typeface::Gothic, false));
-        QVERIFY2(b.count > 8, qPrintable(c));
-        QVERIFY(b.y1 <= 15 && b.x1 <= 15);
-    }
-    QVERIFY(fonts.draw(u"\uFFFD"_s, Typeface::Gothic, false).isEmpty());
-}
-
-void TestChimeiRules::missingFontFilesLeaveCellsBlank()
-{
-    DotFontFiles none;
-    none.kanjiGothic = u"/nonexistent/shnmk16.pcf.gz"_s;
-    DotFonts fonts(none);
-    QVERIFY(fonts.draw(u"駅A"_s, Typeface::Gothic, true).isEmpty());
-}
-
-void TestChimeiRules::newForeColorKeepsOldDots()
-{
-    DotStrip strip;
-    Dots16 one;
-    one.set(0, 0);
-    strip.plot(2, 0, one);
-    strip.setForeColor(0x000000FF);
-    strip.plot(2, 40, one);
-    strip.setBackColor(0x00000000);
-    const QImage& img = strip.image();
-    QCOMPARE(img.pixel(2, 0), rgbFromColorRef(0x0000BEFF));
-    QCOMPARE(img.pixel(2, 40), qRgb(255, 0, 0));
-    QCOMPARE(img.pixel(3, 0), qRgb(0, 0, 0));
-    QVERIFY(!strip.isLit(3, 0));
-}
-
-void TestChimeiRules::storedPropertiesWriteChangedValuesOnly()
-{
-    ChimeiProps p;
-    QVERIFY(p.write().isEmpty());
-    p.Speed = 7;
-    p.FontBold = true;
-    p.BackColor = 0;
-    const QVariantMap bag = p.write();
-    QCOMPARE(bag.keys(), (QStringList{u"BackColor"_s, u"FontBold"_s, u"Speed"_s}));
-    QCOMPARE(ChimeiProps::read(bag), p);
-    // Unreadable entries keep their defaults.
-    const ChimeiProps q = ChimeiProps::read({{u"Speed"_s, 70000}, {u"Mode"_s, u"wide"_s}});
-    QCOMPARE(q, ChimeiProps());
-}
-
-void TestChimeiRules::scrollPosition_data()
-{
-    QTest::addColumn<int>("speed");
-    QTest::addColumn<int>("waitMs");
-    QTest::addColumn<qint64>("atUs");
-    QTest::addColumn<int>("top");
-    QTest::addColumn<bool>("paused");
-    QTest::addColumn<qint64>("cycle");
-    // Viewport 192, strip 224 (seven cells): 5 moves 50 px/s, the wrap comes
-    // after (192 + 224 + 192) * 200 / 5 = 24320 steps = 12.16 s of movement.
-    QTest::newRow("start: below the viewport") << 5 << 1500 << 0LL << 192 << true << 0LL;
-    QTest::newRow("first step not yet") << 5 << 1500 << 1'500'499LL << 192 << false << 0LL;
-    QTest::newRow("after one second") << 5 << 1500 << 2'500'000LL << 142 << false << 0LL;
-    QTest::newRow("half a pixel rounds up") << 5 << 1500 << 1'510'000LL << 192 << false << 0LL;
-    QTest::newRow("just over half a pixel") << 5 << 1500 << 1'511'000LL << 191 << false << 0LL;
-    QTest::newRow("speed 1 moves 10 px/s") << 1 << 1500 << 2'500'000LL << 182 << false << 0LL;
-    QTest::newRow("speed 0 moves as 1") << 0 << 1500 << 2'500'000LL << 182 << false << 0LL;
-    QTest::newRow("negative speed moves as 1") << -3 << 1500 << 2'500'000LL << 182 << false << 0LL;
-    QTest::newRow("last step before the wrap") << 5 << 1500 << 13'659'999LL << -416 << false << 0LL;
-    QTest::newRow("wrap: back below, pausing") << 5 << 1500 << 13'660'000LL << 192 << true << 1LL;
-    QTest::newRow("second cycle moves") << 5 << 1500 << 16'160'000LL << 142 << false << 1LL;
-    QTest::newRow("no wait") << 5 << 0 << 1'000'000LL << 142 << false << 0LL;
-    QTest::newRow("negative wait waits nothing") << 5 << -100 << 1'000'000LL << 142 << false << 0LL;
-    // Speed 3: 121600 / 3 steps rounded up = 40534 steps = 20.267 s.
-    QTest::newRow("speed 3 wraps on a whole step")
-        << 3 << 1000 << 21'267'000LL << 192 << true << 1LL;
-    QTest::newRow("speed 3 just before") << 3 << 1000 << 21'266'999LL << -416 << false << 0LL;
-}
-
-void TestChimeiRules::scrollPosition()
-{
-    QFETCH(int, speed);
-    QFETCH(int, waitMs);
-    QFETCH(qint64, atUs);
-    ScrollPlan plan;
-    plan.viewportHeight = 192;
-    plan.stripHeight = 224;
-    plan.speed = speed;
-    plan.startWaitMs = waitMs;
-    const ScrollPoint p = scrollAt(plan, std::chrono::microseconds(atUs));
-    QTEST(p.pixelTop(), "top");
-    QTEST(p.paused, "paused");
-    QTEST(qint64(p.cycle), "cycle");
-}
-
-void TestChimeiRules::frameTimerWakesForTheNextPixel()
-{
-    using std::chrono::microseconds;
-    ScrollPlan plan; // 192 / 224, speed 5, 1500 ms
-    // In the pause: until it ends.
-    QCOMPARE(scrollAt(plan, 1000ms).untilNewPixel, 500ms);
-    // At 2.5 s the top is exactly 142 px (28400); it shows 141 below 28299,
-    // 21 steps = 10.5 ms later.
-    QCOMPARE(scrollAt(plan, 2500ms).untilNewPixel, microseconds(10'500));
-    QCOMPARE(scrollAt(plan, 2500ms + microseconds(10'500)).pixelTop(), 141);
-    QCOMPARE(scrollAt(plan, 2500ms + microseconds(10'499)).pixelTop(), 142);
-    // Speed 1 moves a pixel every 100 ms.
-    plan.speed = 1;
-    QCOMPARE(scrollAt(plan, 2500ms).untilNewPixel, microseconds(50'500));
-    // Close to the wrap, the wrap comes first.
-    plan.speed = 5;
-    QCOMPARE(scrollAt(plan, 13'659'000us).untilNewPixel, 1000us);
-}
-
-void TestChimeiRules::speedChangeCarriesOnFromTheCurrentTop()
-{
-    ScrollPlan plan; // 192 / 224, speed 5, 1500 ms
-    ScrollPlan faster = plan;
-    faster.speed = 10;
-    // Moving: from 142 on at 100 px/s.
-    ScrollPlan moved = continuePlan(plan, 2500ms, faster);
-    QCOMPARE(scrollAt(moved, 0ms).pixelTop(), 142);
-    QCOMPARE(scrollAt(moved, 1s).pixelTop(), 42);
-    // In the start pause: the rest of the pause, then the new speed.
-    ScrollPlan paused = continuePlan(plan, 1000ms, faster);
-    QVERIFY(scrollAt(paused, 499ms).paused);
-    QCOMPARE(scrollAt(paused, 1500ms).pixelTop(), 92);
-    // From 142 the wrap comes after (142 + 224 + 192) * 200 / 10 = 11160 steps
-    // (5.58 s); the next cycle is an ordinary one at the new speed.
-    QCOMPARE(scrollAt(moved, 5579ms).cycle, 0);
-    const ScrollPoint wrapped = scrollAt(moved, 5580ms);
-    QVERIFY(wrapped.paused);
-    QCOMPARE(wrapped.cycle, 1);
-    QCOMPARE(scrollAt(moved, 8080ms).pixelTop(), 92);
-}
 
 LUMENA_TEST_GUILESS_MAIN(TestChimeiRules)
 #include "tst_chimei_rules.moc"
