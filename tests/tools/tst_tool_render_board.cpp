@@ -5,39 +5,15 @@
 #include "board/BoardLayout.h"
 #include "settings/IniCodec.h"
 #include "tests/common/TestSupport.h"
+#include "tests/common/ToolRun.h"
 
-#include <QFile>
 #include <QImage>
-#include <QProcess>
 #include <QTemporaryDir>
 
 using namespace lumena;
 using namespace Qt::StringLiterals;
 
 namespace {
-
-struct Run {
-    int exitCode = -1;
-    QByteArray out, err;
-};
-
-Run tool(const QStringList& args)
-{
-    QProcess p;
-    p.start(QStringLiteral(LUMENA_DATA_EXE), args);
-    Run r;
-    if (!p.waitForFinished(30000))
-        return r;
-    r.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -2;
-    r.out = p.readAllStandardOutput();
-    r.err = p.readAllStandardError();
-    return r;
-}
-
-QString samples()
-{
-    return test::sourceDir() + u"/samples/data"_s;
-}
 
 // Pixels of `rgb` inside fare element Degit(cell).
 int pixelsOf(const QImage& img, int cell, QRgb rgb)
@@ -56,39 +32,53 @@ class TestToolRenderBoard : public QObject {
     Q_OBJECT
     QTemporaryDir m_dir;
 
+    // render-board on the samples, route 12 section 1, then `args`; `@ini` is a
+    // settings file with green lit segments, `@short` one cut after 100 bytes.
+    test::ToolRun render(QStringList args, const QString& out)
+    {
+        IniData green;
+        green.DegitInfo.DegitLitColor = 0x0000FF00;
+        const QString ini = m_dir.filePath(u"green.in4"_s), cut = m_dir.filePath(u"short.in4"_s);
+        if (!test::writeFile(ini, encodeIni(green)) ||
+            !test::writeFile(cut, encodeIni(IniData{}).left(100)))
+            qFatal("cannot write test files");
+        args.replaceInStrings(u"@ini"_s, ini).replaceInStrings(u"@short"_s, cut);
+        return test::runTool(
+            QStringList{u"render-board"_s, u"--data"_s, test::sourceDir() + u"/samples/data"_s} +
+            args + QStringList{out});
+    }
+
 private slots:
     void init() { test::failOnUnexpectedWarnings(); }
 
-    void steppedStopInDefaultColours()
+    void litCells_data()
     {
-        const QString out = m_dir.filePath(u"r12.png"_s);
-        const Run r = tool({u"render-board"_s, u"--data"_s, samples(), u"--route"_s, u"12"_s,
-                            u"--section"_s, u"1"_s, u"--step"_s, u"3"_s, out});
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QRgb>("lit");
+        QTest::addColumn<int>("cells"); // cells 1..cells lit, the next one not
+        QTest::addColumn<QString>("says");
+        const QStringList route{u"--route"_s, u"12"_s, u"--section"_s, u"1"_s};
+        QTest::newRow("fourth stop, default colours")
+            << route + QStringList{u"--step"_s, u"3"_s} << layout::colorFromBgr(0x0072D2F8).rgb()
+            << 4 << u"中央公園"_s;
+        QTest::newRow("first stop, settings file colours")
+            << route + QStringList{u"--settings"_s, u"@ini"_s} << qRgb(0, 255, 0) << 1 << QString();
+    }
+    void litCells()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(QRgb, lit);
+        QFETCH(int, cells);
+        QFETCH(QString, says);
+        const QString out = m_dir.filePath(u"board.png"_s);
+        const test::ToolRun r = render(args, out);
         QCOMPARE(r.exitCode, 0);
-        QVERIFY(QString::fromUtf8(r.out).contains(u"中央公園"_s));
+        QVERIFY(QString::fromUtf8(r.out).contains(says));
         const QImage img(out);
         QCOMPARE(img.size(), QSize(678, 234));
-        const QRgb amber = layout::colorFromBgr(0x0072D2F8).rgb();
-        for (int cell = 1; cell <= 4; ++cell) // the fourth stop has fares in cells 1..4
-            QVERIFY2(pixelsOf(img, cell, amber) > 20, qPrintable(QString::number(cell)));
-        QCOMPARE(pixelsOf(img, 5, amber), 0);
-    }
-
-    void settingsFileColours()
-    {
-        IniData data;
-        data.DegitInfo.DegitLitColor = 0x0000FF00; // green
-        const QString ini = m_dir.filePath(u"green.in4"_s);
-        QFile f(ini);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(encodeIni(data));
-        f.close();
-        const QString out = m_dir.filePath(u"green.png"_s);
-        const Run r = tool({u"render-board"_s, u"--data"_s, samples(), u"--route"_s, u"12"_s,
-                            u"--section"_s, u"1"_s, u"--settings"_s, ini, out});
-        QCOMPARE(r.exitCode, 0);
-        const QImage img(out);
-        QVERIFY(pixelsOf(img, 1, qRgb(0, 255, 0)) > 20);
+        for (int cell = 1; cell <= cells; ++cell)
+            QVERIFY2(pixelsOf(img, cell, lit) > 20, qPrintable(QString::number(cell)));
+        QCOMPARE(pixelsOf(img, cells + 1, lit), 0);
     }
 
     void refusals_data()
@@ -107,17 +97,8 @@ private slots:
     {
         QFETCH(QStringList, args);
         QFETCH(QString, inError);
-        QFile shortFile(m_dir.filePath(u"short.in4"_s));
-        QVERIFY(shortFile.open(QIODevice::WriteOnly));
-        shortFile.write(encodeIni(IniData{}).left(100));
-        shortFile.close();
-        args.replaceInStrings(u"@short"_s, shortFile.fileName());
         const QString out = m_dir.filePath(u"refused.png"_s);
-        const Run r =
-            tool(QStringList{u"render-board"_s, u"--data"_s, samples()} + args + QStringList{out});
-        QVERIFY(r.exitCode > 0);
-        QVERIFY2(QString::fromUtf8(r.err).contains(inError), r.err.constData());
-        QCOMPARE(r.err.count('\n'), 1);
+        QVERIFY(test::isOneLineRefusal(render(args, out), inError));
         QVERIFY(!QFile::exists(out));
     }
 };

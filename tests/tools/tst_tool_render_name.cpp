@@ -1,37 +1,14 @@
 // lumena-data render-name: the picture of a stop-name strip, checked on the
 // rows and colours that matter.
 
+#include "tests/common/Probes.h"
 #include "tests/common/TestSupport.h"
+#include "tests/common/ToolRun.h"
 
 #include <QImage>
-#include <QProcess>
 #include <QTemporaryDir>
 
-namespace {
-
-int run(const QStringList& args, QByteArray* err = nullptr)
-{
-    QProcess p;
-    p.start(QStringLiteral(LUMENA_DATA_EXE), QStringList{QStringLiteral("render-name")} + args);
-    if (!p.waitForFinished(30000))
-        return -1;
-    if (err)
-        *err = p.readAllStandardError();
-    return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -2;
-}
-
-// First row with a pixel in the dot colour.
-int firstLitRow(const QImage& img)
-{
-    for (int y = 0; y < img.height(); ++y)
-        for (int x = 0; x < img.width(); ++x)
-            if (img.pixel(x, y) == qRgb(255, 190, 0))
-                return y;
-    return -1;
-}
-
-} // namespace
-
+using namespace lumena;
 using namespace Qt::StringLiterals;
 
 class TestToolRenderName : public QObject {
@@ -39,7 +16,7 @@ class TestToolRenderName : public QObject {
     QTemporaryDir m_dir;
 
 private slots:
-    void init() { lumena::test::failOnUnexpectedWarnings(); }
+    void init() { test::failOnUnexpectedWarnings(); }
 
     void rendersTheStrip_data()
     {
@@ -56,34 +33,38 @@ private slots:
     void rendersTheStrip()
     {
         QFETCH(QStringList, args);
-        const QString out = m_dir.filePath(QStringLiteral("name.png"));
-        args << out;
-        QCOMPARE(run(args), 0);
+        QFETCH(int, firstCellTop);
+        const QString out = m_dir.filePath(u"name.png"_s);
+        QCOMPARE(test::runTool(QStringList{u"render-name"_s} + args + QStringList{out}).exitCode,
+                 0);
         const QImage img(out);
         QCOMPARE(img.width(), 37);
         QTEST(img.height(), "height");
         QCOMPARE(img.pixel(0, 0), qRgb(128, 128, 128));
-        QFETCH(int, firstCellTop);
-        const int first = firstLitRow(img);
-        QVERIFY2(first >= firstCellTop && first < firstCellTop + 8,
-                 qPrintable(QString::number(first)));
+        const QList<int> rows = test::litRows(img.width(), img.height(), [&](int x, int y) {
+            return img.pixel(x, y) == qRgb(255, 190, 0);
+        });
+        QVERIFY(!rows.isEmpty());
+        QVERIFY2(rows[0] >= firstCellTop && rows[0] < firstCellTop + 8,
+                 qPrintable(QString::number(rows[0])));
     }
 
     void badArgumentsFailWithAMessage_data()
     {
         QTest::addColumn<QStringList>("args");
         QTest::newRow("no output") << QStringList{u"駅"_s};
-        QTest::newRow("mode not a number") << QStringList{u"--mode"_s, u"x"_s, u"駅"_s, u"o.png"_s};
+        QTest::newRow("mode not a number") << QStringList{u"--mode"_s, u"x"_s, u"駅"_s, u"@out"_s};
         QTest::newRow("font mode out of range")
-            << QStringList{u"--font-mode"_s, u"70000"_s, u"駅"_s, u"o.png"_s};
+            << QStringList{u"--font-mode"_s, u"70000"_s, u"駅"_s, u"@out"_s};
         QTest::newRow("unwritable output") << QStringList{u"駅"_s, u"/nonexistent/dir/o.png"_s};
     }
     void badArgumentsFailWithAMessage()
     {
         QFETCH(QStringList, args);
-        QByteArray err;
-        QCOMPARE(run(args, &err), 1);
-        QVERIFY(err.startsWith("lumena-data: "));
+        const QString out = m_dir.filePath(u"refused.png"_s);
+        args.replaceInStrings(u"@out"_s, out);
+        QVERIFY(test::isOneLineRefusal(test::runTool(QStringList{u"render-name"_s} + args), {}));
+        QVERIFY(!QFile::exists(out));
     }
 };
 

@@ -2,36 +2,21 @@
 
 #include "panel/RouteFile.h"
 #include "tests/common/TestSupport.h"
+#include "tests/common/ToolRun.h"
 
 #include <QDir>
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTemporaryDir>
+#include <optional>
 
 using namespace lumena;
+using namespace Qt::StringLiterals;
+using test::readFile;
+using test::runTool;
 
 namespace {
-
-struct Run {
-    int exitCode = -1;
-    QByteArray out, err;
-};
-
-Run tool(const QStringList& args)
-{
-    QProcess p;
-    p.start(QStringLiteral(LUMENA_DATA_EXE), args);
-    Run r;
-    if (!p.waitForFinished(30000))
-        return r;
-    r.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -2;
-    r.out = p.readAllStandardOutput();
-    r.err = p.readAllStandardError();
-    return r;
-}
 
 RouteRecord record(const QString& name, qint16 ticket)
 {
@@ -58,17 +43,14 @@ QByteArray image(const QList<RouteRecord>& rs)
 class TestToolRoute : public QObject {
     Q_OBJECT
     QTemporaryDir m_dir;
-    QString path(const QString& name) const { return m_dir.filePath(name); }
-    void write(const QString& name, const QByteArray& bytes)
+
+    // The path of `name` in the test folder, written with `bytes` first if given.
+    QString file(const QString& name, const std::optional<QByteArray>& bytes = {})
     {
-        QFile f(path(name));
-        if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
+        const QString p = m_dir.filePath(name);
+        if (bytes && !test::writeFile(p, *bytes))
             qFatal("cannot write test file");
-    }
-    QByteArray read(const QString& name) const
-    {
-        QFile f(path(name));
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+        return p;
     }
 
 private slots:
@@ -76,53 +58,45 @@ private slots:
 
     void csvRoundTripKeepsEveryByte()
     {
-        const QList<RouteRecord> rs = {record(QString(), 0), record(QStringLiteral("市役所,前"), 1),
-                                       record(QStringLiteral("\"引用\" と\n改行"), -2),
-                                       record(QStringLiteral("ｱｲｳ（北口）ー。"), 3)};
-        write(QStringLiteral("a.hy3"), image(rs));
-        const Run to = tool({QStringLiteral("route"), QStringLiteral("to-csv"),
-                             path(QStringLiteral("a.hy3")), path(QStringLiteral("a.csv"))});
-        QCOMPARE(to.exitCode, 0);
-        QVERIFY(read(QStringLiteral("a.csv")).startsWith("stop,ticket,fare1,fare2,"));
-        const Run from = tool({QStringLiteral("route"), QStringLiteral("from-csv"),
-                               path(QStringLiteral("a.csv")), path(QStringLiteral("b.hy3"))});
-        QCOMPARE(from.exitCode, 0);
-        QCOMPARE(read(QStringLiteral("b.hy3")), read(QStringLiteral("a.hy3")));
+        const QString hy3 = file(u"a.hy3"_s, image({record(QString(), 0), record(u"市役所,前"_s, 1),
+                                                    record(u"\"引用\" と\n改行"_s, -2),
+                                                    record(u"ｱｲｳ（北口）ー。"_s, 3)}));
+        QCOMPARE(runTool({u"route"_s, u"to-csv"_s, hy3, file(u"a.csv"_s)}).exitCode, 0);
+        QVERIFY(readFile(file(u"a.csv"_s)).startsWith("stop,ticket,fare1,fare2,"));
+        QCOMPARE(runTool({u"route"_s, u"from-csv"_s, file(u"a.csv"_s), file(u"b.hy3"_s)}).exitCode,
+                 0);
+        QCOMPARE(readFile(file(u"b.hy3"_s)), readFile(hy3));
     }
 
     void dumpIsJsonOfEveryField()
     {
-        write(QStringLiteral("d.hy3"),
-              image({record(QStringLiteral("駅前\\"), 5), record(QString(), 6)}));
-        const Run r =
-            tool({QStringLiteral("route"), QStringLiteral("dump"), path(QStringLiteral("d.hy3"))});
+        const QString hy3 = file(u"d.hy3"_s, image({record(u"駅前\\"_s, 5), record(QString(), 6)}));
+        const test::ToolRun r = runTool({u"route"_s, u"dump"_s, hy3});
         QCOMPARE(r.exitCode, 0);
         QJsonParseError error;
         const QJsonObject o = QJsonDocument::fromJson(r.out, &error).object();
         QCOMPARE(error.error, QJsonParseError::NoError);
-        QCOMPARE(o.value(QStringLiteral("count")).toInt(), 2);
-        const QJsonArray records = o.value(QStringLiteral("records")).toArray();
+        QCOMPARE(o.value(u"count"_s).toInt(), 2);
+        const QJsonArray records = o.value(u"records"_s).toArray();
         QCOMPARE(records.size(), 2);
         const QJsonObject first = records[0].toObject();
-        QCOMPARE(first.value(QStringLiteral("stop")).toString(), QStringLiteral("駅前\\"));
-        QCOMPARE(first.value(QStringLiteral("ticket")).toInt(), 5);
-        const QJsonArray fares = first.value(QStringLiteral("fares")).toArray();
+        QCOMPARE(first.value(u"stop"_s).toString(), u"駅前\\"_s);
+        QCOMPARE(first.value(u"ticket"_s).toInt(), 5);
+        const QJsonArray fares = first.value(u"fares"_s).toArray();
         QCOMPARE(fares.size(), 150);
         QCOMPARE(fares[2].toInt(), -1);
         QCOMPARE(fares[149].toInt(), 32767);
-        QCOMPARE(records[1].toObject().value(QStringLiteral("stop")).toString(), QString());
+        QCOMPARE(records[1].toObject().value(u"stop"_s).toString(), QString());
     }
 
     void shortCsvRowsReadAsZero()
     {
-        write(QStringLiteral("s.csv"),
-              "\xEF\xBB\xBFstop,ticket,fare1,fare2,fare3\r\nA,1,170\r\n\"B\",2,190,,170\r\n");
-        QCOMPARE(tool({QStringLiteral("route"), QStringLiteral("from-csv"),
-                       path(QStringLiteral("s.csv")), path(QStringLiteral("s.hy3"))})
-                     .exitCode,
-                 0);
+        const QString csv =
+            file(u"s.csv"_s,
+                 "\xEF\xBB\xBFstop,ticket,fare1,fare2,fare3\r\nA,1,170\r\n\"B\",2,190,,170\r\n");
+        QCOMPARE(runTool({u"route"_s, u"from-csv"_s, csv, file(u"s.hy3"_s)}).exitCode, 0);
         QList<RouteRecord> back;
-        QVERIFY(!routefile::readRecords(read(QStringLiteral("s.hy3")), back));
+        QVERIFY(!routefile::readRecords(readFile(file(u"s.hy3"_s)), back));
         QCOMPARE(back.size(), 2);
         QCOMPARE(back[0].fare(1), qint16(170));
         QCOMPARE(back[0].fare(2), qint16(0));
@@ -130,52 +104,37 @@ private slots:
         QCOMPARE(back[1].fare(150), qint16(0));
     }
 
+    // One line naming the input, exit 1, and the previous output untouched.
     void badInputFailsWithoutOutput_data()
     {
         QTest::addColumn<QString>("verb");
         QTest::addColumn<QByteArray>("input");
         QTest::addColumn<QString>("problem");
-        QByteArray cut = image({record(QStringLiteral("A"), 1), record(QStringLiteral("B"), 2)});
+        QByteArray cut = image({record(u"A"_s, 1), record(u"B"_s, 2)});
         cut.chop(1);
-        QByteArray negative = image({record(QStringLiteral("A"), 1)});
+        QByteArray negative = image({record(u"A"_s, 1)});
         negative[0] = '\xFE';
         negative[1] = '\xFF';
         const QByteArray header = "stop,ticket,fare1\n";
-        QTest::newRow("dump: truncated")
-            << QStringLiteral("dump") << cut << QStringLiteral("truncated");
-        QTest::newRow("dump: one byte")
-            << QStringLiteral("dump") << QByteArray("\x01", 1) << QStringLiteral("truncated");
-        QTest::newRow("to-csv: truncated")
-            << QStringLiteral("to-csv") << cut << QStringLiteral("record 2");
-        QTest::newRow("to-csv: negative count")
-            << QStringLiteral("to-csv") << negative << QStringLiteral("negative");
-        QTest::newRow("to-csv: bad Shift-JIS name")
-            << QStringLiteral("to-csv")
-            << QByteArray("\x01\x00\x02\x00\x81\x20", 6) + QByteArray(302, '\0')
-            << QStringLiteral("Shift-JIS");
-        QTest::newRow("from-csv: empty")
-            << QStringLiteral("from-csv") << QByteArray() << QStringLiteral("header");
-        QTest::newRow("from-csv: wrong header")
-            << QStringLiteral("from-csv") << QByteArray("stop,fare1\n") << QStringLiteral("header");
-        QTest::newRow("from-csv: ticket missing") << QStringLiteral("from-csv") << header + "A\n"
-                                                  << QStringLiteral("line 2");
-        QTest::newRow("from-csv: ticket not a number")
-            << QStringLiteral("from-csv") << header + "A,x,1\n"
-            << QStringLiteral("ticket");
-        QTest::newRow("from-csv: fare out of range")
-            << QStringLiteral("from-csv") << header + "A,1,32768\n"
-            << QStringLiteral("fare1");
-        QTest::newRow("from-csv: too many fields")
-            << QStringLiteral("from-csv") << header + "A,1,2,3\n"
-            << QStringLiteral("more than");
-        QTest::newRow("from-csv: open quote") << QStringLiteral("from-csv") << header + "\"A,1,2\n"
-                                              << QStringLiteral("never closed");
-        QTest::newRow("from-csv: not UTF-8")
-            << QStringLiteral("from-csv") << header + "\x89\x77,1,2\n"
-            << QStringLiteral("UTF-8");
-        QTest::newRow("from-csv: no Shift-JIS form")
-            << QStringLiteral("from-csv") << header + "한,1,2\n"
-            << QStringLiteral("Shift-JIS");
+        auto row = [](const char* tag, const char* verb, const QByteArray& in,
+                      const char* problem) {
+            QTest::newRow(tag) << QString::fromLatin1(verb) << in << QString::fromUtf8(problem);
+        };
+        row("dump: truncated", "dump", cut, "truncated");
+        row("dump: one byte", "dump", QByteArray("\x01", 1), "truncated");
+        row("to-csv: truncated", "to-csv", cut, "record 2");
+        row("to-csv: negative count", "to-csv", negative, "negative");
+        row("to-csv: bad Shift-JIS name", "to-csv",
+            QByteArray("\x01\x00\x02\x00\x81\x20", 6) + QByteArray(302, '\0'), "Shift-JIS");
+        row("from-csv: empty", "from-csv", QByteArray(), "header");
+        row("from-csv: wrong header", "from-csv", "stop,fare1\n", "header");
+        row("from-csv: ticket missing", "from-csv", header + "A\n", "line 2");
+        row("from-csv: ticket not a number", "from-csv", header + "A,x,1\n", "ticket");
+        row("from-csv: fare out of range", "from-csv", header + "A,1,32768\n", "fare1");
+        row("from-csv: too many fields", "from-csv", header + "A,1,2,3\n", "more than");
+        row("from-csv: open quote", "from-csv", header + "\"A,1,2\n", "never closed");
+        row("from-csv: not UTF-8", "from-csv", header + "\x89\x77,1,2\n", "UTF-8");
+        row("from-csv: no Shift-JIS form", "from-csv", header + "한,1,2\n", "Shift-JIS");
     }
     void badInputFailsWithoutOutput()
     {
@@ -183,99 +142,76 @@ private slots:
         QFETCH(QByteArray, input);
         QFETCH(QString, problem);
         QTemporaryDir dir;
-        const QString in = dir.filePath(QStringLiteral("bad.in"));
-        const QString out = dir.filePath(QStringLiteral("bad.out"));
-        for (const auto& [name, bytes] :
-             {std::pair{in, input}, std::pair{out, QByteArray("previous")}}) {
-            QFile f(name);
-            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
-        }
-        QStringList args{QStringLiteral("route"), verb, in};
-        if (verb != QStringLiteral("dump"))
+        const QString in = dir.filePath(u"bad.in"_s), out = dir.filePath(u"bad.out"_s);
+        QVERIFY(test::writeFile(in, input) && test::writeFile(out, "previous"));
+        QStringList args{u"route"_s, verb, in};
+        if (verb != u"dump"_s)
             args << out;
-        const Run r = tool(args);
-        QCOMPARE(r.exitCode, 1);
-        QVERIFY(r.out.isEmpty());
-        const QString err = QString::fromUtf8(r.err);
-        QCOMPARE(err.count(u'\n'), 1);
-        QVERIFY2(err.startsWith(QStringLiteral("lumena-data: ") + in + QStringLiteral(": ")),
-                 qPrintable(err));
-        QVERIFY2(err.contains(problem), qPrintable(err));
-        QFile kept(out);
-        QVERIFY(kept.open(QIODevice::ReadOnly));
-        QCOMPARE(kept.readAll(), QByteArray("previous"));
+        const test::ToolRun r = runTool(args);
+        QVERIFY(test::isOneLineRefusal(r, problem));
+        QVERIFY2(r.err.startsWith("lumena-data: " + in.toUtf8() + ": "), r.err.constData());
+        QCOMPARE(readFile(out), QByteArray("previous"));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 2); // no temporary left behind
     }
 
     void missingFileNamesIt()
     {
-        const QString missing = path(QStringLiteral("none.hy3"));
-        const Run r = tool({QStringLiteral("route"), QStringLiteral("check"), missing});
-        QCOMPARE(r.exitCode, 1);
-        QVERIFY(QString::fromUtf8(r.err).startsWith(QStringLiteral("lumena-data: ") + missing));
+        const QString missing = file(u"none.hy3"_s);
+        QVERIFY(test::isOneLineRefusal(runTool({u"route"_s, u"check"_s, missing}), missing));
     }
 
     void check_data()
     {
-        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QStringList>("lines"); // after "FILE: "
         RouteRecord a;
-        a.StopName = QStringLiteral("A");
+        a.StopName = u"A"_s;
         for (int k = 1; k <= 150; ++k)
             a.setFare(k, static_cast<qint16>(100 + k));
         a.setFare(9, -1);
-        QByteArray trailing = image({a, a}) + "xyz";
         QByteArray cut = image({a, a});
         cut.truncate(2 + 2 + 1 + 10);
         RouteRecord odd = a;
         odd.setFare(1, -1);
         odd.setFare(2, -2);
         odd.setFare(3, 0);
-        QTest::newRow("sound") << image({a, a}) << 0
-                               << QStringList{QStringLiteral("accepted: 2 stops, sections 1 to 1")};
-        QTest::newRow("count 0")
-            << QByteArray("\0\0", 2) << 1
-            << QStringList{QStringLiteral("record count is 0: refused as a route with no data"),
-                           QStringLiteral("refused")};
+        const QString accepted = u"accepted: 2 stops, sections 1 to 1"_s, refused = u"refused"_s;
+        QTest::newRow("sound") << image({a, a}) << 0 << QStringList{accepted};
+        QTest::newRow("count 0") << QByteArray("\0\0", 2) << 1
+                                 << QStringList{
+                                        u"record count is 0: refused as a route with no data"_s,
+                                        refused};
         QTest::newRow("count 1")
             << image({a}) << 1
-            << QStringList{
-                   QStringLiteral(
-                       "only 1 record: no section can be set (sections run 1 to count - 1)"),
-                   QStringLiteral("refused")};
+            << QStringList{u"only 1 record: no section can be set (sections run 1 to count - 1)"_s,
+                           refused};
         QTest::newRow("count 302")
             << image(QList<RouteRecord>(302, odd)) << 1
-            << QStringList{QStringLiteral("302 records: more than the 301 the route table holds")};
+            << QStringList{u"302 records: more than the 301 the route table holds"_s};
         QTest::newRow("cut in a body")
             << cut << 1
-            << QStringList{
-                   QStringLiteral(
-                       "truncated: the file ends inside record 1 (0 of 2 records complete)"),
-                   QStringLiteral("refused")};
+            << QStringList{u"truncated: the file ends inside record 1 (0 of 2 records complete)"_s,
+                           refused};
         QTest::newRow("trailing bytes")
-            << trailing << 1
-            << QStringList{QStringLiteral("3 byte(s) after the last record are ignored"),
-                           QStringLiteral("accepted: 2 stops, sections 1 to 1")};
+            << image({a, a}) + "xyz" << 1
+            << QStringList{u"3 byte(s) after the last record are ignored"_s, accepted};
         QTest::newRow("odd fares")
             << image({a, odd}) << 1
-            << QStringList{
-                   QStringLiteral("record 2: negative fares other than the -1 marker: fare2 = -2"),
-                   QStringLiteral("accepted: 2 stops, sections 1 to 1")};
+            << QStringList{u"record 2: negative fares other than the -1 marker: fare2 = -2"_s,
+                           accepted};
     }
     void check()
     {
-        QFETCH(QByteArray, file);
-        QFETCH(int, exitCode);
+        QFETCH(QByteArray, bytes);
         QFETCH(QStringList, lines);
-        write(QStringLiteral("c.hy3"), file);
-        const Run r =
-            tool({QStringLiteral("route"), QStringLiteral("check"), path(QStringLiteral("c.hy3"))});
-        QCOMPARE(r.exitCode, exitCode);
+        const QString hy3 = file(u"c.hy3"_s, bytes);
+        const test::ToolRun r = runTool({u"route"_s, u"check"_s, hy3});
+        QTEST(r.exitCode, "exitCode");
         QStringList got = QString::fromUtf8(r.out).split(u'\n', Qt::SkipEmptyParts);
         for (QString& l : got) {
-            QVERIFY(l.startsWith(path(QStringLiteral("c.hy3")) + QStringLiteral(": ")));
-            l = l.mid(path(QStringLiteral("c.hy3")).size() + 2);
+            QVERIFY(l.startsWith(hy3 + u": "_s));
+            l = l.mid(hy3.size() + 2);
         }
         for (const QString& l : lines)
             QVERIFY2(got.contains(l), qPrintable(got.join(u'|')));
@@ -284,21 +220,16 @@ private slots:
     // The committed .hy3 samples are what the tool builds from their CSV sources.
     void samplesAreBuiltFromTheirSources()
     {
-        const QDir routes(test::sourceDir() + QStringLiteral("/samples/routes"));
-        const QStringList csvs = routes.entryList({QStringLiteral("*.csv")}, QDir::Files);
+        const QDir routes(test::sourceDir() + u"/samples/routes"_s);
+        const QStringList csvs = routes.entryList({u"*.csv"_s}, QDir::Files);
         QVERIFY(csvs.size() >= 2);
         for (const QString& csv : csvs) {
-            const QString base = csv.chopped(4);
-            const QString built = path(base + QStringLiteral(".hy3"));
-            QCOMPARE(tool({QStringLiteral("route"), QStringLiteral("from-csv"),
-                           routes.filePath(csv), built})
-                         .exitCode,
+            const QString hy3 = csv.chopped(4) + u".hy3"_s;
+            QCOMPARE(runTool({u"route"_s, u"from-csv"_s, routes.filePath(csv), file(hy3)}).exitCode,
                      0);
-            QFile committed(test::sourceDir() + QStringLiteral("/samples/data/") + base +
-                            QStringLiteral(".hy3"));
-            QVERIFY2(committed.open(QIODevice::ReadOnly), qPrintable(committed.fileName()));
-            QCOMPARE(read(base + QStringLiteral(".hy3")), committed.readAll());
-            const Run r = tool({QStringLiteral("route"), QStringLiteral("check"), built});
+            const QByteArray committed = readFile(test::sourceDir() + u"/samples/data/"_s + hy3);
+            QCOMPARE(readFile(file(hy3)), committed);
+            const test::ToolRun r = runTool({u"route"_s, u"check"_s, file(hy3)});
             QVERIFY2(r.exitCode == 0, r.out.constData());
         }
     }
