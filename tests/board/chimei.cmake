@@ -1,4 +1,3 @@
-lumena_add_test(tst_chimei_rules SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_chimei_rules.cpp
+# The board's logic (digit text, stop-name layout and scroll, ticket-number styles).
+lumena_add_test(tst_board_rules SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_board_rules.cpp
   LIBS board_core)
-lumena_add_test(tst_chimei_element SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_chimei_element.cpp
-  LIBS board_ui GUI)

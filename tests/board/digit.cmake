@@ -1,3 +1,3 @@
-lumena_add_test(tst_degit_core SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_degit_core.cpp LIBS board_core)
-lumena_add_test(tst_digit_element GUI SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_digit_element.cpp LIBS board_ui)
-lumena_add_test(tst_digit_dialog GUI SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_digit_dialog.cpp LIBS reslib_ui)
+# The digit and stop-name elements as widgets.
+lumena_add_test(tst_board_elements GUI SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_board_elements.cpp
+  LIBS board_ui)

@@ -1,6 +1,4 @@
-# Board window and ticket-number cells.
-lumena_add_test(tst_seiriken_num SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_seiriken_num.cpp
-  LIBS board_core)
+# Board window.
 if(LUMENA_HAVE_FORM1)
   lumena_add_test(tst_board_window GUI SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_board_window.cpp
     LIBS board_ui)
