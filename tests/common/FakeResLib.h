@@ -119,9 +119,9 @@ public:
                             const QString& time, qint32 routeNumber, qint16 ticketNo, qint16 row,
                             qint16 company) override
     {
-        calls.push_back({QStringLiteral("Vk4_DrawSeiriken"),
-                         {path, dc != nullptr, stopName, date, time, routeNumber, ticketNo, row,
-                          company}});
+        calls.push_back(
+            {QStringLiteral("Vk4_DrawSeiriken"),
+             {path, dc != nullptr, stopName, date, time, routeNumber, ticketNo, row, company}});
         return 0;
     }
 };

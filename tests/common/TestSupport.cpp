@@ -14,10 +14,7 @@ QtMessageHandler g_previous = nullptr;
 bool isKnownPlatformNotice(const QString& msg)
 {
     static const char* const known[] = {
-        "propagateSizeHints",
-        "does not support",
-        "setMask",
-        "QXcbConnection",
+        "propagateSizeHints",           "does not support", "setMask", "QXcbConnection",
         "This plugin does not support",
     };
     for (const char* k : known) {
@@ -52,9 +49,9 @@ void installStrictMessageHandler()
 
 void failOnUnexpectedWarnings()
 {
-    QTest::failOnWarning(QRegularExpression(
-        QStringLiteral("^(?!.*(propagateSizeHints|does not support|setMask)).*"),
-        QRegularExpression::DotMatchesEverythingOption));
+    QTest::failOnWarning(
+        QRegularExpression(QStringLiteral("^(?!.*(propagateSizeHints|does not support|setMask)).*"),
+                           QRegularExpression::DotMatchesEverythingOption));
 }
 
 QString sourceDir()
