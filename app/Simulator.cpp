@@ -1,12 +1,12 @@
 #include "app/Simulator.h"
 
+#include "app/DeferredStart.h"
 #include "board/Form1.h"
 #include "board/M_Degit.h"
 #include "panel/RunController.h"
 #include "panel/frmCtl.h"
 #include "settings/frmOption.h"
 #include "settings/mdlIniIo.h"
-#include "sound/SdlMixer.h"
 #include "sound/SoundChannels.h"
 #include "sound/SpeechUi.h"
 #include "sound/Tape.h"
@@ -33,7 +33,7 @@ Simulator::~Simulator()
 
 void Simulator::start()
 {
-    m_mixer = std::make_unique<SdlMixer>();
+    m_mixer = std::make_unique<DeferredMixer>();
     m_sound = std::make_unique<SoundChannels>(*m_mixer, m_host);
 
     // The board prepares its elements and its built-in pictures.
@@ -49,8 +49,15 @@ void Simulator::start()
     m_optionPort = std::make_unique<OptionPanelPort>(*m_options);
     m_runOptions = std::make_unique<RunOptionsWithSamples>(*m_options, bundledSampleData());
     m_tapeFrame = std::make_unique<TapeFrameRelay>();
-    m_tape = std::make_unique<Tape>(*m_tapeFrame, *m_options, *m_sound, m_resLib,
-                                    [this] { return createSpeechEngine(*m_mixer); });
+    m_tape = std::make_unique<Tape>(
+        *m_tapeFrame, *m_options, *m_sound, m_resLib, [this]() -> std::unique_ptr<SpeechEngine> {
+            if (!speechInstalled())
+                return nullptr;
+            auto speech =
+                std::make_unique<DeferredSpeech>([this] { return createSpeechEngine(*m_mixer); });
+            m_speech = speech.get();
+            return speech;
+        });
 
     m_panel =
         std::make_unique<frmCtl>(frmCtl::Ports{m_data, *m_runOptions, *m_board, *m_board,
@@ -82,7 +89,10 @@ void Simulator::start()
     // too. A session that ends cannot wait for an answer: it ends the run as
     // any other end of the process does, without writing the settings.
     m_board->setCloseHandler([this] { m_panel->close(); });
-    m_panel->setQuitActions({[this] { m_tape->TermSpeech(); },
+    m_panel->setQuitActions({[this] {
+                                 m_speech = nullptr;
+                                 m_tape->TermSpeech();
+                             },
                              [this] {
                                  SaveIni(m_ini, IniLocation::forApplication(),
                                          {*m_options, *m_panel, *m_board}, m_host);
@@ -99,6 +109,12 @@ void Simulator::start()
     placeWindows();
     LoadIni(m_ini, IniLocation::forApplication(), {*m_options, *m_panel, *m_board}, m_host);
     m_board->show();
+
+    afterFirstPaint(m_board.get(), m_board.get(), [this] {
+        m_mixer->mixer();
+        if (m_speech)
+            m_speech->build();
+    });
 }
 
 // The board at the screen's top-left, the panel at its bottom-right corner.

@@ -13,10 +13,11 @@
 
 namespace lumena {
 
+class DeferredMixer;
+class DeferredSpeech;
 class Form1;
 class frmCtl;
 class frmOption;
-class SdlMixer;
 class SoundChannels;
 class Tape;
 
@@ -28,7 +29,8 @@ public:
     // The start sequence: the board prepares its elements, the options dialog
     // is made hidden, the panel is shown in front, the board goes to the
     // screen's top-left and the panel to its bottom-right, then the settings
-    // file is applied and the board is shown.
+    // file is applied and the board is shown. The audio device and the
+    // speech engine are made ready once the board has first been painted.
     void start();
 
     Form1& board() { return *m_board; }
@@ -42,7 +44,7 @@ private:
     WidgetResLib m_resLib;
     DataIo m_data;
     IniData m_ini;
-    std::unique_ptr<SdlMixer> m_mixer;
+    std::unique_ptr<DeferredMixer> m_mixer;
     std::unique_ptr<SoundChannels> m_sound;
     std::unique_ptr<Form1> m_board;
     std::unique_ptr<frmOption> m_options;
@@ -51,6 +53,7 @@ private:
     std::unique_ptr<TapeFrameRelay> m_tapeFrame;
     std::unique_ptr<Tape> m_tape;
     std::unique_ptr<frmCtl> m_panel;
+    DeferredSpeech* m_speech = nullptr; // the tape's engine until TermSpeech
 };
 
 } // namespace lumena

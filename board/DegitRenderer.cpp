@@ -2,7 +2,9 @@
 
 #include <QPainter>
 #include <QPolygonF>
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace lumena {
 
@@ -35,6 +37,15 @@ QImage paintCell(const DegitLook& look, std::uint8_t mask, QRgb color)
     return cell;
 }
 
+// The cells of the looks drawn last, most recent first. A handful covers the
+// board, the clock and a dialog's sample; older looks are made again if needed.
+constexpr std::size_t kSharedLooks = 8;
+std::vector<std::shared_ptr<DegitRenderer::Cells>>& sharedCells()
+{
+    static std::vector<std::shared_ptr<DegitRenderer::Cells>> cells;
+    return cells;
+}
+
 } // namespace
 
 QRgb degitColor(quint32 bgr)
@@ -49,20 +60,30 @@ int DegitRenderer::cellAdvance(const DegitLook& look)
 
 void DegitRenderer::prepare(const DegitLook& look)
 {
-    if (m_prepared && m_look == look)
+    if (m_cells && m_cells->look == look)
         return;
-    m_look = look;
-    m_prepared = true;
-    m_litGlyphs.clear();
-    m_unlit = paintCell(look, kAllSegments, degitColor(look.baseColor));
+    auto& shared = sharedCells();
+    const auto it =
+        std::find_if(shared.begin(), shared.end(), [&](const auto& c) { return c->look == look; });
+    if (it != shared.end()) {
+        m_cells = *it;
+        std::rotate(shared.begin(), it, it + 1);
+        return;
+    }
+    m_cells = std::make_shared<Cells>();
+    m_cells->look = look;
+    m_cells->unlit = paintCell(look, kAllSegments, degitColor(look.baseColor));
+    shared.insert(shared.begin(), m_cells);
+    if (shared.size() > kSharedLooks)
+        shared.pop_back();
 }
 
 const QImage& DegitRenderer::litGlyph(char16_t c)
 {
-    auto it = m_litGlyphs.find(c);
-    if (it == m_litGlyphs.end())
-        it = m_litGlyphs.insert(
-            c, paintCell(m_look, degitSegmentMask(c), degitColor(m_look.litColor)));
+    auto it = m_cells->lit.find(c);
+    if (it == m_cells->lit.end())
+        it = m_cells->lit.insert(
+            c, paintCell(m_cells->look, degitSegmentMask(c), degitColor(m_cells->look.litColor)));
     return *it;
 }
 
@@ -90,7 +111,7 @@ void DegitRenderer::render(QImage& target, QSize size, const DegitLook& look, in
     // Unlit pass from the left edge; cells beyond the image are not drawn.
     const int unlitCells = std::min(keta, size.width() / std::max(1, advance) + 1);
     for (int k = 0; k < unlitCells; ++k)
-        blit(k * advance, m_unlit);
+        blit(k * advance, m_cells->unlit);
     // Lit pass right-aligned to the image's own width, as the element's width
     // may differ from its cell count when a host has given it another extent.
     const int textWidth = static_cast<int>(lit.size()) * advance;

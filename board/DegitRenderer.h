@@ -1,7 +1,8 @@
 #pragma once
 // Paints a digit element's image: every cell an unlit "8" in the base colour
 // from the left edge, the lit text right-aligned to the image's width over it,
-// on the back colour. Cell images are made once per look and reused, so a
+// on the back colour. Cell images are made once per look and shared by every
+// renderer drawing that look (the board's fifty elements look alike), so a
 // redraw is a fill and a few small blits.
 
 #include "board/DegitSegments.h"
@@ -9,6 +10,7 @@
 #include <QHash>
 #include <QImage>
 #include <QString>
+#include <memory>
 
 namespace lumena {
 
@@ -37,14 +39,17 @@ public:
     // Advance of one cell in logical pixels (cell width plus the extra space).
     static int cellAdvance(const DegitLook& look);
 
+    struct Cells {
+        DegitLook look;
+        QImage unlit;                // all segments in the base colour
+        QHash<char16_t, QImage> lit; // lit segments only, transparent elsewhere
+    };
+
 private:
     const QImage& litGlyph(char16_t c);
     void prepare(const DegitLook& look);
 
-    DegitLook m_look;
-    bool m_prepared = false;
-    QImage m_unlit;                      // all segments in the base colour
-    QHash<char16_t, QImage> m_litGlyphs; // lit segments only, transparent elsewhere
+    std::shared_ptr<Cells> m_cells;
 };
 
 } // namespace lumena
