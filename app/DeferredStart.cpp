@@ -1,11 +1,8 @@
 #include "app/DeferredStart.h"
 
-#include "sound/KanaReading.h"
 #include "sound/SdlMixer.h"
 
-#include <QDir>
 #include <QEvent>
-#include <QFileInfo>
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
@@ -126,22 +123,6 @@ void DeferredSpeech::SetReadingsFile(const QString& path)
     m_hasReadings = true;
     if (m_engine)
         m_engine->SetReadingsFile(path);
-}
-
-bool speechInstalled()
-{
-    // Where espeak-ng looks for its data: ESPEAK_DATA_PATH first, then the
-    // folder the Debian package installs.
-    QString data = qEnvironmentVariable("ESPEAK_DATA_PATH");
-    if (!data.isEmpty())
-        data += QStringLiteral("/espeak-ng-data");
-    if (data.isEmpty() || !QFileInfo::exists(data + QStringLiteral("/phontab")))
-        data = QStringLiteral("/usr/lib/x86_64-linux-gnu/espeak-ng-data");
-    const QDir espeak(data);
-    const QDir dictionary(QString::fromLatin1(KanaReader::kDictionary));
-    return espeak.exists(QStringLiteral("phontab")) && espeak.exists(QStringLiteral("ja_dict")) &&
-           espeak.exists(QStringLiteral("lang/jpx/ja")) &&
-           dictionary.exists(QStringLiteral("sys.dic"));
 }
 
 namespace {

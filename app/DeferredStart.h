@@ -73,10 +73,6 @@ private:
     QString m_readings;
 };
 
-// Whether espeak-ng's Japanese voice and the MeCab dictionary are installed:
-// the cheap test that stands for building the engine at start.
-bool speechInstalled();
-
 // Runs `work` once, from the event loop, after `window` has been painted for
 // the first time. Nothing runs if `context` is deleted before.
 void afterFirstPaint(QWidget* window, QObject* context, std::function<void()> work);

@@ -7,6 +7,7 @@
 #include "panel/frmCtl.h"
 #include "settings/frmOption.h"
 #include "settings/mdlIniIo.h"
+#include "sound/EspeakSpeech.h"
 #include "sound/SoundChannels.h"
 #include "sound/SpeechUi.h"
 #include "sound/Tape.h"
@@ -51,7 +52,7 @@ void Simulator::start()
     m_tapeFrame = std::make_unique<TapeFrameRelay>();
     m_tape = std::make_unique<Tape>(
         *m_tapeFrame, *m_options, *m_sound, m_resLib, [this]() -> std::unique_ptr<SpeechEngine> {
-            if (!speechInstalled())
+            if (!EspeakSpeech::installed())
                 return nullptr;
             auto speech =
                 std::make_unique<DeferredSpeech>([this] { return createSpeechEngine(*m_mixer); });

@@ -1,5 +1,8 @@
 #include "sound/EspeakSpeech.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 #include <espeak-ng/speak_lib.h>
 
 namespace lumena {
@@ -64,6 +67,22 @@ std::unique_ptr<EspeakSpeech> EspeakSpeech::create(SpeechOutput& output)
     if (!reader)
         return nullptr;
     return std::unique_ptr<EspeakSpeech>(new EspeakSpeech(output, std::move(reader), g_rate));
+}
+
+bool EspeakSpeech::installed()
+{
+    // Where espeak-ng looks for its data: ESPEAK_DATA_PATH first, then the
+    // folder the Debian package installs.
+    QString data = qEnvironmentVariable("ESPEAK_DATA_PATH");
+    if (!data.isEmpty())
+        data += QStringLiteral("/espeak-ng-data");
+    if (data.isEmpty() || !QFileInfo::exists(data + QStringLiteral("/phontab")))
+        data = QStringLiteral("/usr/lib/x86_64-linux-gnu/espeak-ng-data");
+    const QDir espeak(data);
+    const QDir dictionary(QString::fromLatin1(KanaReader::kDictionary));
+    return espeak.exists(QStringLiteral("phontab")) && espeak.exists(QStringLiteral("ja_dict")) &&
+           espeak.exists(QStringLiteral("lang/jpx/ja")) &&
+           dictionary.exists(QStringLiteral("sys.dic"));
 }
 
 EspeakSpeech::EspeakSpeech(SpeechOutput& output, std::unique_ptr<KanaReader> reader, int rate)

@@ -34,6 +34,10 @@ public:
     // missing.
     static std::unique_ptr<EspeakSpeech> create(SpeechOutput& output);
 
+    // Whether espeak-ng's Japanese voice and the MeCab dictionary are
+    // installed: a cheap file check that stands for create() at start-up.
+    static bool installed();
+
     void Speak(const QString& text) override;
     void Stop() override;
     qint32 Status() const override;
