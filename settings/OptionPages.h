@@ -115,6 +115,8 @@ public:
 
 private:
     QWidget* soundRow(QWidget* parent, int i);
+    QGroupBox* syncFrame(QWidget* parent, const QString& frameName, const char* name,
+                         const QString& after, std::array<QRadioButton*, 2>& options);
 };
 
 // Page 5: ticket preview, plug-in and ticket date.

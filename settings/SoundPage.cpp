@@ -24,6 +24,25 @@ QWidget* SoundPage::soundRow(QWidget* parent, int i)
     return row;
 }
 
+// The "再生方法" frame: play synchronously (`after` happens once the sound has
+// ended) or asynchronously (while it plays), as option buttons <name>(0), (1).
+QGroupBox* SoundPage::syncFrame(QWidget* parent, const QString& frameName, const char* name,
+                                const QString& after, std::array<QRadioButton*, 2>& options)
+{
+    auto* how = frame(parent, frameName, QStringLiteral("再生方法"));
+    auto* layout = new QVBoxLayout(how);
+    tighten(layout);
+    auto* group = new QButtonGroup(how);
+    options[0] =
+        option(how, indexed(name, 0),
+               QStringLiteral("同期再生(サウンドが完全に再生された後で%1)").arg(after), group);
+    options[1] = option(how, indexed(name, 1),
+                        QStringLiteral("非同期再生(サウンドを再生しながら%1)").arg(after), group);
+    layout->addWidget(options[0]);
+    layout->addWidget(options[1]);
+    return how;
+}
+
 SoundPage::SoundPage(QWidget* parent) : QGroupBox(parent)
 {
     setObjectName(indexed("Frame1", 4));
@@ -78,18 +97,9 @@ SoundPage::SoundPage(QWidget* parent) : QGroupBox(parent)
             g->addWidget(label(Frame2[0], numbered[n]), 2 + n, 0, Qt::AlignRight);
             g->addWidget(soundRow(Frame2[0], 4 + n), 2 + n, 1);
         }
-        auto* how = frame(Frame2[0], QStringLiteral("fraPreSoundSync"), QStringLiteral("再生方法"));
-        auto* hl = new QVBoxLayout(how);
-        tighten(hl);
-        auto* sync = new QButtonGroup(how);
-        Option7[0] =
-            option(how, indexed("Option7", 0),
-                   QStringLiteral("同期再生(サウンドが完全に再生された後で放送開始)"), sync);
-        Option7[1] = option(how, indexed("Option7", 1),
-                            QStringLiteral("非同期再生(サウンドを再生しながら放送開始)"), sync);
-        hl->addWidget(Option7[0]);
-        hl->addWidget(Option7[1]);
-        g->addWidget(how, 5, 0, 1, 2);
+        g->addWidget(syncFrame(Frame2[0], QStringLiteral("fraPreSoundSync"), "Option7",
+                               QStringLiteral("放送開始"), Option7),
+                     5, 0, 1, 2);
     }
 
     // Frame2(1): forward and back.
@@ -97,19 +107,9 @@ SoundPage::SoundPage(QWidget* parent) : QGroupBox(parent)
     {
         auto* g = new QGridLayout(Frame2[1]);
         tighten(g);
-        auto* how =
-            frame(Frame2[1], QStringLiteral("fraStepSoundSync"), QStringLiteral("再生方法"));
-        auto* hl = new QVBoxLayout(how);
-        tighten(hl);
-        auto* sync = new QButtonGroup(how);
-        Option6[0] =
-            option(how, indexed("Option6", 0),
-                   QStringLiteral("同期再生(サウンドが完全に再生された後で運賃切り替え)"), sync);
-        Option6[1] = option(how, indexed("Option6", 1),
-                            QStringLiteral("非同期再生(サウンドを再生しながら運賃切り替え)"), sync);
-        hl->addWidget(Option6[0]);
-        hl->addWidget(Option6[1]);
-        g->addWidget(how, 0, 0, 1, 2);
+        g->addWidget(syncFrame(Frame2[1], QStringLiteral("fraStepSoundSync"), "Option6",
+                               QStringLiteral("運賃切り替え"), Option6),
+                     0, 0, 1, 2);
         auto* which = new QButtonGroup(Frame2[1]);
         Option2[0] = option(Frame2[1], indexed("Option2", 0),
                             QStringLiteral("常に右記のサウンドを鳴らす"), which);
