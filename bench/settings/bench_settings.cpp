@@ -4,6 +4,9 @@
 #include "settings/IniCodec.h"
 #include "settings/frmOption.h"
 #include "settings/mdlIniIo.h"
+#include "tests/common/FakeHost.h"
+#include "tests/common/FakeIniPorts.h"
+#include "tests/common/FakeResLib.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -13,50 +16,10 @@ using namespace lumena;
 
 namespace {
 
-class QuietHost final : public Host {
-public:
-    QDateTime now() const override { return QDateTime(QDate(2026, 12, 6), QTime(9, 0)); }
-    std::chrono::nanoseconds elapsed() const override { return {}; }
-    void wait(int) override {}
-    void processEvents() override {}
-    void message(const QString& text) override
-    {
-        qFatal("unexpected message: %s", qPrintable(text));
-    }
-};
-
-class NoResLib final : public ResLib {
-public:
-    qint32 Call_dlg100(QObject*, qint16, qint16&, qint16&, qint16&) override { return 0; }
-    qint32 Call_dlg110(QObject*, qint32, const QString&) override { return 0; }
-    qint32 Call_dlg111(QObject*, DialogDate&) override { return 0; }
-    QString Vk3FileDlg(QObject*, qint32, const QString&, const QString&, const QString&) override
-    {
-        return {};
-    }
-    QString Vk3FolderDlg(QObject*, const QString&) override { return {}; }
-    qint32 Vk3ChooseColor(QObject*, quint32&, CustColors&) override { return 0; }
-    QString GetOsInfo() override { return {}; }
-    qint32 LenB_ASCII(const QString&) override { return 0; }
-    QByteArray MidB_ASCII(const QString&, qint32, qint32) override { return {}; }
-    qint32 Vk4_GetPlgInfo(const QString&, PlgInfo&) override { return 0; }
-    qint32 Vk4_SetPlgComment(const QString&, const std::function<void(const QString&)>&) override
-    {
-        return 0;
-    }
-    qint32 Vk4_SetCorpAddList(const QString&, const std::function<void(const QString&)>&) override
-    {
-        return 0;
-    }
-    qint32 Vk4_DrawSeiriken(const QString&, QImage*, QString&, QString&, const QString&, qint32,
-                            qint16, qint16, qint16) override
-    {
-        return 0;
-    }
-};
-
 // Board and panel that take the values and do nothing with them.
-class NullWindows final : public BoardIniPort, public PanelIniPort, public OptionIniPort {
+class NullWindows final : public test::IdleBoardPort,
+                          public test::IdlePanelPort,
+                          public test::IdleOptionPort {
 public:
     IniData held;
     void GetFormInfo(ini::FormInfo& o) const override { o = held.FormInfo; }
@@ -66,20 +29,8 @@ public:
     {
         held.DegitCells[size_t(c - 1)] = i;
     }
-    void SetTimeDegitColors(int, const DegitColors&) override {}
-    void SetChimeiColors(quint32, quint32) override {}
-    void SetSeiriNumVisible(bool) override {}
-    void SeirikenNumSet(qint16&, qint16&) override {}
-    void SetSeiriNumColor(quint32) override {}
-    void SetAllDegitColors(const DegitColors&) override {}
-    void SetChimeiProps(quint32, quint32, qint16, bool) override {}
     void GetCtrlDataInfo(ini::CtrlDataInfo& o) const override { o = held.CtrlDataInfo; }
     void SetCtrlDataInfo(const ini::CtrlDataInfo& i) override { held.CtrlDataInfo = i; }
-    int BacklightIndex() const override { return 0; }
-    void Option4_Click(int) override {}
-    void SetPreviewSize(int, int) override {}
-    void ClearCompanyList() override {}
-    void AddCompany(const QString&) override {}
     void GetOptionInfo(IniData& o) const override
     {
         const ini::CtrlDataInfo c = o.CtrlDataInfo;
@@ -87,7 +38,6 @@ public:
         o.CtrlDataInfo = c;
     }
     void SetOptionInfo(const IniData& i) override { held = i; }
-    void SetProp() override {}
 };
 
 IniData typical()
@@ -103,7 +53,7 @@ IniData typical()
 struct Fixture {
     QTemporaryDir dir;
     IniLocation where{dir.path(), QStringLiteral("LM-50"), dir.filePath(QStringLiteral("cfg"))};
-    QuietHost host;
+    test::FakeHost host;
 };
 
 void BM_SaveIni_core(benchmark::State& state)
@@ -132,7 +82,7 @@ void BM_LoadIni_core(benchmark::State& state)
 void BM_SaveIni_dialog(benchmark::State& state)
 {
     Fixture f;
-    NoResLib res;
+    test::FakeResLib res;
     frmOption dlg(res, f.host);
     NullWindows w;
     dlg.setTargets(&w, &w);
@@ -145,7 +95,7 @@ void BM_SaveIni_dialog(benchmark::State& state)
 void BM_LoadIni_dialog(benchmark::State& state)
 {
     Fixture f;
-    NoResLib res;
+    test::FakeResLib res;
     frmOption dlg(res, f.host);
     NullWindows w;
     dlg.setTargets(&w, &w);
