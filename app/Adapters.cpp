@@ -1,7 +1,7 @@
 #include "app/Adapters.h"
 
 #include "settings/OptionPages.h"
-#include "settings/frmOption.h"
+#include "settings/OptionsDialog.h"
 
 #include <QLineEdit>
 #include <QRadioButton>

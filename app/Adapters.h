@@ -9,12 +9,12 @@
 
 namespace lumena {
 
-class frmCtl;
-class frmOption;
+class PanelWindow;
+class OptionsDialog;
 
 class OptionPanelPort final : public PanelOptions {
 public:
-    explicit OptionPanelPort(frmOption& options) : m_options(options) {}
+    explicit OptionPanelPort(OptionsDialog& options) : m_options(options) {}
     quint32 seiriNumColor(int state) const override;
     bool panelAuto() const override;
     bool panelUser(int state) const override;
@@ -24,7 +24,7 @@ public:
     void showOptions() override;
 
 private:
-    frmOption& m_options;
+    OptionsDialog& m_options;
 };
 
 // The folder of the bundled sample routes: samples/data beside the

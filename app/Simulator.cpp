@@ -1,12 +1,12 @@
 #include "app/Simulator.h"
 
 #include "app/DeferredStart.h"
-#include "board/Form1.h"
-#include "board/M_Degit.h"
+#include "board/BoardWindow.h"
+#include "board/DegitElement.h"
+#include "panel/PanelWindow.h"
 #include "panel/RunController.h"
-#include "panel/frmCtl.h"
-#include "settings/frmOption.h"
-#include "settings/mdlIniIo.h"
+#include "settings/OptionsDialog.h"
+#include "settings/SettingsFile.h"
 #include "sound/EspeakSpeech.h"
 #include "sound/SoundChannels.h"
 #include "sound/SpeechUi.h"
@@ -38,11 +38,11 @@ void Simulator::start()
     m_sound = std::make_unique<SoundChannels>(*m_mixer, m_host);
 
     // The board prepares its elements and its built-in pictures.
-    m_board = std::make_unique<Form1>(m_resLib, m_host);
+    m_board = std::make_unique<BoardWindow>(m_resLib, m_host);
     // The options dialog exists, hidden, for the whole run; the board gives
     // it its start values before the settings file may override them.
-    m_options = std::make_unique<frmOption>(m_resLib, m_host);
-    m_options->setDegitSample(new M_Degit(m_resLib));
+    m_options = std::make_unique<OptionsDialog>(m_resLib, m_host);
+    m_options->setDegitSample(new DegitElement(m_resLib));
     m_options->SetStartDefaults();
     m_options->setFolderOpener(
         [](const QString& folder) { QDesktopServices::openUrl(QUrl::fromLocalFile(folder)); });
@@ -60,9 +60,9 @@ void Simulator::start()
             return speech;
         });
 
-    m_panel =
-        std::make_unique<frmCtl>(frmCtl::Ports{m_data, *m_runOptions, *m_board, *m_board,
-                                               *m_optionPort, *m_sound, *m_tape, m_resLib, m_host});
+    m_panel = std::make_unique<PanelWindow>(PanelWindow::Ports{m_data, *m_runOptions, *m_board,
+                                                               *m_board, *m_optionPort, *m_sound,
+                                                               *m_tape, m_resLib, m_host});
     m_tapeFrame->target = m_panel.get();
     m_tape->InitSpeech();
     m_panel->setSpeechAvailable(m_tape->SpeechAvailable());

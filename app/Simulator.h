@@ -4,7 +4,7 @@
 // the start-up benchmark does the same.
 
 #include "app/Adapters.h"
-#include "panel/DataIo.h"
+#include "panel/RouteState.h"
 #include "reslib/SystemHost.h"
 #include "reslib/WidgetResLib.h"
 #include "settings/IniData.h"
@@ -15,9 +15,9 @@ namespace lumena {
 
 class DeferredMixer;
 class DeferredSpeech;
-class Form1;
-class frmCtl;
-class frmOption;
+class BoardWindow;
+class PanelWindow;
+class OptionsDialog;
 class SoundChannels;
 class Tape;
 
@@ -33,8 +33,8 @@ public:
     // speech engine are made ready once the board has first been painted.
     void start();
 
-    Form1& board() { return *m_board; }
-    frmCtl& panel() { return *m_panel; }
+    BoardWindow& board() { return *m_board; }
+    PanelWindow& panel() { return *m_panel; }
 
 private:
     void placeWindows();
@@ -42,17 +42,17 @@ private:
 
     SystemHost m_host;
     WidgetResLib m_resLib;
-    DataIo m_data;
+    RouteState m_data;
     IniData m_ini;
     std::unique_ptr<DeferredMixer> m_mixer;
     std::unique_ptr<SoundChannels> m_sound;
-    std::unique_ptr<Form1> m_board;
-    std::unique_ptr<frmOption> m_options;
+    std::unique_ptr<BoardWindow> m_board;
+    std::unique_ptr<OptionsDialog> m_options;
     std::unique_ptr<OptionPanelPort> m_optionPort;
     std::unique_ptr<RunOptionsWithSamples> m_runOptions;
     std::unique_ptr<TapeFrameRelay> m_tapeFrame;
     std::unique_ptr<Tape> m_tape;
-    std::unique_ptr<frmCtl> m_panel;
+    std::unique_ptr<PanelWindow> m_panel;
     DeferredSpeech* m_speech = nullptr; // the tape's engine until TermSpeech
 };
 

@@ -146,7 +146,7 @@ Error tooManyRecordsError(int count)
     return Error::of(ErrSubscript,
                      QStringLiteral("運賃データの数（%1件）が上限の%2件を超えています。")
                          .arg(count)
-                         .arg(DataIo::RouteRows));
+                         .arg(RouteState::RouteRows));
 }
 
 Error readRecords(QByteArrayView bytes, QList<RouteRecord>& out)

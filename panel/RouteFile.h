@@ -10,7 +10,7 @@
 // so the simulator, the data tool and its checker share one reading of the
 // format. readRecords() is the strict form: all N records or an error.
 
-#include "panel/DataIo.h"
+#include "panel/RouteState.h"
 #include "reslib/ErrorCodes.h"
 
 #include <QByteArray>

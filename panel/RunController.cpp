@@ -18,7 +18,7 @@ const QString kChannelStep = QStringLiteral("S2");
 
 } // namespace
 
-RunController::RunController(DataIo& data, RunOptions& options, BoardDisplay& board,
+RunController::RunController(RouteState& data, RunOptions& options, BoardDisplay& board,
                              PanelControls& panel, SoundPlayer& sound, TapeLoader& tape,
                              ResLib& resLib, Host& host)
     : m_data(data), m_options(options), m_board(board), m_panel(panel), m_sound(sound),
@@ -86,7 +86,7 @@ bool RunController::SetRoute(const QString& routeText, const QString& sectionTex
         m_host.message(sectionTooLargeMessage());
         return false;
     }
-    if (count > DataIo::RouteRows) {
+    if (count > RouteState::RouteRows) {
         m_host.message(routefile::tooManyRecordsError(count).description);
         return false;
     }
@@ -111,7 +111,7 @@ bool RunController::SetRoute(const QString& routeText, const QString& sectionTex
         const RouteRecord& r = body.records[i - 1];
         m_data.SetRouteCell(i, 1, r.StopName);
         m_data.SetRouteCell(i, 2, r.TicketNo);
-        for (int c = 3; c <= DataIo::ColumnCount; ++c)
+        for (int c = 3; c <= RouteState::ColumnCount; ++c)
             m_data.SetRouteCell(i, c, r.fare(c - 2));
     }
     m_data.setRecordCount(count);
@@ -154,7 +154,7 @@ void RunController::Step(int index)
 
 void RunController::DispData(qint16 stop)
 {
-    if (stop < 1 || stop > DataIo::RouteRows)
+    if (stop < 1 || stop > RouteState::RouteRows)
         return;
     const RouteRecord& row = m_data.RouteTable(stop);
 

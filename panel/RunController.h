@@ -8,7 +8,7 @@
 // usable. RouteNumber and StartSection take the attempt's entries before any
 // check, and the announcement file is loaded whatever the outcome.
 
-#include "panel/DataIo.h"
+#include "panel/RouteState.h"
 #include "panel/RunPorts.h"
 
 #include <QString>
@@ -22,7 +22,7 @@ class TapeLoader;
 
 class RunController {
 public:
-    RunController(DataIo& data, RunOptions& options, BoardDisplay& board, PanelControls& panel,
+    RunController(RouteState& data, RunOptions& options, BoardDisplay& board, PanelControls& panel,
                   SoundPlayer& sound, TapeLoader& tape, ResLib& resLib, Host& host);
 
     // Sets the route from the entered route number and section text. Every
@@ -43,7 +43,7 @@ public:
     static QString sectionTooLargeMessage();
 
 private:
-    DataIo& m_data;
+    RouteState& m_data;
     RunOptions& m_options;
     BoardDisplay& m_board;
     PanelControls& m_panel;

@@ -1,8 +1,10 @@
 #pragma once
 // What route setting, stepping and the board refresh reach outside the run
 // logic. Each is a small interface so the logic runs and is tested without
-// windows: the options dialog implements RunOptions, the board window
-// BoardDisplay, the operation panel PanelControls.
+// windows: the options dialog implements RunOptions, the operation panel
+// PanelControls; the board is reached through its BoardDisplay.
+
+#include "board/BoardPorts.h"
 
 #include <QString>
 #include <QVariant>
@@ -49,16 +51,6 @@ public:
     // Ticket preview.
     virtual bool useSeiriPrev() const = 0;
     virtual QString seiriPlgFile() const = 0;
-};
-
-// The board window as the run logic drives it. Cells are Degit(1..50).
-class BoardDisplay {
-public:
-    virtual ~BoardDisplay() = default;
-    virtual void SetChimei(const QString& text) = 0;
-    virtual void ResetDegit(int cell, bool lit) = 0;
-    // Value is a number or a text (the route number keeps its leading zeros).
-    virtual void setDegitValue(int cell, const QVariant& value) = 0;
 };
 
 // The operation panel's controls that the run logic reads or changes.

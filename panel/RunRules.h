@@ -4,7 +4,7 @@
 // receives. No I/O and no ports, so each rule is checked on its own and the
 // refresh can be measured without a board.
 
-#include "panel/DataIo.h"
+#include "panel/RouteState.h"
 #include "panel/RunPorts.h"
 
 #include <QDate>

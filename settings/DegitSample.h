@@ -1,7 +1,7 @@
 #pragma once
 // Stand-in for the digit element shown as the colour sample on the options
 // dialog, until the application puts the board's own digit element there
-// (frmOption::setDegitSample). Same property names as the element, colours
+// (OptionsDialog::setDegitSample). Same property names as the element, colours
 // as 0x00BBGGRR.
 
 #include <QWidget>

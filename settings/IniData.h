@@ -9,7 +9,9 @@
 // 0-based list position with -1 for none. The initial values are the ones the
 // windows show when there is no settings file.
 
-#include "reslib/ResLib.h" // CustColors
+#include "board/BoardPorts.h" // FormInfo, DegitCells
+#include "panel/PanelPorts.h" // CtrlDataInfo
+#include "reslib/ResLib.h"    // CustColors
 
 #include <QString>
 #include <array>
@@ -109,36 +111,6 @@ struct SeirikenInfo {
     QString FixedDate;             // caption of Label10, "yyyy/mm/dd"
     friend bool operator==(const SeirikenInfo&, const SeirikenInfo&) = default;
 };
-
-// The operation panel.
-struct CtrlDataInfo {
-    qint16 CtrlPanelMode = 0;  // Frame1(0)/Frame1(1) last double-clicked
-    qint32 ScrollSpeed = 0;    // HScroll1(0)
-    qint32 ScrollInterval = 0; // HScroll1(1)
-    qint16 MidnightFare = 0;   // Check2
-    qint16 PreviewOpen = 0;    // Check4
-    qint32 CtrlLeft = 0;       // twips
-    qint32 CtrlTop = 0;        // twips
-    friend bool operator==(const CtrlDataInfo&, const CtrlDataInfo&) = default;
-};
-
-// The board window's position in twips.
-struct FormInfo {
-    qint32 FormLeft = 0;
-    qint32 FormTop = 0;
-    friend bool operator==(const FormInfo&, const FormInfo&) = default;
-};
-
-// Per-cell settings of Degit(1..50), in file order.
-struct DegitCellInfo {
-    qint16 Shift = 0;
-    qint16 ZeroMode = 0;
-    qint16 FillZero = 0;
-    friend bool operator==(const DegitCellInfo&, const DegitCellInfo&) = default;
-};
-
-constexpr int DegitCellCount = 50;
-using DegitCells = std::array<DegitCellInfo, DegitCellCount>;
 
 } // namespace ini
 

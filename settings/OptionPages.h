@@ -3,7 +3,7 @@
 // its controls (public, named as the dialog names them), the reactions that
 // stay within the page (enabling, showing, sub-page choice) and the copy of
 // its part of the settings record to and from the controls. Whatever needs
-// the resource library or another window is done by frmOption.
+// the resource library or another window is done by OptionsDialog.
 
 #include "settings/ColorButton.h"
 #include "settings/IniData.h"

@@ -2,7 +2,7 @@
 // stop (50 fare values, then a stop name long enough to scroll), and the
 // built-in panel picture the window draws at start.
 
-#include "board/Form1.h"
+#include "board/BoardWindow.h"
 #include "board/PanelImage.h"
 #include "tests/common/FakeHost.h"
 #include "tests/common/FakeResLib.h"
@@ -18,7 +18,7 @@ void BoardRefresh(benchmark::State& state)
 {
     test::FakeResLib res;
     test::FakeHost host;
-    Form1 board(res, host);
+    BoardWindow board(res, host);
     board.show();
     const QString names[2] = {QStringLiteral("市役所前・中央図書館入口（北口）"),
                               QStringLiteral("県立総合病院東・新町二丁目バス停")};

@@ -1,7 +1,7 @@
 // Costs of the stop-name element: rendering a long name, and what scrolling
 // costs the processor per display frame and per minute.
 
-#include "board/ChimeiCtl_B.h"
+#include "board/ChimeiElement.h"
 #include "board/DotFonts.h"
 #include "reslib/SystemHost.h"
 #include "reslib/WidgetResLib.h"
@@ -45,7 +45,7 @@ void BM_SetChimei20(benchmark::State& state)
 {
     WidgetResLib res;
     ManualHost host;
-    ChimeiCtl_B e(res, host);
+    ChimeiElement e(res, host);
     e.SetChimei(kName20);
     for (auto _ : state) {
         e.SetChimei(kName20);
@@ -73,7 +73,7 @@ void BM_ScrollFrame(benchmark::State& state)
 {
     WidgetResLib res;
     ManualHost host;
-    ChimeiCtl_B e(res, host);
+    ChimeiElement e(res, host);
     e.show();
     QCoreApplication::processEvents(); // let the window be exposed, so repaints really paint
     e.SetChimei(kName20);
@@ -92,7 +92,7 @@ void BM_ScrollLive(benchmark::State& state)
 {
     WidgetResLib res;
     SystemHost host;
-    ChimeiCtl_B e(res, host);
+    ChimeiElement e(res, host);
     e.setScrollStartWait(0);
     e.show();
     QCoreApplication::processEvents(); // let the window be exposed, so repaints really paint

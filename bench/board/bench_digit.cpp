@@ -1,8 +1,8 @@
 // Redraw cost of one four-cell digit element: the work a board refresh does
 // once per fare element.
 
+#include "board/DegitElement.h"
 #include "board/DegitRenderer.h"
-#include "board/M_Degit.h"
 #include "tests/common/FakeResLib.h"
 
 #include <QApplication>
@@ -14,7 +14,7 @@ using namespace lumena;
 static void BM_DegitRedrawValue(benchmark::State& state)
 {
     test::FakeResLib res;
-    M_Degit d(res);
+    DegitElement d(res);
     d.setDegitStyle(1);
     int v = 0;
     for (auto _ : state) {
@@ -28,7 +28,7 @@ BENCHMARK(BM_DegitRedrawValue);
 static void BM_DegitLampTest(benchmark::State& state)
 {
     test::FakeResLib res;
-    M_Degit d(res);
+    DegitElement d(res);
     for (auto _ : state) {
         d.ResetDegit(true);
         benchmark::DoNotOptimize(d.image().constBits());
@@ -40,7 +40,7 @@ BENCHMARK(BM_DegitLampTest);
 static void BM_DegitRedrawNewColor(benchmark::State& state)
 {
     test::FakeResLib res;
-    M_Degit d(res);
+    DegitElement d(res);
     d.setValue(1234);
     quint32 c = 0;
     for (auto _ : state) {

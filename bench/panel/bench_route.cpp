@@ -16,7 +16,7 @@ namespace {
 QList<RouteRecord> fullRoute()
 {
     QList<RouteRecord> rs;
-    for (int i = 1; i <= DataIo::RouteRows; ++i) {
+    for (int i = 1; i <= RouteState::RouteRows; ++i) {
         RouteRecord r;
         r.StopName = QStringLiteral("ひばりヶ丘ニュータウン（北口）%1").arg(i);
         r.TicketNo = static_cast<qint16>(i);

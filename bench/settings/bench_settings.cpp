@@ -2,8 +2,8 @@
 // record alone) and once against the real options dialog (offscreen).
 
 #include "settings/IniCodec.h"
-#include "settings/frmOption.h"
-#include "settings/mdlIniIo.h"
+#include "settings/OptionsDialog.h"
+#include "settings/SettingsFile.h"
 #include "tests/common/FakeHost.h"
 #include "tests/common/FakeIniPorts.h"
 #include "tests/common/FakeResLib.h"
@@ -83,7 +83,7 @@ void BM_SaveIni_dialog(benchmark::State& state)
 {
     Fixture f;
     test::FakeResLib res;
-    frmOption dlg(res, f.host);
+    OptionsDialog dlg(res, f.host);
     NullWindows w;
     dlg.setTargets(&w, &w);
     dlg.SetOptionInfo(typical());
@@ -96,7 +96,7 @@ void BM_LoadIni_dialog(benchmark::State& state)
 {
     Fixture f;
     test::FakeResLib res;
-    frmOption dlg(res, f.host);
+    OptionsDialog dlg(res, f.host);
     NullWindows w;
     dlg.setTargets(&w, &w);
     dlg.SetOptionInfo(typical());

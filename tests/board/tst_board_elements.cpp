@@ -3,9 +3,9 @@
 // Stop name: SetChimei on the virtual clock, the property setters, the stored
 // property set and the painted pixels.
 
-#include "board/ChimeiCtl_B.h"
+#include "board/ChimeiElement.h"
+#include "board/DegitElement.h"
 #include "board/DegitSegments.h"
-#include "board/M_Degit.h"
 #include "reslib/WidgetResLib.h"
 #include "tests/common/Controls.h"
 #include "tests/common/FakeHost.h"
@@ -31,7 +31,7 @@ constexpr QRgb kBack = 0xff808080;
 
 // Colour of a pixel well inside segment `seg` of cell `cell` (0 = leftmost): the
 // mean of the outline's corners, which lies inside every (convex) segment.
-QRgb segment(const M_Degit& d, int cell, int seg)
+QRgb segment(const DegitElement& d, int cell, int seg)
 {
     const auto outlines = degitSegmentOutlines(degitCellStyle(d.DegitStyle()), true);
     const DegitSizeClass& cls = degitSizeClass(d.DegitSize());
@@ -64,7 +64,7 @@ class TestBoardElements : public QObject {
     test::FakeHost m_host;
 
     // The strip's top after `ms` more of the virtual clock and one frame.
-    int topAfter(ChimeiCtl_B& e, std::chrono::milliseconds ms)
+    int topAfter(ChimeiElement& e, std::chrono::milliseconds ms)
     {
         m_host.advance(ms);
         e.scrollFrame();
@@ -116,7 +116,7 @@ private slots:
         QFETCH(int, keta);
         QFETCH(QString, property);
         QFETCH(int, input);
-        M_Degit d(m_res);
+        DegitElement d(m_res);
         d.setKeta(qint16(keta));
         const QByteArray name = property.toLatin1();
         QVERIFY(d.setProperty(name.constData(), QVariant::fromValue<qint16>(qint16(input))));
@@ -125,10 +125,10 @@ private slots:
 
     void everyStoredPropertyReportsItsChange()
     {
-        M_Degit d(m_res);
+        DegitElement d(m_res);
         const DegitProps defaults;
         for (const QString& name : DegitProps::names()) {
-            QSignalSpy changed(&d, &M_Degit::propertyChanged);
+            QSignalSpy changed(&d, &DegitElement::propertyChanged);
             QVERIFY2(d.setProperty(name.toLatin1().constData(), defaults.get(name)),
                      qPrintable(name));
             QCOMPARE(changed.count(), 1);
@@ -139,7 +139,7 @@ private slots:
 
     void newElementShowsOnlyItsBackColour()
     {
-        M_Degit d(m_res);
+        DegitElement d(m_res);
         QCOMPARE(d.size(), QSize(52, 20));
         for (int cell = 0; cell < 4; ++cell)
             QCOMPARE(segment(d, cell, 0), kBack);
@@ -165,7 +165,7 @@ private slots:
         QFETCH(int, degitSize);
         QFETCH(int, keta);
         QFETCH(QSize, pixels);
-        M_Degit d(m_res);
+        DegitElement d(m_res);
         d.setDegitSize(qint16(9)); // a different class first, so both setters must resize
         d.setKeta(qint16(keta));
         d.setDegitSize(qint16(degitSize));
@@ -175,7 +175,7 @@ private slots:
 
     void zeroSettingsWaitForTheNextValue()
     {
-        M_Degit d(m_res);
+        DegitElement d(m_res);
         d.setValue(0);
         d.setZeroMode(1);
         d.setFillZero(3);
@@ -200,7 +200,7 @@ private slots:
     {
         QFETCH(bool, mode);
         QFETCH(int, keta);
-        M_Degit d(m_res);
+        DegitElement d(m_res);
         d.setKeta(qint16(keta));
         d.setZeroMode(3);
         d.setFillZero(2);
@@ -230,7 +230,7 @@ private slots:
         m_res.dlg100ZeroMode = 9;
         m_res.dlg100Shift = 7;
         m_res.dlg100FillZero = 3;
-        M_Degit d(m_res);
+        DegitElement d(m_res);
         d.setZeroMode(2);
         d.setShift(1);
         d.setValue(5);
@@ -253,8 +253,8 @@ private slots:
             int presses = 0;
             void mousePressEvent(QMouseEvent*) override { ++presses; }
         } host;
-        M_Degit d(m_res, &host);
-        QSignalSpy spy(&d, &M_Degit::DblClick);
+        DegitElement d(m_res, &host);
+        QSignalSpy spy(&d, &DegitElement::DblClick);
         QTest::mouseDClick(&d, Qt::LeftButton, {}, QPoint(5, 5));
         QCOMPARE(spy.count(), 1);
         QVERIFY(m_res.calls.empty());
@@ -267,7 +267,7 @@ private slots:
 
     void readPropertiesStoresRawAndAppliesOnlyBackColor()
     {
-        M_Degit d(m_res);
+        DegitElement d(m_res);
         d.setValue(150);
         DegitProps p;
         p.Keta = 0;
@@ -294,7 +294,7 @@ private slots:
     {
         QFETCH(int, style);
         QFETCH(int, degitSize);
-        M_Degit d(m_res);
+        DegitElement d(m_res);
         d.setDegitStyle(qint16(style));
         d.setDegitSize(qint16(degitSize));
         d.setShift(1);
@@ -318,7 +318,7 @@ private slots:
     // lit text ends at the right edge.
     void litDigitsAlignToTheElementsOwnWidth()
     {
-        M_Degit d(m_res);
+        DegitElement d(m_res);
         d.setKeta(2);
         d.resize(39, 20);
         d.setValue(1);
@@ -388,7 +388,7 @@ private slots:
     // --- stop-name element ---
     void shortNameStandsStill()
     {
-        ChimeiCtl_B e(m_res, m_host);
+        ChimeiElement e(m_res, m_host);
         const int runs = m_host.eventRuns;
         e.SetChimei(u"市民病院前駅"_s);
         QCOMPARE(m_host.eventRuns, runs + 1); // pending events run once first
@@ -403,7 +403,7 @@ private slots:
     // never blocks; the geometry itself is covered without a window.
     void longNameWaitsThenScrolls()
     {
-        ChimeiCtl_B e(m_res, m_host); // viewport 35 x 192
+        ChimeiElement e(m_res, m_host); // viewport 35 x 192
         e.SetChimei(kSeven);
         QVERIFY(e.isScrolling());
         QCOMPARE(e.strip().height(), 224);
@@ -418,7 +418,7 @@ private slots:
 
     void newTextEndsTheScroll()
     {
-        ChimeiCtl_B e(m_res, m_host);
+        ChimeiElement e(m_res, m_host);
         e.SetChimei(kSeven);
         QVERIFY(topAfter(e, 3s) < 192);
         e.SetChimei(u"駅前"_s);
@@ -441,9 +441,9 @@ private slots:
 
     void speedZeroScrollsAsOne()
     {
-        ChimeiCtl_B e(m_res, m_host);
+        ChimeiElement e(m_res, m_host);
         e.setSpeed(0);
-        QSignalSpy changed(&e, &ChimeiCtl_B::propertyChanged);
+        QSignalSpy changed(&e, &ChimeiElement::propertyChanged);
         e.SetChimei(kSeven);
         QCOMPARE(e.Speed(), qint16(1));
         QCOMPARE(changed.size(), 1);
@@ -453,7 +453,7 @@ private slots:
 
     void speedChangedWhileScrolling()
     {
-        ChimeiCtl_B e(m_res, m_host);
+        ChimeiElement e(m_res, m_host);
         e.SetChimei(kSeven);
         QCOMPARE(topAfter(e, 2500ms), 142);
         e.setSpeed(10); // no jump, then 100 px/s
@@ -479,8 +479,8 @@ private slots:
     {
         QFETCH(QString, property);
         QFETCH(QVariant, value);
-        ChimeiCtl_B e(m_res, m_host);
-        QSignalSpy changed(&e, &ChimeiCtl_B::propertyChanged);
+        ChimeiElement e(m_res, m_host);
+        QSignalSpy changed(&e, &ChimeiElement::propertyChanged);
         QVERIFY(e.setProperty(property.toLatin1().constData(), value));
         QCOMPARE(changed.size(), 1);
         QCOMPARE(changed[0][0].toString(), property);
@@ -489,7 +489,7 @@ private slots:
 
     void appearanceResizesTheViewport()
     {
-        ChimeiCtl_B e(m_res, m_host);
+        ChimeiElement e(m_res, m_host);
         QCOMPARE(e.size(), QSize(35, 192));
         e.setAppearance(0);
         QCOMPARE(e.size(), QSize(35, 185));
@@ -501,8 +501,8 @@ private slots:
 
     void readPropertiesAppliesWithoutResizeOrNotice()
     {
-        ChimeiCtl_B e(m_res, m_host);
-        QSignalSpy changed(&e, &ChimeiCtl_B::propertyChanged);
+        ChimeiElement e(m_res, m_host);
+        QSignalSpy changed(&e, &ChimeiElement::propertyChanged);
         ChimeiProps p;
         p.Appearance = 0;
         p.BackColor = 0x00000000;
@@ -516,7 +516,7 @@ private slots:
 
     void paintsDotsInForeColorOnBackColor()
     {
-        ChimeiCtl_B e(m_res, m_host);
+        ChimeiElement e(m_res, m_host);
         e.setBackColor(0x00000000);
         e.SetChimei(u"駅"_s);
         const QImage shot = e.grab().toImage();
@@ -525,7 +525,7 @@ private slots:
         int lit = 0;
         for (int y = 80; y < 112; ++y)
             for (int x = 0; x < 33; ++x) {
-                const QRgb px = shot.pixel(ChimeiCtl_B::kInset + x, ChimeiCtl_B::kInset + y);
+                const QRgb px = shot.pixel(ChimeiElement::kInset + x, ChimeiElement::kInset + y);
                 QCOMPARE(px, s.isLit(x, y) ? qRgb(255, 190, 0) : qRgb(0, 0, 0));
                 lit += s.isLit(x, y);
             }

@@ -4,9 +4,9 @@
 // built-in panel picture.
 
 #include "board/BoardLayout.h"
-#include "board/ChimeiCtl_B.h"
-#include "board/Form1.h"
-#include "board/M_Degit.h"
+#include "board/BoardWindow.h"
+#include "board/ChimeiElement.h"
+#include "board/DegitElement.h"
 #include "board/PanelImage.h"
 #include "tests/common/Controls.h"
 #include "tests/common/FakeHost.h"
@@ -52,9 +52,9 @@ class TestBoardWindow : public QObject {
     test::FakeHost m_host;
     QWidget m_panel;
 
-    std::unique_ptr<Form1> makeBoard()
+    std::unique_ptr<BoardWindow> makeBoard()
     {
-        auto b = std::make_unique<Form1>(m_res, m_host);
+        auto b = std::make_unique<BoardWindow>(m_res, m_host);
         b->setPanelWindow(&m_panel);
         m_res.panel = &m_panel;
         return b;
@@ -173,7 +173,7 @@ private slots:
         QCOMPARE(m_res.panelEnabledInDialog, !dialogShown);
         QVERIFY(m_panel.isEnabled());
         for (int j : {1, 22, 50}) {
-            M_Degit* d = board->Degit(j);
+            DegitElement* d = board->Degit(j);
             QCOMPARE(d->FillZero(), qint16(applied ? fillZero : 0));
             QCOMPARE(d->Shift(), qint16(applied ? shift : 0));
             QCOMPARE(d->ZeroMode(), qint16(applied ? 1 : 0));

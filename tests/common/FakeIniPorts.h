@@ -33,7 +33,7 @@ public:
     void SetTimeDegitColors(int, const DegitColors&) override {}
     void SetChimeiColors(quint32, quint32) override {}
     void SetSeiriNumVisible(bool) override {}
-    void SeirikenNumSet(qint16&, qint16&) override {}
+    void SeirikenNumSet(qint16, qint16) override {}
     void SetSeiriNumColor(quint32) override {}
     void SetAllDegitColors(const DegitColors&) override {}
     void SetChimeiProps(quint32, quint32, qint16, bool) override {}

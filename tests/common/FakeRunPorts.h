@@ -4,8 +4,8 @@
 // board, panel, sound, tape and resource library; each entry also notes how
 // many waits and event runs the FakeHost had seen at that moment.
 
-#include "panel/DataIo.h"
 #include "panel/RouteFile.h"
+#include "panel/RouteState.h"
 #include "panel/RunPorts.h"
 #include "sound/SoundPorts.h"
 #include "tests/common/FakeHost.h"
@@ -161,7 +161,7 @@ struct RunRig {
     RecordingBoard board{log};
     RecordingSound sound{log};
     RecordingTape tape{log};
-    DataIo data;
+    RouteState data;
     QTemporaryDir dir;
 
     RunRig()

@@ -2,13 +2,13 @@
 // controls, modal boxes answered by the test, and checks on what changed on
 // the (fake) board, in the run state and in the panel's own controls.
 
-#include "panel/DataIo.h"
 #include "panel/NullSound.h"
+#include "panel/PanelWindow.h"
 #include "panel/RouteFile.h"
+#include "panel/RouteState.h"
 #include "panel/RunController.h"
-#include "panel/frmCtl.h"
 #include "settings/IniCodec.h"
-#include "settings/mdlIniIo.h"
+#include "settings/SettingsFile.h"
 #include "tests/common/FakeIniPorts.h"
 #include "tests/common/ModalAnswer.h"
 #include "tests/common/TestSupport.h"
@@ -54,7 +54,7 @@ class TestPanelWindow : public QObject {
 
     QTemporaryDir m_dir;
     struct Rig {
-        DataIo data;
+        RouteState data;
         test::FakeOptions options;
         test::FakeBoard board;
         test::FakeSound sound;
@@ -63,13 +63,13 @@ class TestPanelWindow : public QObject {
         test::FakeHost host;
     };
     std::unique_ptr<Rig> m_rig;
-    DataIo* m_data = nullptr;
+    RouteState* m_data = nullptr;
     test::FakeOptions* m_options = nullptr;
     test::FakeBoard* m_board = nullptr;
     test::FakeSound* m_sound = nullptr;
     test::FakeResLib* m_res = nullptr;
     test::FakeHost* m_host = nullptr;
-    std::unique_ptr<frmCtl> m_panel;
+    std::unique_ptr<PanelWindow> m_panel;
 
     template <class W = QWidget> W* control(const QString& name)
     {
@@ -116,7 +116,7 @@ private slots:
         m_res = &r.res;
         m_host = &r.host;
         m_options->fareDir = m_dir.path();
-        m_panel = std::make_unique<frmCtl>(frmCtl::Ports{
+        m_panel = std::make_unique<PanelWindow>(PanelWindow::Ports{
             r.data, r.options, r.board, r.board, r.options, r.sound, r.tape, r.res, r.host});
         m_panel->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_panel.get()));

@@ -1,8 +1,8 @@
 // The .hy3 route file: byte layout, every cut, counts, names; and the route
 // table's cell addressing.
 
-#include "panel/DataIo.h"
 #include "panel/RouteFile.h"
+#include "panel/RouteState.h"
 #include "reslib/ShiftJis.h"
 #include "tests/common/TestSupport.h"
 
@@ -213,7 +213,7 @@ private slots:
         QFETCH(int, column);
         QFETCH(QVariant, value);
         QFETCH(int, code);
-        DataIo d;
+        RouteState d;
         QCOMPARE(d.SetRouteCell(row, column, value).code, code);
         const RouteRecord& r = d.RouteTable(row);
         if (code != ErrNone) {

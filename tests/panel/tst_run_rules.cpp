@@ -1,7 +1,7 @@
 // The pure rules: entries to numbers, the step sound choice, every cell value
 // of one refresh, dial entries and the backlight message table.
 
-#include "panel/CtlLogic.h"
+#include "panel/PanelRules.h"
 #include "panel/RunRules.h"
 #include "tests/common/FakeRunPorts.h"
 #include "tests/common/TestSupport.h"
@@ -205,7 +205,7 @@ private slots:
         QTest::addColumn<int>("code");
         QTest::addColumn<QString>("tail");
         const QString internal =
-            u"　内部的なエラーです。トワノ工房へ報告してください。エラー場所：frmCtl.Option4_Click()"_s;
+            u"　内部的なエラーです。トワノ工房へ報告してください。エラー場所：PanelWindow.Option4_Click()"_s;
         const QString missing = u"　画像ファイルが見つからないか、指定している場所が不正です。"_s;
         const QString device = u"　デバイスエラーもしくは準備が出来ていません。"_s;
         const QString invalid = u"　指定した画像の内容が不正です。この部分では扱えません。"_s;

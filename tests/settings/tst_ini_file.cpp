@@ -1,5 +1,5 @@
 #include "settings/IniCodec.h"
-#include "settings/mdlIniIo.h"
+#include "settings/SettingsFile.h"
 #include "tests/common/FakeHost.h"
 #include "tests/common/FakeIniPorts.h"
 #include "tests/common/TestSupport.h"
@@ -221,7 +221,7 @@ private slots:
         QCOMPARE(lines[0], u"エラー Code:62"_s);
         QVERIFY(lines[1].startsWith(u"内容:"_s));
         QVERIFY(lines[1].size() > 3);
-        QCOMPARE(lines[2], u"モジュール:mdlIniIo.LoadIni()"_s);
+        QCOMPARE(lines[2], u"モジュール:SettingsFile.LoadIni()"_s);
     }
 
     void readsBesideExecutableFirst_data()

@@ -1,6 +1,6 @@
 #include "settings/DegitSample.h"
-#include "settings/frmOption.h"
-#include "settings/mdlIniIo.h"
+#include "settings/OptionsDialog.h"
+#include "settings/SettingsFile.h"
 #include "tests/common/FakeHost.h"
 #include "tests/common/FakeIniPorts.h"
 #include "tests/common/FakeResLib.h"
@@ -38,7 +38,7 @@ public:
     QStringList companies;
 
     void SetSeiriNumVisible(bool v) override { seiriNumVisible = v; }
-    void SeirikenNumSet(qint16& s, qint16& z) override
+    void SeirikenNumSet(qint16 s, qint16 z) override
     {
         style = s;
         zeroPad = z;
@@ -127,7 +127,7 @@ class TestOptionsDialog : public QObject {
     std::unique_ptr<FakeHost> m_host;
     std::unique_ptr<FakeResLib> m_res;
     std::unique_ptr<FakeBoardPanel> m_ports;
-    std::unique_ptr<frmOption> m_dlg;
+    std::unique_ptr<OptionsDialog> m_dlg;
     QStringList m_opened;
 
     template <class T> T* find(const QString& name)
@@ -156,7 +156,7 @@ private slots:
         m_host = std::make_unique<FakeHost>();
         m_res = std::make_unique<FakeResLib>();
         m_ports = std::make_unique<FakeBoardPanel>();
-        m_dlg = std::make_unique<frmOption>(*m_res, *m_host);
+        m_dlg = std::make_unique<OptionsDialog>(*m_res, *m_host);
         m_dlg->setTargets(m_ports.get(), m_ports.get());
         m_opened.clear();
         m_dlg->setFolderOpener([this](const QString& d) { m_opened << d; });
@@ -297,7 +297,7 @@ private slots:
         IniData atQuit;
         QVERIFY(SaveIni(atQuit, where, IniWindows{*m_dlg, *m_ports, *m_ports}, *m_host));
 
-        frmOption next(*m_res, *m_host);
+        OptionsDialog next(*m_res, *m_host);
         next.setTargets(m_ports.get(), m_ports.get());
         next.SetStartDefaults();
         IniData atStart, out;

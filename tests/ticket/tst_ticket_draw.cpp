@@ -3,8 +3,8 @@
 // then the preview as the board refresh draws it: route and stop reach the
 // bar code, the date modes and the company choice reach the ticket.
 
-#include "panel/DataIo.h"
 #include "panel/RouteFile.h"
+#include "panel/RouteState.h"
 #include "panel/RunController.h"
 #include "reslib/plugin/PluginEngine.h"
 #include "reslib/plugin/TicketRenderer.h"

@@ -9,16 +9,16 @@
 // --after moves the clock on, so a long stop name is caught mid-scroll. A
 // message box that would wait for a person is answered and its text printed.
 
-#include "board/ChimeiCtl_B.h"
-#include "board/Form1.h"
-#include "panel/DataIo.h"
+#include "board/BoardWindow.h"
+#include "board/ChimeiElement.h"
 #include "panel/NullSound.h"
+#include "panel/PanelWindow.h"
+#include "panel/RouteState.h"
 #include "panel/RunController.h"
-#include "panel/frmCtl.h"
 #include "reslib/WidgetResLib.h"
 #include "settings/IniCodec.h"
-#include "settings/frmOption.h"
-#include "settings/mdlIniIo.h"
+#include "settings/OptionsDialog.h"
+#include "settings/SettingsFile.h"
 #include "tools/lumena-data/Command.h"
 
 #include <QApplication>
@@ -63,7 +63,7 @@ public:
 // at the moment of use.
 class DialogPanelOptions final : public PanelOptions {
 public:
-    explicit DialogPanelOptions(frmOption& dialog) : m_dialog(dialog) {}
+    explicit DialogPanelOptions(OptionsDialog& dialog) : m_dialog(dialog) {}
     quint32 seiriNumColor(int state) const override
     {
         const ini::PanelInfo p = panel();
@@ -94,7 +94,7 @@ private:
         return d;
     }
     ini::PanelInfo panel() const { return record().PanelInfo; }
-    frmOption& m_dialog;
+    OptionsDialog& m_dialog;
 };
 
 // Closes any modal box (a picture that cannot be loaded, a refused route) and
@@ -169,14 +169,15 @@ int renderBoard(const Args& a)
     WidgetResLib res;
     VirtualHost host;
     ModalAnswerer answerer;
-    Form1 board(res, host);
-    frmOption options(res, host);
+    BoardWindow board(res, host);
+    OptionsDialog options(res, host);
     options.SetStartDefaults();
     DialogPanelOptions panelOptions(options);
-    DataIo data;
+    RouteState data;
     NullSoundPlayer sound;
     NullTapeLoader tape;
-    frmCtl panel(frmCtl::Ports{data, options, board, board, panelOptions, sound, tape, res, host});
+    PanelWindow panel(
+        PanelWindow::Ports{data, options, board, board, panelOptions, sound, tape, res, host});
     options.setTargets(&board, &panel);
     board.setPanelWindow(&panel);
     board.Timer1_Timer();

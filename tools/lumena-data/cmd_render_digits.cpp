@@ -1,7 +1,7 @@
 // lumena-data render-digits: draws one digit element with its default colours
 // into a PNG file, so that anyone can see how a value will stand on the board.
 
-#include "board/M_Degit.h"
+#include "board/DegitElement.h"
 #include "reslib/WidgetResLib.h"
 #include "tools/lumena-data/Command.h"
 
@@ -55,7 +55,7 @@ int renderDigits(const Args& args)
         return fail(QString(), error);
 
     WidgetResLib res;
-    M_Degit degit(res);
+    DegitElement degit(res);
     // Keta first: it bounds the zero fill and the shift.
     degit.setKeta(keta);
     degit.setDegitSize(size);

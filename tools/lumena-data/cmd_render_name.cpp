@@ -1,7 +1,7 @@
 // lumena-data render-name: the stop-name strip of a name as a picture, so
 // anyone can see how a stop name will look on the board.
 
-#include "board/ChimeiCtl_B.h"
+#include "board/ChimeiElement.h"
 #include "reslib/SystemHost.h"
 #include "reslib/WidgetResLib.h"
 #include "tools/lumena-data/Command.h"
@@ -27,7 +27,7 @@ int renderName(const Args& args)
 
     WidgetResLib res;
     SystemHost host;
-    ChimeiCtl_B element(res, host);
+    ChimeiElement element(res, host);
     element.setFontMode(qint16(fontMode));
     element.setMode(qint16(mode));
     element.setFontBold(args.has(QStringLiteral("--bold")));

@@ -338,10 +338,10 @@ QStringList problemsOf(const routefile::Scan& s)
         p << QStringLiteral("negative record count %1: no section can be set").arg(s.count);
     else if (s.count == 1)
         p << QStringLiteral("only 1 record: no section can be set (sections run 1 to count - 1)");
-    if (s.count > DataIo::RouteRows)
+    if (s.count > RouteState::RouteRows)
         p << QStringLiteral("%1 records: more than the %2 the route table holds")
                  .arg(s.count)
-                 .arg(DataIo::RouteRows);
+                 .arg(RouteState::RouteRows);
     if (!s.complete())
         p << cutProblem(s);
     for (int i : s.badNames)
@@ -364,7 +364,7 @@ QStringList problemsOf(const routefile::Scan& s)
 
 bool accepted(const routefile::Scan& s)
 {
-    return s.complete() && s.count >= 2 && s.count <= DataIo::RouteRows;
+    return s.complete() && s.count >= 2 && s.count <= RouteState::RouteRows;
 }
 
 int check(const Args& a)

@@ -2,8 +2,8 @@
 // given in twips as designed and converted at 15 twips per pixel.
 
 #include "panel/PanelWidgets.h"
+#include "panel/PanelWindow.h"
 #include "panel/RunController.h"
-#include "panel/frmCtl.h"
 #include "sound/SoundPorts.h"
 #include "ticket/PreviewGlue.h"
 #include "ticket/SeirikenPreview.h"
@@ -64,7 +64,7 @@ QListWidget* digitList(QWidget* parent, const QString& name, int left, int width
 
 } // namespace
 
-void frmCtl::buildEntryGroups()
+void PanelWindow::buildEntryGroups()
 {
     for (int g = 0; g < 2; ++g) {
         m_frame1[g] = place(new QGroupBox(this), indexed(u"Frame1", g), 30, -60, 1995, 2625);
@@ -143,11 +143,11 @@ void frmCtl::buildEntryGroups()
     m_frame1[1]->raise();
 }
 
-void frmCtl::buildControls()
+void PanelWindow::buildControls()
 {
     m_check1 = place(new QCheckBox(u"表示消去"_s, this), u"Check1"_s, 2130, 75, 1275, 375);
     m_check1->setEnabled(false);
-    connect(m_check1, &QCheckBox::toggled, this, &frmCtl::displayClearToggled);
+    connect(m_check1, &QCheckBox::toggled, this, &PanelWindow::displayClearToggled);
 
     m_command2[0] =
         place(new WrapButton(u"データ戻し"_s, this), u"Command2(0)"_s, 2070, 495, 645, 750);
@@ -208,17 +208,17 @@ void frmCtl::buildControls()
     m_check2 = place(new QCheckBox(u"深夜料金"_s, m_frame6), u"Check2"_s, 105, 1125, 1515, 270);
 
     auto* options = place(new QPushButton(u"設定..."_s, this), u"Command4"_s, 3450, 2250, 840, 300);
-    connect(options, &QPushButton::clicked, this, &frmCtl::settingsClicked);
+    connect(options, &QPushButton::clicked, this, &PanelWindow::settingsClicked);
     auto* version = place(new QPushButton(u"ﾊﾞｰｼﾞｮﾝ"_s, this), u"Command8"_s, 4290, 2250, 870, 300);
-    connect(version, &QPushButton::clicked, this, &frmCtl::versionClicked);
+    connect(version, &QPushButton::clicked, this, &PanelWindow::versionClicked);
 }
 
-void frmCtl::buildPreview()
+void PanelWindow::buildPreview()
 {
     m_check4 = place(new QPushButton(u">>"_s, this), u"Check4"_s, 4935, 45, 330, 300);
     m_check4->setCheckable(true);
     m_check4->setToolTip(u"整理券プレビューを開きます"_s);
-    connect(m_check4, &QPushButton::toggled, this, &frmCtl::previewToggle);
+    connect(m_check4, &QPushButton::toggled, this, &PanelWindow::previewToggle);
 
     label(this, u"Label4"_s, u"整理券プレビュー"_s, 5370, 135, 3000, 240);
     // The preview keeps its own size (3300 x 1395 twips until a plug-in sets one).

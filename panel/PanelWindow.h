@@ -6,10 +6,9 @@
 // controls hold is read by the run logic through PanelControls and by the
 // settings routines through PanelIniPort. Closing it asks whether to quit.
 
-#include "panel/CtlLogic.h"
 #include "panel/PanelPorts.h"
+#include "panel/PanelRules.h"
 #include "panel/RunPorts.h"
-#include "settings/IniPorts.h"
 #include "sound/Tape.h"
 
 #include <QWidget>
@@ -29,7 +28,7 @@ class QScrollBar;
 
 namespace lumena {
 
-class DataIo;
+class RouteState;
 class Host;
 class SeirikenPreview;
 class ResLib;
@@ -45,11 +44,14 @@ struct QuitActions {
     std::function<void()> endProgram; // closes every window and ends the run
 };
 
-class frmCtl final : public QWidget, public PanelControls, public PanelIniPort, public TapeFrame {
+class PanelWindow final : public QWidget,
+                          public PanelControls,
+                          public PanelIniPort,
+                          public TapeFrame {
     Q_OBJECT
 public:
     struct Ports {
-        DataIo& data;
+        RouteState& data;
         RunOptions& runOptions;
         BoardDisplay& board;
         PanelBoard& panelBoard;
@@ -59,8 +61,8 @@ public:
         ResLib& resLib;
         Host& host;
     };
-    explicit frmCtl(const Ports& ports, QWidget* parent = nullptr);
-    ~frmCtl() override;
+    explicit PanelWindow(const Ports& ports, QWidget* parent = nullptr);
+    ~PanelWindow() override;
 
     void DispData(qint16 stop);
     void Option4_Click(int index) override;

@@ -1,4 +1,4 @@
-#include "panel/DataIo.h"
+#include "panel/RouteState.h"
 
 #include <algorithm>
 #include <limits>
@@ -13,16 +13,16 @@ const RouteRecord& emptyRecord()
 }
 } // namespace
 
-DataIo::DataIo() : m_table(RouteRows) {}
+RouteState::RouteState() : m_table(RouteRows) {}
 
-const RouteRecord& DataIo::RouteTable(int row) const
+const RouteRecord& RouteState::RouteTable(int row) const
 {
     if (row < 1 || row > RouteRows)
         return emptyRecord();
     return m_table[static_cast<size_t>(row - 1)];
 }
 
-Error DataIo::SetRouteCell(int row, int column, const QVariant& value)
+Error RouteState::SetRouteCell(int row, int column, const QVariant& value)
 {
     if (row < 1 || row > RouteRows || column < 1 || column > ColumnCount)
         return Error::of(ErrSubscript);
@@ -44,7 +44,7 @@ Error DataIo::SetRouteCell(int row, int column, const QVariant& value)
     return {};
 }
 
-void DataIo::ClearRouteTable()
+void RouteState::ClearRouteTable()
 {
     std::fill(m_table.begin(), m_table.end(), RouteRecord{});
 }

@@ -1,4 +1,4 @@
-#include "settings/frmOption.h"
+#include "settings/OptionsDialog.h"
 
 #include "settings/DegitSample.h"
 #include "settings/OptionControls.h"
@@ -73,7 +73,7 @@ constexpr Style Styles[12] = {
 
 } // namespace
 
-frmOption::frmOption(ResLib& resLib, Host& host, QWidget* parent)
+OptionsDialog::OptionsDialog(ResLib& resLib, Host& host, QWidget* parent)
     : QDialog(parent), m_resLib(resLib), m_host(host),
       m_openFolder([](const QString& dir) { QDesktopServices::openUrl(QUrl::fromLocalFile(dir)); })
 {
@@ -145,9 +145,9 @@ frmOption::frmOption(ResLib& resLib, Host& host, QWidget* parent)
         if (QPushButton* b = page4->cmdSelectSound[i])
             connect(b, &QPushButton::clicked, this, [this, i] { onChooseSound(i); });
     }
-    connect(page5->Command7, &QPushButton::clicked, this, &frmOption::onChooseDate);
-    connect(page5->Command1, &QPushButton::clicked, this, &frmOption::onChoosePlugin);
-    connect(page5->Command11, &QPushButton::clicked, this, &frmOption::onClearPlugin);
+    connect(page5->Command7, &QPushButton::clicked, this, &OptionsDialog::onChooseDate);
+    connect(page5->Command1, &QPushButton::clicked, this, &OptionsDialog::onChoosePlugin);
+    connect(page5->Command11, &QPushButton::clicked, this, &OptionsDialog::onClearPlugin);
 
     // Loading.
     page2->M_Degit1->setProperty("DegitSize", 0);
@@ -158,7 +158,7 @@ frmOption::frmOption(ResLib& resLib, Host& host, QWidget* parent)
     m_option1[0]->setChecked(true);
 }
 
-void frmOption::fillLists()
+void OptionsDialog::fillLists()
 {
     QStringList cells, columns;
     for (int n = 1; n <= 150; ++n)
@@ -174,25 +174,25 @@ void frmOption::fillLists()
     page2->Combo4[4]->setCurrentIndex(0);
 }
 
-void frmOption::setTargets(BoardIniPort* board, PanelIniPort* panel)
+void OptionsDialog::setTargets(BoardIniPort* board, PanelIniPort* panel)
 {
     m_board = board;
     m_panel = panel;
 }
 
-void frmOption::setDegitSample(QWidget* sample)
+void OptionsDialog::setDegitSample(QWidget* sample)
 {
     page2->setSample(sample);
     sample->setProperty("DegitSize", 0);
     refreshSample();
 }
 
-void frmOption::setFolderOpener(std::function<void(const QString&)> open)
+void OptionsDialog::setFolderOpener(std::function<void(const QString&)> open)
 {
     m_openFolder = std::move(open);
 }
 
-void frmOption::SetStartDefaults()
+void OptionsDialog::SetStartDefaults()
 {
     page1->Check1->setChecked(true);
     const ini::PanelInfo d;
@@ -201,12 +201,12 @@ void frmOption::SetStartDefaults()
     page1->Command5[2]->setFaceColor(d.SeiriNumColorOn2);
 }
 
-void frmOption::showPage(int i)
+void OptionsDialog::showPage(int i)
 {
     m_pages->setCurrentIndex(i);
 }
 
-void frmOption::refreshSample()
+void OptionsDialog::refreshSample()
 {
     QWidget* s = page2->M_Degit1;
     setColorProperty(s, "BackColor", page2->Command8[0]->faceColor());
@@ -214,7 +214,7 @@ void frmOption::refreshSample()
     setColorProperty(s, "DegitForeColor", page2->Command8[2]->faceColor());
 }
 
-void frmOption::reapplyBacklight()
+void OptionsDialog::reapplyBacklight()
 {
     if (!m_panel)
         return;
@@ -224,7 +224,7 @@ void frmOption::reapplyBacklight()
 
 // ------------------------------------------------------------ record copy
 
-void frmOption::GetOptionInfo(IniData& out) const
+void OptionsDialog::GetOptionInfo(IniData& out) const
 {
     page0->get(out.DataDirInfo);
     page1->get(out.PanelInfo);
@@ -235,7 +235,7 @@ void frmOption::GetOptionInfo(IniData& out) const
     out.CustColors = m_custColors;
 }
 
-void frmOption::SetOptionInfo(const IniData& in)
+void OptionsDialog::SetOptionInfo(const IniData& in)
 {
     page0->set(in.DataDirInfo);
     page1->set(in.PanelInfo);
@@ -249,7 +249,7 @@ void frmOption::SetOptionInfo(const IniData& in)
     SetPlgin(page5->txtSeiriPlgDir->text());
 }
 
-void frmOption::SetProp()
+void OptionsDialog::SetProp()
 {
     if (m_board) {
         m_board->SetSeiriNumVisible(page1->Check1->isChecked());
@@ -272,19 +272,19 @@ void frmOption::SetProp()
 
 // ------------------------------------------------------------ operations
 
-QString frmOption::GetPathString(QString& /*strDefPath*/)
+QString OptionsDialog::GetPathString(QString& /*strDefPath*/)
 {
     return m_resLib.Vk3FolderDlg(this, FolderPrompt);
 }
 
-void frmOption::GetBtnColor(ColorButton* objBtn)
+void OptionsDialog::GetBtnColor(ColorButton* objBtn)
 {
     quint32 color = objBtn->faceColor();
     if (m_resLib.Vk3ChooseColor(this, color, m_custColors) != 0)
         objBtn->setFaceColor(color);
 }
 
-void frmOption::AddComboItem()
+void OptionsDialog::AddComboItem()
 {
     QComboBox* c = page1->Combo2;
     c->clear();
@@ -298,7 +298,7 @@ void frmOption::AddComboItem()
     c->setCurrentIndex(0);
 }
 
-qint32 frmOption::SetPlgin(const QString& strFileName)
+qint32 OptionsDialog::SetPlgin(const QString& strFileName)
 {
     if (strFileName.isEmpty())
         return 0;
@@ -321,14 +321,14 @@ qint32 frmOption::SetPlgin(const QString& strFileName)
     return 1;
 }
 
-void frmOption::onColorButton(ColorButton* b, bool digitColor)
+void OptionsDialog::onColorButton(ColorButton* b, bool digitColor)
 {
     GetBtnColor(b);
     if (digitColor)
         refreshSample(); // also after a cancel
 }
 
-void frmOption::onChooseFolder(int k)
+void OptionsDialog::onChooseFolder(int k)
 {
     QString unused;
     const QString dir = GetPathString(unused);
@@ -336,7 +336,7 @@ void frmOption::onChooseFolder(int k)
         page0->Text2[k]->setText(dir);
 }
 
-void frmOption::onChoosePanel(int k)
+void OptionsDialog::onChoosePanel(int k)
 {
     const QString filter = nulList({QStringLiteral("ビットマップ(*.bmp)"), QStringLiteral("*.bmp"),
                                     QStringLiteral("GIF画像(*.gif)"), QStringLiteral("*.gif"),
@@ -347,7 +347,7 @@ void frmOption::onChoosePanel(int k)
         page1->txtSelectPanel[k]->setText(file);
 }
 
-void frmOption::onChooseSound(int i)
+void OptionsDialog::onChooseSound(int i)
 {
     const QString filter =
         nulList({QStringLiteral("Waveサウンド(*.wav)"), QStringLiteral("*.wav"),
@@ -359,7 +359,7 @@ void frmOption::onChooseSound(int i)
         page4->txtSelectSound[i]->setText(file);
 }
 
-void frmOption::onChooseDate()
+void OptionsDialog::onChooseDate()
 {
     DialogDate date{};
     if (m_resLib.Call_dlg111(this, date) == 0)
@@ -370,7 +370,7 @@ void frmOption::onChooseDate()
                                 .arg(date.day, 2, 10, QLatin1Char('0')));
 }
 
-void frmOption::onChoosePlugin()
+void OptionsDialog::onChoosePlugin()
 {
     const QString file =
         m_resLib.Vk3FileDlg(this, 0, pluginFileFilter(), QString(), pluginDialogTitle());
@@ -385,7 +385,7 @@ void frmOption::onChoosePlugin()
     page5->txtSeiriPlgDir->setText(file);
 }
 
-void frmOption::onClearPlugin()
+void OptionsDialog::onClearPlugin()
 {
     page5->txtSeiriPlgDir->clear();
     page5->List1->clear();
@@ -402,24 +402,24 @@ int oneBased(const QComboBox* c)
 }
 } // namespace
 
-QString frmOption::fareDataDir() const
+QString OptionsDialog::fareDataDir() const
 {
     return page0->Text2[0]->text();
 }
-QString frmOption::tapeDataDir() const
+QString OptionsDialog::tapeDataDir() const
 {
     return page0->Text2[1]->text();
 }
-QString frmOption::routeSetSound() const
+QString OptionsDialog::routeSetSound() const
 {
     return page4->txtSelectSound[0]->text();
 }
-QString frmOption::resetSound() const
+QString OptionsDialog::resetSound() const
 {
     return page4->txtSelectSound[1]->text();
 }
 
-DateMode frmOption::dateMode() const
+DateMode OptionsDialog::dateMode() const
 {
     if (page5->Option4[2]->isChecked())
         return DateMode::Fixed;
@@ -428,95 +428,95 @@ DateMode frmOption::dateMode() const
     return DateMode::EachPrint;
 }
 
-QString frmOption::fixedDate() const
+QString OptionsDialog::fixedDate() const
 {
     return page5->Label10->text();
 }
-bool frmOption::stepSoundAlways() const
+bool OptionsDialog::stepSoundAlways() const
 {
     return page4->Option2[0]->isChecked();
 }
-QString frmOption::stepSoundFile() const
+QString OptionsDialog::stepSoundFile() const
 {
     return page4->txtSelectSound[7]->text();
 }
 
-QString frmOption::stepSound(int n) const
+QString OptionsDialog::stepSound(int n) const
 {
     return n >= 1 && n <= 3 ? page4->txtSelectSound[7 + n]->text() : QString();
 }
 
-int frmOption::stepSoundColumn() const
+int OptionsDialog::stepSoundColumn() const
 {
     return oneBased(page4->Combo1);
 }
-bool frmOption::stepSoundSync() const
+bool OptionsDialog::stepSoundSync() const
 {
     return page4->Option6[0]->isChecked();
 }
-bool frmOption::infoStopOrderOn() const
+bool OptionsDialog::infoStopOrderOn() const
 {
     return page2->Check3[0]->isChecked();
 }
-int frmOption::infoStopOrderCell() const
+int OptionsDialog::infoStopOrderCell() const
 {
     return oneBased(page2->Combo4[0]);
 }
-bool frmOption::infoStopOrderFromZero() const
+bool OptionsDialog::infoStopOrderFromZero() const
 {
     return page2->Check3[4]->isChecked();
 }
-bool frmOption::infoSeiriNumOn() const
+bool OptionsDialog::infoSeiriNumOn() const
 {
     return page2->Check3[1]->isChecked();
 }
-int frmOption::infoSeiriNumCell() const
+int OptionsDialog::infoSeiriNumCell() const
 {
     return oneBased(page2->Combo4[1]);
 }
-bool frmOption::infoRouteNumOn() const
+bool OptionsDialog::infoRouteNumOn() const
 {
     return page2->Check3[2]->isChecked();
 }
-int frmOption::infoRouteNumCell() const
+int OptionsDialog::infoRouteNumCell() const
 {
     return oneBased(page2->Combo4[2]);
 }
-bool frmOption::infoColumnOn() const
+bool OptionsDialog::infoColumnOn() const
 {
     return page2->Check3[3]->isChecked();
 }
-int frmOption::infoColumn() const
+int OptionsDialog::infoColumn() const
 {
     return oneBased(page2->Combo4[4]);
 }
-int frmOption::infoColumnCell() const
+int OptionsDialog::infoColumnCell() const
 {
     return oneBased(page2->Combo4[3]);
 }
-bool frmOption::useSeiriPrev() const
+bool OptionsDialog::useSeiriPrev() const
 {
     return page5->chkUseSeiriPrev->isChecked();
 }
-QString frmOption::seiriPlgFile() const
+QString OptionsDialog::seiriPlgFile() const
 {
     return page5->txtSeiriPlgDir->text();
 }
-bool frmOption::preSoundAlways() const
+bool OptionsDialog::preSoundAlways() const
 {
     return page4->Option2[2]->isChecked();
 }
-QString frmOption::preSoundFile() const
+QString OptionsDialog::preSoundFile() const
 {
     return page4->txtSelectSound[3]->text();
 }
 
-QString frmOption::preSound(int n) const
+QString OptionsDialog::preSound(int n) const
 {
     return n >= 1 && n <= 3 ? page4->txtSelectSound[3 + n]->text() : QString();
 }
 
-bool frmOption::preSoundSync() const
+bool OptionsDialog::preSoundSync() const
 {
     return page4->Option7[0]->isChecked();
 }

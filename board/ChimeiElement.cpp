@@ -1,4 +1,4 @@
-#include "board/ChimeiCtl_B.h"
+#include "board/ChimeiElement.h"
 
 #include "board/DotFonts.h"
 #include "reslib/Host.h"
@@ -14,7 +14,7 @@ namespace {
 constexpr int kFrameMs = 16; // about one display frame
 } // namespace
 
-ChimeiCtl_B::ChimeiCtl_B(ResLib& res, Host& host, QWidget* parent)
+ChimeiElement::ChimeiElement(ResLib& res, Host& host, QWidget* parent)
     : QWidget(parent), m_res(res), m_host(host), m_glyphs(DotFonts::shared())
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -23,18 +23,18 @@ ChimeiCtl_B::ChimeiCtl_B(ResLib& res, Host& host, QWidget* parent)
     m_strip.setForeColor(m_props.ForeColor);
     m_frameTimer.setTimerType(Qt::PreciseTimer);
     m_frameTimer.setSingleShot(true);
-    connect(&m_frameTimer, &QTimer::timeout, this, &ChimeiCtl_B::scrollFrame);
+    connect(&m_frameTimer, &QTimer::timeout, this, &ChimeiElement::scrollFrame);
     stripChanged();
 }
 
-ChimeiCtl_B::~ChimeiCtl_B() = default;
+ChimeiElement::~ChimeiElement() = default;
 
-void ChimeiCtl_B::changed(const char* name)
+void ChimeiElement::changed(const char* name)
 {
     emit propertyChanged(QString::fromLatin1(name));
 }
 
-void ChimeiCtl_B::setBackColor(quint32 v)
+void ChimeiElement::setBackColor(quint32 v)
 {
     m_props.BackColor = v;
     m_strip.setBackColor(v);
@@ -42,34 +42,34 @@ void ChimeiCtl_B::setBackColor(quint32 v)
     changed("BackColor");
 }
 
-void ChimeiCtl_B::setForeColor(quint32 v)
+void ChimeiElement::setForeColor(quint32 v)
 {
     m_props.ForeColor = v;
     m_strip.setForeColor(v); // dots drawn from now on
     changed("ForeColor");
 }
 
-void ChimeiCtl_B::setSpeed(qint16 v)
+void ChimeiElement::setSpeed(qint16 v)
 {
     m_props.Speed = v;
     replanScroll();
     changed("Speed");
 }
 
-void ChimeiCtl_B::setScrollStartWait(qint32 v)
+void ChimeiElement::setScrollStartWait(qint32 v)
 {
     m_props.ScrollStartWait = v;
     replanScroll();
     changed("ScrollStartWait");
 }
 
-void ChimeiCtl_B::setMode(qint16 v)
+void ChimeiElement::setMode(qint16 v)
 {
     m_props.Mode = v;
     changed("Mode");
 }
 
-void ChimeiCtl_B::setAppearance(qint16 v)
+void ChimeiElement::setAppearance(qint16 v)
 {
     m_props.Appearance = v;
     if (v != 0)
@@ -81,19 +81,19 @@ void ChimeiCtl_B::setAppearance(qint16 v)
     changed("Appearance");
 }
 
-void ChimeiCtl_B::setFontMode(qint16 v)
+void ChimeiElement::setFontMode(qint16 v)
 {
     m_props.FontMode = v;
     changed("FontMode");
 }
 
-void ChimeiCtl_B::setFontBold(bool v)
+void ChimeiElement::setFontBold(bool v)
 {
     m_props.FontBold = v;
     changed("FontBold");
 }
 
-void ChimeiCtl_B::ReadProperties(const ChimeiProps& props)
+void ChimeiElement::ReadProperties(const ChimeiProps& props)
 {
     m_props = props;
     m_strip.setBackColor(props.BackColor);
@@ -102,7 +102,7 @@ void ChimeiCtl_B::ReadProperties(const ChimeiProps& props)
     stripChanged();
 }
 
-void ChimeiCtl_B::SetChimei(const QString& strText)
+void ChimeiElement::SetChimei(const QString& strText)
 {
     m_host.processEvents();
     m_strip.clear();
@@ -130,18 +130,18 @@ void ChimeiCtl_B::SetChimei(const QString& strText)
     scrollFrame();
 }
 
-void ChimeiCtl_B::DrawDot16(qint32& X, qint32& Y, QString& strText)
+void ChimeiElement::DrawDot16(qint32& X, qint32& Y, QString& strText)
 {
     m_strip.plot(X, Y, cellDots(m_glyphs, strText, m_props.FontMode, m_props.FontBold));
     stripChanged();
 }
 
-void ChimeiCtl_B::Refresh()
+void ChimeiElement::Refresh()
 {
     repaint();
 }
 
-ScrollPlan ChimeiCtl_B::currentPlan() const
+ScrollPlan ChimeiElement::currentPlan() const
 {
     ScrollPlan p;
     p.viewportHeight = height();
@@ -151,7 +151,7 @@ ScrollPlan ChimeiCtl_B::currentPlan() const
     return p;
 }
 
-void ChimeiCtl_B::replanScroll()
+void ChimeiElement::replanScroll()
 {
     if (!m_scrolling)
         return;
@@ -160,13 +160,13 @@ void ChimeiCtl_B::replanScroll()
     m_scrollStart = now;
 }
 
-void ChimeiCtl_B::stopScroll()
+void ChimeiElement::stopScroll()
 {
     m_scrolling = false;
     m_frameTimer.stop();
 }
 
-void ChimeiCtl_B::scrollFrame()
+void ChimeiElement::scrollFrame()
 {
     if (!m_scrolling)
         return;
@@ -184,19 +184,19 @@ void ChimeiCtl_B::scrollFrame()
     m_frameTimer.start(next);
 }
 
-void ChimeiCtl_B::stripChanged()
+void ChimeiElement::stripChanged()
 {
     m_view = m_strip.image().convertToFormat(QImage::Format_RGB32);
     update();
 }
 
-void ChimeiCtl_B::resizeEvent(QResizeEvent* event)
+void ChimeiElement::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     replanScroll();
 }
 
-void ChimeiCtl_B::paintEvent(QPaintEvent*)
+void ChimeiElement::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     const QRect all = rect();

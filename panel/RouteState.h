@@ -37,13 +37,13 @@ struct RouteRecord {
     bool operator==(const RouteRecord&) const = default;
 };
 
-class DataIo {
+class RouteState {
 public:
     static constexpr int RouteRows = 301;
     // Columns of a route record: 1 the stop name, 2 TicketNo, 3..152 Fares(1..150).
     static constexpr int ColumnCount = 2 + RouteRecord::FareCount;
 
-    DataIo();
+    RouteState();
 
     // Row `row` (1..301); an empty record for any other row.
     const RouteRecord& RouteTable(int row) const;

@@ -21,7 +21,7 @@ namespace lumena {
 class Host;
 class ResLib;
 
-class ChimeiCtl_B : public QWidget {
+class ChimeiElement : public QWidget {
     Q_OBJECT
     Q_PROPERTY(quint32 BackColor READ BackColor WRITE setBackColor)
     Q_PROPERTY(quint32 ForeColor READ ForeColor WRITE setForeColor)
@@ -33,8 +33,8 @@ class ChimeiCtl_B : public QWidget {
     Q_PROPERTY(bool FontBold READ FontBold WRITE setFontBold)
 
 public:
-    ChimeiCtl_B(ResLib& res, Host& host, QWidget* parent = nullptr);
-    ~ChimeiCtl_B() override;
+    ChimeiElement(ResLib& res, Host& host, QWidget* parent = nullptr);
+    ~ChimeiElement() override;
 
     quint32 BackColor() const { return m_props.BackColor; }
     void setBackColor(quint32 v);

@@ -1,6 +1,6 @@
-#include "panel/frmCtl.h"
+#include "panel/PanelWindow.h"
 
-#include "panel/DataIo.h"
+#include "panel/RouteState.h"
 #include "panel/RunController.h"
 #include "reslib/ErrorCodes.h"
 #include "reslib/Host.h"
@@ -68,7 +68,7 @@ int loadPanelPicture(const QString& path, QImage& picture)
 
 } // namespace
 
-frmCtl::frmCtl(const Ports& ports, QWidget* parent)
+PanelWindow::PanelWindow(const Ports& ports, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       m_ports(ports)
@@ -91,14 +91,14 @@ frmCtl::frmCtl(const Ports& ports, QWidget* parent)
     m_ports.panelBoard.setBoardCaption(boardCaption(modelName()));
 }
 
-frmCtl::~frmCtl() = default;
+PanelWindow::~PanelWindow() = default;
 
-void frmCtl::DispData(qint16 stop)
+void PanelWindow::DispData(qint16 stop)
 {
     m_run->DispData(stop);
 }
 
-void frmCtl::keypadClicked(int key)
+void PanelWindow::keypadClicked(int key)
 {
     m_ports.sound.PlaySnd(m_ports.options.resetSound(), u"S1"_s, false, 0);
     m_keypad.press(key);
@@ -106,7 +106,7 @@ void frmCtl::keypadClicked(int key)
     m_label2[2]->setText(m_keypad.section);
 }
 
-void frmCtl::resetClicked(int group)
+void PanelWindow::resetClicked(int group)
 {
     if (group == 0) {
         QList<int> route, section;
@@ -121,7 +121,7 @@ void frmCtl::resetClicked(int group)
 }
 
 // The double-clicked group goes behind the other one, which comes to the front.
-void frmCtl::frameDoubleClicked(int index)
+void PanelWindow::frameDoubleClicked(int index)
 {
     index = index == 1 ? 1 : 0;
     QGroupBox* behind = m_frame1[index];
@@ -132,7 +132,7 @@ void frmCtl::frameDoubleClicked(int index)
     m_panelMode = static_cast<qint16>(index);
 }
 
-bool frmCtl::eventFilter(QObject* watched, QEvent* event)
+bool PanelWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::MouseButtonDblClick) {
         for (int i = 0; i < 2; ++i) {
@@ -145,14 +145,14 @@ bool frmCtl::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
-void frmCtl::scrollChanged(int index)
+void PanelWindow::scrollChanged(int index)
 {
     m_label1[index]->setText(QString::number(m_hscroll[index]->value()));
     m_ports.panelBoard.setChimeiScroll(static_cast<qint16>(m_hscroll[0]->value()),
                                        m_hscroll[1]->value());
 }
 
-void frmCtl::Option4_Click(int index)
+void PanelWindow::Option4_Click(int index)
 {
     if (index < 0 || index > 2)
         return;
@@ -179,7 +179,7 @@ void frmCtl::Option4_Click(int index)
     m_ports.panelBoard.setSeiriNumColor(plan.color);
 }
 
-int frmCtl::BacklightIndex() const
+int PanelWindow::BacklightIndex() const
 {
     for (int i = 0; i < 3; ++i)
         if (m_option4[i]->isChecked())
@@ -187,7 +187,7 @@ int frmCtl::BacklightIndex() const
     return -1;
 }
 
-void frmCtl::displayClearToggled(bool checked)
+void PanelWindow::displayClearToggled(bool checked)
 {
     BoardDisplay& board = m_ports.board;
     if (checked) {
@@ -208,7 +208,7 @@ void frmCtl::displayClearToggled(bool checked)
         m_run->DispData(static_cast<qint16>(m_ports.data.CurrentPos() + 1));
 }
 
-void frmCtl::settingsClicked()
+void PanelWindow::settingsClicked()
 {
     m_ports.panelBoard.setBoardEnabled(false);
     setEnabled(false);
@@ -220,7 +220,7 @@ void frmCtl::settingsClicked()
     m_ports.board.SetChimei(m_ports.data.RouteTable(m_ports.data.CurrentPos() + 1).StopName);
 }
 
-void frmCtl::versionClicked()
+void PanelWindow::versionClicked()
 {
     const QString text = versionText(modelName(), QCoreApplication::applicationVersion(),
                                      m_ports.host.now().date().year());
@@ -229,45 +229,45 @@ void frmCtl::versionClicked()
     m_ports.panelBoard.setBoardEnabled(true);
 }
 
-void frmCtl::previewToggle(bool open)
+void PanelWindow::previewToggle(bool open)
 {
     applyPreviewToggle(this, m_check4, open);
     emit previewToggled(open);
 }
 
-bool frmCtl::lateNight() const
+bool PanelWindow::lateNight() const
 {
     return m_check2->isChecked();
 }
 
-int frmCtl::companyIndex() const
+int PanelWindow::companyIndex() const
 {
     return m_combo1->currentIndex();
 }
 
-void frmCtl::enableStepping()
+void PanelWindow::enableStepping()
 {
     m_command2[0]->setEnabled(true);
     m_command2[1]->setEnabled(true);
     m_check1->setEnabled(true);
 }
 
-void frmCtl::clearPreview()
+void PanelWindow::clearPreview()
 {
     m_preview->clearPicture();
 }
 
-QImage* frmCtl::previewImage()
+QImage* PanelWindow::previewImage()
 {
     return m_preview->image();
 }
 
-void frmCtl::repaintPreview()
+void PanelWindow::repaintPreview()
 {
     m_preview->repaint();
 }
 
-void frmCtl::GetCtrlDataInfo(ini::CtrlDataInfo& out) const
+void PanelWindow::GetCtrlDataInfo(ini::CtrlDataInfo& out) const
 {
     out.CtrlPanelMode = m_panelMode;
     out.ScrollSpeed = m_hscroll[0]->value();
@@ -278,7 +278,7 @@ void frmCtl::GetCtrlDataInfo(ini::CtrlDataInfo& out) const
     out.CtrlTop = pos().y() * TwipsPerPixel;
 }
 
-void frmCtl::SetCtrlDataInfo(const ini::CtrlDataInfo& in)
+void PanelWindow::SetCtrlDataInfo(const ini::CtrlDataInfo& in)
 {
     move(qRound(in.CtrlLeft / double(TwipsPerPixel)), qRound(in.CtrlTop / double(TwipsPerPixel)));
     // Values outside a bar's range are held to it.
@@ -290,33 +290,33 @@ void frmCtl::SetCtrlDataInfo(const ini::CtrlDataInfo& in)
     frameDoubleClicked(m_panelMode);
 }
 
-void frmCtl::setTapeCaption(const QString& caption)
+void PanelWindow::setTapeCaption(const QString& caption)
 {
     m_tapeFrame->setTitle(caption);
 }
 
-void frmCtl::setTapeFrameEnabled(bool enabled)
+void PanelWindow::setTapeFrameEnabled(bool enabled)
 {
     m_tapeFrame->setEnabled(enabled);
 }
 
-void frmCtl::setTapeButtonsEnabled(bool enabled)
+void PanelWindow::setTapeButtonsEnabled(bool enabled)
 {
     for (QPushButton* b : m_tapeFrame->findChildren<QPushButton*>())
         b->setEnabled(enabled);
 }
 
-void frmCtl::SetPreviewSize(int widthTwips, int heightTwips)
+void PanelWindow::SetPreviewSize(int widthTwips, int heightTwips)
 {
     m_preview->setSizeTwips(widthTwips, heightTwips);
 }
 
-void frmCtl::ClearCompanyList()
+void PanelWindow::ClearCompanyList()
 {
     m_combo1->clear();
 }
 
-void frmCtl::AddCompany(const QString& name)
+void PanelWindow::AddCompany(const QString& name)
 {
     // Filling the list chooses nothing: tickets get -1 until the operator picks one.
     const QSignalBlocker block(m_combo1);
@@ -325,7 +325,7 @@ void frmCtl::AddCompany(const QString& name)
     m_combo1->setCurrentIndex(chosen);
 }
 
-void frmCtl::closeEvent(QCloseEvent* event)
+void PanelWindow::closeEvent(QCloseEvent* event)
 {
     if (m_quitting || m_sessionEnding) {
         event->accept();
@@ -342,7 +342,7 @@ void frmCtl::closeEvent(QCloseEvent* event)
     runQuit();
 }
 
-void frmCtl::runQuit()
+void PanelWindow::runQuit()
 {
     m_ports.board.SetChimei(QString());
     m_ports.sound.CloseAllSnd();

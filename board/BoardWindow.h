@@ -12,10 +12,8 @@
 // clock, and the double-click on a fare element that applies that element's
 // zero handling, zero fill and shift to all 50.
 
+#include "board/BoardPorts.h"
 #include "board/SeirikenNum.h"
-#include "panel/PanelPorts.h"
-#include "panel/RunPorts.h"
-#include "settings/IniPorts.h"
 
 #include <QImage>
 #include <QWidget>
@@ -27,16 +25,16 @@ class QTimer;
 
 namespace lumena {
 
-class ChimeiCtl_B;
+class ChimeiElement;
 class Host;
-class M_Degit;
+class DegitElement;
 class ResLib;
 
-class Form1 final : public QWidget,
-                    public BoardDisplay,
-                    public BoardIniPort,
-                    public PanelBoard,
-                    private SeirikenCells {
+class BoardWindow final : public QWidget,
+                          public BoardDisplay,
+                          public BoardIniPort,
+                          public PanelBoard,
+                          private SeirikenCells {
     Q_OBJECT
 public:
     // Creates every element and runs the board's own part of loading: the
@@ -44,12 +42,12 @@ public:
     // picture becomes imgRes(0..2) and the background, the window is shaped
     // and the clock timer starts. Placing the windows and LoadIni are the
     // application's (they involve the panel and the options dialog).
-    Form1(ResLib& res, Host& host, QWidget* parent = nullptr);
-    ~Form1() override;
+    BoardWindow(ResLib& res, Host& host, QWidget* parent = nullptr);
+    ~BoardWindow() override;
 
-    M_Degit* Degit(int k) const;     // 0 (spare, hidden) and 1..50
-    M_Degit* TimeDegit(int i) const; // 0 hours, 1 minutes
-    ChimeiCtl_B* ChimeiCtl() const { return m_chimei; }
+    DegitElement* Degit(int k) const;     // 0 (spare, hidden) and 1..50
+    DegitElement* TimeDegit(int i) const; // 0 hours, 1 minutes
+    ChimeiElement* ChimeiCtl() const { return m_chimei; }
     QLabel* lblSeiriNum(int i) const; // 0 (spare, hidden) and 1..50
     QTimer* Timer1() const { return m_timer1; }
 
@@ -83,7 +81,7 @@ public:
     void SetTimeDegitColors(int index, const DegitColors& colors) override;
     void SetChimeiColors(quint32 backColor, quint32 foreColor) override;
     void SetSeiriNumVisible(bool visible) override;
-    void SeirikenNumSet(qint16& style, qint16& zeroPad) override;
+    void SeirikenNumSet(qint16 style, qint16 zeroPad) override;
     void SetSeiriNumColor(quint32 color) override;
     void SetAllDegitColors(const DegitColors& colors) override;
     void SetChimeiProps(quint32 backColor, quint32 foreColor, qint16 fontMode,
@@ -116,9 +114,9 @@ private:
     ResLib& m_res;
     Host& m_host;
     std::array<QLabel*, 51> m_seiriNum{};
-    std::array<M_Degit*, 51> m_degit{};
-    std::array<M_Degit*, 2> m_timeDegit{};
-    ChimeiCtl_B* m_chimei = nullptr;
+    std::array<DegitElement*, 51> m_degit{};
+    std::array<DegitElement*, 2> m_timeDegit{};
+    ChimeiElement* m_chimei = nullptr;
     QTimer* m_timer1 = nullptr;
     std::array<QImage, 3> m_imgRes;
     QImage m_picture;

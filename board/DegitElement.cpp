@@ -1,4 +1,4 @@
-#include "board/M_Degit.h"
+#include "board/DegitElement.h"
 
 #include "board/DegitText.h"
 #include "reslib/ResLib.h"
@@ -8,7 +8,7 @@
 
 namespace lumena {
 
-M_Degit::M_Degit(ResLib& res, QWidget* parent) : QWidget(parent), m_res(res)
+DegitElement::DegitElement(ResLib& res, QWidget* parent) : QWidget(parent), m_res(res)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     applyBackColor();
@@ -18,38 +18,38 @@ M_Degit::M_Degit(ResLib& res, QWidget* parent) : QWidget(parent), m_res(res)
     redrawText(QString(), 0);
 }
 
-qint32 M_Degit::hwnd()
+qint32 DegitElement::hwnd()
 {
     return static_cast<qint32>(winId());
 }
 
-void M_Degit::setBaseForeColor(quint32 color)
+void DegitElement::setBaseForeColor(quint32 color)
 {
     m_props.BaseForeColor = color;
     emit propertyChanged(QStringLiteral("BaseForeColor"));
     redraw();
 }
 
-void M_Degit::setDegitForeColor(quint32 color)
+void DegitElement::setDegitForeColor(quint32 color)
 {
     m_props.DegitForeColor = color;
     emit propertyChanged(QStringLiteral("DegitForeColor"));
     redraw();
 }
 
-void M_Degit::setFillZero(qint16 fillZero)
+void DegitElement::setFillZero(qint16 fillZero)
 {
     m_props.FillZero = fillZero > m_props.Keta ? m_props.Keta : fillZero;
     emit propertyChanged(QStringLiteral("FillZero"));
 }
 
-void M_Degit::setZeroMode(qint16 zeroMode)
+void DegitElement::setZeroMode(qint16 zeroMode)
 {
     m_props.ZeroMode = zeroMode >= 4 ? qint16(0) : zeroMode;
     emit propertyChanged(QStringLiteral("ZeroMode"));
 }
 
-void M_Degit::setShift(qint16 shift)
+void DegitElement::setShift(qint16 shift)
 {
     const int upper = m_props.Keta - 1;
     int s = shift > upper ? upper : shift;
@@ -59,7 +59,7 @@ void M_Degit::setShift(qint16 shift)
     emit propertyChanged(QStringLiteral("Shift"));
 }
 
-void M_Degit::setKeta(qint16 keta)
+void DegitElement::setKeta(qint16 keta)
 {
     m_props.Keta = (keta < 1 || keta >= 16) ? qint16(4) : keta;
     applySize();
@@ -67,7 +67,7 @@ void M_Degit::setKeta(qint16 keta)
     redraw();
 }
 
-void M_Degit::setDegitSize(qint16 degitSize)
+void DegitElement::setDegitSize(qint16 degitSize)
 {
     m_props.DegitSize = (degitSize >= 1 && degitSize <= 3) ? degitSize : qint16(0);
     applySize();
@@ -75,27 +75,27 @@ void M_Degit::setDegitSize(qint16 degitSize)
     redraw();
 }
 
-void M_Degit::setDegitStyle(qint16 degitStyle)
+void DegitElement::setDegitStyle(qint16 degitStyle)
 {
     m_props.DegitStyle = degitStyle;
     emit propertyChanged(QStringLiteral("DegitStyle"));
     redraw();
 }
 
-void M_Degit::setValue(const QVariant& value)
+void DegitElement::setValue(const QVariant& value)
 {
     m_props.Value = value;
     emit propertyChanged(QStringLiteral("Value"));
     redraw();
 }
 
-void M_Degit::setUserSet(bool userSet)
+void DegitElement::setUserSet(bool userSet)
 {
     m_props.UserSet = userSet;
     emit propertyChanged(QStringLiteral("UserSet"));
 }
 
-void M_Degit::setBackColor(quint32 color)
+void DegitElement::setBackColor(quint32 color)
 {
     m_props.BackColor = color;
     applyBackColor();
@@ -103,7 +103,7 @@ void M_Degit::setBackColor(quint32 color)
     redraw();
 }
 
-qint32 M_Degit::ShowSetDlg()
+qint32 DegitElement::ShowSetDlg()
 {
     qint16 zeroMode = m_props.ZeroMode;
     qint16 shift = m_props.Shift;
@@ -116,7 +116,7 @@ qint32 M_Degit::ShowSetDlg()
     return result;
 }
 
-void M_Degit::ResetDegit(const bool& nMode)
+void DegitElement::ResetDegit(const bool& nMode)
 {
     const qint16 shift = m_props.Shift;
     const qint16 zeroMode = m_props.ZeroMode;
@@ -130,19 +130,19 @@ void M_Degit::ResetDegit(const bool& nMode)
     setFillZero(fillZero);
 }
 
-void M_Degit::readProperties(const DegitProps& props)
+void DegitElement::readProperties(const DegitProps& props)
 {
     m_props = props;
     applyBackColor();
 }
 
-QSize M_Degit::sizeHint() const
+QSize DegitElement::sizeHint() const
 {
     const DegitSizeClass& cls = degitSizeClass(m_props.DegitSize);
     return {std::max<int>(0, m_props.Keta) * cls.cellWidth(), cls.height()};
 }
 
-void M_Degit::paintEvent(QPaintEvent*)
+void DegitElement::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     p.fillRect(rect(), QColor::fromRgb(degitColor(m_props.BackColor)));
@@ -151,25 +151,25 @@ void M_Degit::paintEvent(QPaintEvent*)
 
 // Presses end here: they must not reach the host window, which drags itself
 // on presses on its own background.
-void M_Degit::mousePressEvent(QMouseEvent* event)
+void DegitElement::mousePressEvent(QMouseEvent* event)
 {
     event->accept();
 }
 
-void M_Degit::mouseDoubleClickEvent(QMouseEvent* event)
+void DegitElement::mouseDoubleClickEvent(QMouseEvent* event)
 {
     event->accept();
     emit DblClick();
 }
 
-void M_Degit::redraw()
+void DegitElement::redraw()
 {
     redrawText(degitLitText(m_props.Value, m_props.ZeroMode, m_props.FillZero, m_props.Shift,
                             m_props.Keta),
                m_props.Keta);
 }
 
-void M_Degit::redrawText(const QString& lit, int keta)
+void DegitElement::redrawText(const QString& lit, int keta)
 {
     DegitLook look;
     look.style = m_props.DegitStyle;
@@ -185,14 +185,14 @@ void M_Degit::redrawText(const QString& lit, int keta)
     update();
 }
 
-void M_Degit::applyBackColor()
+void DegitElement::applyBackColor()
 {
     // The retained picture starts over in the new colour until the next redraw.
     m_image.fill(degitColor(m_props.BackColor));
     update();
 }
 
-void M_Degit::applySize()
+void DegitElement::applySize()
 {
     const DegitSizeClass& cls = degitSizeClass(m_props.DegitSize);
     resize(m_props.Keta * cls.cellWidth(), cls.height());

@@ -1,4 +1,4 @@
-#include "settings/mdlIniIo.h"
+#include "settings/SettingsFile.h"
 
 #include "reslib/WholeFile.h"
 #include "settings/IniCodec.h"
@@ -40,7 +40,7 @@ int openErrorCode(const QFile& f)
 
 QString loadMessage(const Error& e)
 {
-    return QStringLiteral("エラー Code:%1\r\n内容:%2\r\nモジュール:mdlIniIo.LoadIni()")
+    return QStringLiteral("エラー Code:%1\r\n内容:%2\r\nモジュール:SettingsFile.LoadIni()")
         .arg(e.code)
         .arg(e.description);
 }

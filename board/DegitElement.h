@@ -20,7 +20,7 @@ namespace lumena {
 
 class ResLib;
 
-class M_Degit : public QWidget {
+class DegitElement : public QWidget {
     Q_OBJECT
     Q_PROPERTY(quint32 BaseForeColor READ BaseForeColor WRITE setBaseForeColor)
     Q_PROPERTY(quint32 DegitForeColor READ DegitForeColor WRITE setDegitForeColor)
@@ -37,7 +37,7 @@ class M_Degit : public QWidget {
 
 public:
     // A new element with the default property set.
-    explicit M_Degit(ResLib& res, QWidget* parent = nullptr);
+    explicit DegitElement(ResLib& res, QWidget* parent = nullptr);
 
     quint32 BaseForeColor() const { return m_props.BaseForeColor; }
     quint32 DegitForeColor() const { return m_props.DegitForeColor; }

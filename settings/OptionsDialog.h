@@ -1,5 +1,5 @@
 #pragma once
-// frmOption, "オプション": the options dialog. One instance lives, hidden,
+// OptionsDialog, "オプション": the options dialog. One instance lives, hidden,
 // for the whole run and is the live store of every option: route setting,
 // the board refresh and the sound and tape routines read its controls at
 // the moment of use (RunOptions, TapeOptions). It has no cancel: a change
@@ -24,13 +24,13 @@ class QStackedWidget;
 
 namespace lumena {
 
-class frmOption final : public QDialog,
-                        public RunOptions,
-                        public TapeOptions,
-                        public OptionIniPort {
+class OptionsDialog final : public QDialog,
+                            public RunOptions,
+                            public TapeOptions,
+                            public OptionIniPort {
     Q_OBJECT
 public:
-    explicit frmOption(ResLib& resLib, Host& host, QWidget* parent = nullptr);
+    explicit OptionsDialog(ResLib& resLib, Host& host, QWidget* parent = nullptr);
 
     // The board and panel that SetProp and SetPlgin reach. Until they are
     // set (the dialog is made before the panel), those steps are skipped.

@@ -3,8 +3,8 @@
 // is given.
 
 #include "app/Simulator.h"
-#include "board/Form1.h"
-#include "panel/frmCtl.h"
+#include "board/BoardWindow.h"
+#include "panel/PanelWindow.h"
 
 #include <QApplication>
 #include <QProcess>

@@ -1,1 +1,0 @@
-// Anchor of the board_ui library; its pieces add their own sources.
