@@ -4,6 +4,7 @@
 #include "board/ChimeiElement.h"
 #include "board/DegitElement.h"
 #include "board/PanelImage.h"
+#include "reslib/Colors.h"
 #include "reslib/Host.h"
 
 #include <QCloseEvent>
@@ -34,7 +35,7 @@ QFont seiriNumFont(double points)
 void setTextColor(QLabel* label, quint32 bgr)
 {
     QPalette pal = label->palette();
-    pal.setColor(QPalette::WindowText, layout::colorFromBgr(bgr));
+    pal.setColor(QPalette::WindowText, colorFromBgr(bgr));
     label->setPalette(pal);
 }
 
@@ -207,17 +208,13 @@ void BoardWindow::setDegitValue(int cell, const QVariant& value)
 
 void BoardWindow::GetFormInfo(ini::FormInfo& out) const
 {
-    out.FormLeft = qint32(pos().x()) * layout::TwipsPerPixel;
-    out.FormTop = qint32(pos().y()) * layout::TwipsPerPixel;
+    out.FormLeft = qint32(pixelsToTwips(pos().x()));
+    out.FormTop = qint32(pixelsToTwips(pos().y()));
 }
 
 void BoardWindow::SetFormInfo(const ini::FormInfo& in)
 {
-    // Nearest pixel; a position written by this program is a whole pixel.
-    const auto toPixels = [](qint32 twips) {
-        return int(std::lround(double(twips) / layout::TwipsPerPixel));
-    };
-    move(toPixels(in.FormLeft), toPixels(in.FormTop));
+    move(twipsToPixels(in.FormLeft), twipsToPixels(in.FormTop));
 }
 
 ini::DegitCellInfo BoardWindow::GetDegitCell(int cell) const

@@ -1,6 +1,7 @@
 #include "board/ChimeiElement.h"
 
 #include "board/DotFonts.h"
+#include "reslib/Colors.h"
 #include "reslib/Host.h"
 #include "reslib/ResLib.h"
 
@@ -114,8 +115,8 @@ void ChimeiElement::SetChimei(const QString& strText)
         return;
     }
     stopScroll();
-    const NameLayout l = drawName(m_strip, m_glyphs, m_res, strText, m_props.Mode, m_props.FontMode,
-                                  m_props.FontBold);
+    const NameLayout l =
+        drawName(m_strip, m_glyphs, strText, m_props.Mode, m_props.FontMode, m_props.FontBold);
     stripChanged();
     if (!l.scrolls) {
         m_stripTop = 0;
@@ -200,7 +201,7 @@ void ChimeiElement::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     const QRect all = rect();
-    p.fillRect(all, QColor::fromRgb(rgbFromColorRef(m_props.BackColor)));
+    p.fillRect(all, colorFromBgr(m_props.BackColor));
     const QRect inner = all.adjusted(kInset, kInset, -kInset, -kInset);
     p.setClipRect(inner);
     p.drawImage(QPoint(inner.left(), inner.top() + m_stripTop), m_view);

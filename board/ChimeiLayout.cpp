@@ -1,6 +1,6 @@
 #include "board/ChimeiLayout.h"
 
-#include "reslib/ResLib.h"
+#include "reslib/Colors.h"
 #include "reslib/ShiftJis.h"
 
 using namespace Qt::StringLiterals;
@@ -132,15 +132,10 @@ Dots16 cellDots(GlyphSource& glyphs, QString& text, qint16 fontMode, bool fontBo
     return s.turned ? d.transposed() : d;
 }
 
-QRgb rgbFromColorRef(quint32 c)
-{
-    return qRgb(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF));
-}
-
 DotStrip::DotStrip()
 {
     m_image = QImage(kStripWidth, kStripHeight, QImage::Format_Indexed8);
-    m_image.setColorTable({rgbFromColorRef(0x00808080), rgbFromColorRef(0x0000BEFF)});
+    m_image.setColorTable({rgbFromBgr(0x00808080), rgbFromBgr(0x0000BEFF)});
     m_foreRef = 0x0000BEFF;
     m_image.fill(0);
 }
@@ -163,7 +158,7 @@ void DotStrip::clear()
 
 void DotStrip::setBackColor(quint32 colorRef)
 {
-    m_image.setColor(0, rgbFromColorRef(colorRef));
+    m_image.setColor(0, rgbFromBgr(colorRef));
 }
 
 void DotStrip::setForeColor(quint32 colorRef)
@@ -171,7 +166,7 @@ void DotStrip::setForeColor(quint32 colorRef)
     if (colorRef == m_foreRef)
         return;
     m_foreRef = colorRef;
-    const QRgb rgb = rgbFromColorRef(colorRef);
+    const QRgb rgb = rgbFromBgr(colorRef);
     // Reuse an entry that no dot uses any more, else add one; a full palette
     // (255 colours on one strip) gives the newest colour to the oldest entry.
     QList<QRgb> table = m_image.colorTable();
@@ -220,17 +215,19 @@ bool DotStrip::isLit(int x, int y) const
            m_image.constScanLine(y)[x] != 0;
 }
 
-NameLayout drawName(DotStrip& strip, GlyphSource& glyphs, ResLib& res, const QString& text,
-                    qint16 mode, qint16 fontMode, bool fontBold)
+NameLayout drawName(DotStrip& strip, GlyphSource& glyphs, const QString& text, qint16 mode,
+                    qint16 fontMode, bool fontBold)
 {
     // Every character is at least one byte, so this keeps all cells that fit.
     const QString kept = text.size() > 2 * kMaxCells ? text.left(2 * kMaxCells) : text;
-    const qint32 bytes = res.LenB_ASCII(kept);
+    const QByteArray sjisText = sjis::fromUnicode(kept);
+    const auto bytes = qint32(sjisText.size());
     const NameLayout l = nameLayout(bytes, mode);
     strip.setHeight(l.stripHeight);
     // Cells beyond the last byte are empty and draw nothing; stop there.
     for (qint32 i = 1; 2 * i - 1 <= bytes && i <= kMaxCells; ++i) {
-        QString cell = sjis::toUnicode(res.MidB_ASCII(kept, 2 * i - 1, 2));
+        QString cell = sjis::toUnicode(
+            QByteArrayView(sjisText).sliced(2 * i - 2, std::min(2, bytes - (2 * i - 2))));
         strip.plot(kCellX, l.y0 + (i - 1) * l.pitch, cellDots(glyphs, cell, fontMode, fontBold));
     }
     return l;

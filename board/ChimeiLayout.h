@@ -14,8 +14,6 @@
 
 namespace lumena {
 
-class ResLib;
-
 constexpr int kStripWidth = 37;
 constexpr int kStripHeight = 192; // of a name of up to six cells
 constexpr int kCellX = 2;         // left edge of every cell on the strip
@@ -57,9 +55,6 @@ CellStyle cellStyle(const QString& text, qint16 fontMode);
 // sets at (X + 2 x, Y + 2 y). `text` is replaced by its substitute ("ー").
 Dots16 cellDots(GlyphSource& glyphs, QString& text, qint16 fontMode, bool fontBold);
 
-// Colours as the settings store them (0x00BBGGRR) and as Qt paints them.
-QRgb rgbFromColorRef(quint32 colorRef);
-
 // The drawing surface of the element: 37 pixels wide, keeping what is drawn on
 // it until cleared. Pixels hold palette indices: 0 is the background, so a new
 // BackColor recolours the strip without losing its dots, and each ForeColor in
@@ -90,12 +85,12 @@ private:
     quint32 m_foreRef = 0;
 };
 
-// Draws a name the way the element does: cell count from the resource
-// library's byte length, cells taken two bytes at a time with MidB_ASCII and
-// converted back to text. The strip is resized (cleared) first. A final odd
-// byte forms one more cell at y0 + cells * pitch. Only the first kMaxCells
-// cells of a longer text are drawn.
-NameLayout drawName(DotStrip& strip, GlyphSource& glyphs, ResLib& res, const QString& text,
-                    qint16 mode, qint16 fontMode, bool fontBold);
+// Draws a name the way the element does: the name is encoded in Shift-JIS
+// once, the cell count is its byte length over two, and each cell is the
+// next two bytes. The strip is resized (cleared) first. A final odd byte forms
+// one more cell at y0 + cells * pitch. Only the first kMaxCells cells of a
+// longer text are drawn.
+NameLayout drawName(DotStrip& strip, GlyphSource& glyphs, const QString& text, qint16 mode,
+                    qint16 fontMode, bool fontBold);
 
 } // namespace lumena

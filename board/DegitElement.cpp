@@ -1,6 +1,7 @@
 #include "board/DegitElement.h"
 
 #include "board/DegitText.h"
+#include "reslib/Colors.h"
 #include "reslib/ResLib.h"
 
 #include <QMouseEvent>
@@ -145,7 +146,7 @@ QSize DegitElement::sizeHint() const
 void DegitElement::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
-    p.fillRect(rect(), QColor::fromRgb(degitColor(m_props.BackColor)));
+    p.fillRect(rect(), colorFromBgr(m_props.BackColor));
     p.drawImage(QPoint(0, 0), m_image);
 }
 
@@ -188,7 +189,7 @@ void DegitElement::redrawText(const QString& lit, int keta)
 void DegitElement::applyBackColor()
 {
     // The retained picture starts over in the new colour until the next redraw.
-    m_image.fill(degitColor(m_props.BackColor));
+    m_image.fill(rgbFromBgr(m_props.BackColor));
     update();
 }
 

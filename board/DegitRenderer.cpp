@@ -1,5 +1,7 @@
 #include "board/DegitRenderer.h"
 
+#include "reslib/Colors.h"
+
 #include <QPainter>
 #include <QPolygonF>
 #include <algorithm>
@@ -48,11 +50,6 @@ std::vector<std::shared_ptr<DegitRenderer::Cells>>& sharedCells()
 
 } // namespace
 
-QRgb degitColor(quint32 bgr)
-{
-    return qRgb(bgr & 0xff, (bgr >> 8) & 0xff, (bgr >> 16) & 0xff);
-}
-
 int DegitRenderer::cellAdvance(const DegitLook& look)
 {
     return degitSizeClass(look.sizeClass).cellWidth() + look.charExtra;
@@ -72,7 +69,7 @@ void DegitRenderer::prepare(const DegitLook& look)
     }
     m_cells = std::make_shared<Cells>();
     m_cells->look = look;
-    m_cells->unlit = paintCell(look, kAllSegments, degitColor(look.baseColor));
+    m_cells->unlit = paintCell(look, kAllSegments, rgbFromBgr(look.baseColor));
     shared.insert(shared.begin(), m_cells);
     if (shared.size() > kSharedLooks)
         shared.pop_back();
@@ -83,7 +80,7 @@ const QImage& DegitRenderer::litGlyph(char16_t c)
     auto it = m_cells->lit.find(c);
     if (it == m_cells->lit.end())
         it = m_cells->lit.insert(
-            c, paintCell(m_cells->look, degitSegmentMask(c), degitColor(m_cells->look.litColor)));
+            c, paintCell(m_cells->look, degitSegmentMask(c), rgbFromBgr(m_cells->look.litColor)));
     return *it;
 }
 
@@ -96,7 +93,7 @@ void DegitRenderer::render(QImage& target, QSize size, const DegitLook& look, in
     if (target.size() != device || target.format() != QImage::Format_ARGB32_Premultiplied)
         target = QImage(device, QImage::Format_ARGB32_Premultiplied);
     target.setDevicePixelRatio(1.0);
-    target.fill(degitColor(look.backColor));
+    target.fill(rgbFromBgr(look.backColor));
     if (device.isEmpty())
         return;
 

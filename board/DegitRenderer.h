@@ -14,9 +14,6 @@
 
 namespace lumena {
 
-// 0x00BBGGRR (red in the low byte) to a QRgb.
-QRgb degitColor(quint32 bgr);
-
 struct DegitLook {
     int style = 0;     // DegitStyle as stored
     int sizeClass = 0; // DegitSize as stored

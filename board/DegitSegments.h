@@ -6,6 +6,8 @@
 // Segments are numbered a..g = 0..6 in the usual order: a top, b upper right,
 // c lower right, d bottom, e lower left, f upper left, g middle.
 
+#include "reslib/Units.h"
+
 #include <QPointF>
 #include <QSize>
 #include <array>
@@ -20,8 +22,8 @@ struct DegitSizeClass {
     int pointSize;
     int cellWidthTwips;
     int heightTwips;
-    int cellWidth() const { return cellWidthTwips / 15; } // pixels
-    int height() const { return heightTwips / 15; }       // pixels
+    int cellWidth() const { return twipsToPixels(cellWidthTwips); } // pixels
+    int height() const { return twipsToPixels(heightTwips); }       // pixels
 };
 
 // The class for a stored DegitSize; any value other than 1, 2 or 3 is class 0.

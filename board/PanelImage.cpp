@@ -45,7 +45,7 @@ void drawCell(QPainter& p, int i)
     p.fillRect(field, QColor::fromRgb(FieldColor));
     p.fillRect(band, QColor::fromRgb(BandColor));
     // Four cells of 195 twips each, right-aligned like the element's digits.
-    const int cellWidth = 195 / layout::TwipsPerPixel;
+    const int cellWidth = twipsToPixels(195);
     for (int k = 0; k < 4; ++k)
         drawUnlitEight(p, QPoint(field.left() + k * cellWidth, field.top()), cellWidth,
                        field.height());

@@ -5,6 +5,7 @@
 #include "reslib/ErrorCodes.h"
 #include "reslib/Host.h"
 #include "reslib/ResLib.h"
+#include "reslib/Units.h"
 #include "sound/SoundPorts.h"
 #include "ticket/PreviewGlue.h"
 #include "ticket/SeirikenPreview.h"
@@ -30,7 +31,6 @@ namespace lumena {
 
 namespace {
 
-constexpr int TwipsPerPixel = 15;
 // Client size with the preview hidden.
 constexpr int NormalWidth = 353;
 constexpr int PanelHeight = 173;
@@ -274,13 +274,13 @@ void PanelWindow::GetCtrlDataInfo(ini::CtrlDataInfo& out) const
     out.ScrollInterval = m_hscroll[1]->value();
     out.MidnightFare = m_check2->isChecked() ? 1 : 0;
     out.PreviewOpen = m_check4->isChecked() ? 1 : 0;
-    out.CtrlLeft = pos().x() * TwipsPerPixel;
-    out.CtrlTop = pos().y() * TwipsPerPixel;
+    out.CtrlLeft = qint32(pixelsToTwips(pos().x()));
+    out.CtrlTop = qint32(pixelsToTwips(pos().y()));
 }
 
 void PanelWindow::SetCtrlDataInfo(const ini::CtrlDataInfo& in)
 {
-    move(qRound(in.CtrlLeft / double(TwipsPerPixel)), qRound(in.CtrlTop / double(TwipsPerPixel)));
+    move(twipsToPixels(in.CtrlLeft), twipsToPixels(in.CtrlTop));
     // Values outside a bar's range are held to it.
     m_hscroll[0]->setValue(in.ScrollSpeed);
     m_hscroll[1]->setValue(in.ScrollInterval);

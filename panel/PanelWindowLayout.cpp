@@ -4,6 +4,7 @@
 #include "panel/PanelWidgets.h"
 #include "panel/PanelWindow.h"
 #include "panel/RunController.h"
+#include "reslib/Units.h"
 #include "sound/SoundPorts.h"
 #include "ticket/PreviewGlue.h"
 #include "ticket/SeirikenPreview.h"
@@ -24,16 +25,12 @@ namespace lumena {
 
 namespace {
 
-int px(int twips)
-{
-    return (twips + (twips >= 0 ? 7 : -7)) / 15;
-}
-
 template <class W>
 W* place(W* widget, const QString& name, int left, int top, int width, int height)
 {
     widget->setObjectName(name);
-    widget->setGeometry(px(left), px(top), px(width), px(height));
+    widget->setGeometry(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
+                        twipsToPixels(height));
     return widget;
 }
 
@@ -224,7 +221,7 @@ void PanelWindow::buildPreview()
     // The preview keeps its own size (3300 x 1395 twips until a plug-in sets one).
     m_preview = new SeirikenPreview(this);
     m_preview->setObjectName(u"picSeirikenPrev"_s);
-    m_preview->move(px(5415), px(390));
+    m_preview->move(twipsToPixels(5415), twipsToPixels(390));
     m_combo1 = place(new QComboBox(this), u"Combo1"_s, 5430, 2160, 3000, 330);
     m_menu = makePreviewMenu(m_preview, this);
 }

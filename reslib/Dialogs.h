@@ -3,6 +3,9 @@
 
 #include "reslib/ResLib.h"
 
+#include <QDialogButtonBox>
+
+class QDialog;
 class QWidget;
 
 namespace lumena::dialogs {
@@ -10,6 +13,9 @@ namespace lumena::dialogs {
 // Zero handling, shift and zero fill of a digit element (bounded by keta).
 qint32 digitSettings(QWidget* owner, qint16 keta, qint16& zeroMode, qint16& shift,
                      qint16& fillZero);
+
+// The OK (and Cancel) button row, named cmdOK / cmdCancel, wired to the dialog.
+QDialogButtonBox* dialogButtons(QDialog* dlg, QDialogButtonBox::StandardButtons which);
 
 qint32 versionBox(QWidget* owner, const QString& text);
 qint32 datePicker(QWidget* owner, DialogDate& date);

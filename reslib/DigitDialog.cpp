@@ -6,7 +6,6 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
@@ -86,15 +85,7 @@ qint32 digitSettings(QWidget* owner, qint16 keta, qint16& zeroMode, qint16& shif
     grid->addWidget(fillBox, 1, 1);
     layout->addLayout(grid);
 
-    auto* buttons = new QDialogButtonBox(&dlg);
-    auto* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    ok->setObjectName(QStringLiteral("cmdOK"));
-    ok->setDefault(true);
-    auto* cancel = buttons->addButton(QStringLiteral("キャンセル"), QDialogButtonBox::RejectRole);
-    cancel->setObjectName(QStringLiteral("cmdCancel"));
-    QObject::connect(buttons, &QDialogButtonBox::accepted, &dlg, &QDialog::accept);
-    QObject::connect(buttons, &QDialogButtonBox::rejected, &dlg, &QDialog::reject);
-    layout->addWidget(buttons);
+    layout->addWidget(dialogButtons(&dlg, QDialogButtonBox::Ok | QDialogButtonBox::Cancel));
 
     if (dlg.exec() != QDialog::Accepted)
         return 0;

@@ -1,11 +1,12 @@
 #pragma once
-// The one front to the resource library: dialogs, string and system helpers,
-// and the ticket plug-in engine. The rest of the program calls these and never
-// a dialog or a plug-in directly, so tests can put a recording fake in its place.
+// The one front to the resource library's dialogs, the operating system's
+// name and the ticket plug-in engine. The rest of the program calls these and
+// never a dialog or a plug-in directly, so tests can put a recording fake in
+// its place. The byte-wise Shift-JIS helpers are plain functions
+// (reslib/ShiftJis.h): they need no fake.
 //
-// Texts are passed as QString; implementations convert to and from Shift-JIS
-// where the contract is byte-wise (LenB_ASCII, MidB_ASCII). Window handles are
-// the owner window as a QObject (the widget implementation casts it back).
+// Texts are passed as QString. Window handles are the owner window as a
+// QObject (the widget implementation casts it back).
 
 #include <QByteArray>
 #include <QString>
@@ -68,14 +69,6 @@ public:
 
     // Name of the running operating system.
     virtual QString GetOsInfo() = 0;
-
-    // Length of the text's Shift-JIS form in bytes.
-    virtual qint32 LenB_ASCII(const QString& text) = 0;
-
-    // `length` bytes of the text's Shift-JIS form from the 1-based byte `start`
-    // (empty when start lies beyond the end). Bytes, since a piece may split a
-    // double-byte character.
-    virtual QByteArray MidB_ASCII(const QString& text, qint32 start, qint32 length) = 0;
 
     // Zero = not a valid ticket plug-in; otherwise `info` describes it.
     virtual qint32 Vk4_GetPlgInfo(const QString& path, PlgInfo& info) = 0;

@@ -3,6 +3,7 @@
 // file and colour dialogs are Qt's own widgets (not the platform's), so the
 // same dialog shows everywhere and tests can answer it.
 
+#include "reslib/Colors.h"
 #include "reslib/Dialogs.h"
 
 #include <QCalendarWidget>
@@ -17,33 +18,6 @@
 namespace lumena::dialogs {
 
 namespace {
-
-QColor fromBgr(quint32 v)
-{
-    return QColor(int(v & 0xFF), int((v >> 8) & 0xFF), int((v >> 16) & 0xFF));
-}
-
-quint32 toBgr(const QColor& c)
-{
-    return quint32(c.red()) | (quint32(c.green()) << 8) | (quint32(c.blue()) << 16);
-}
-
-QDialogButtonBox* buttons(QDialog* dlg, QDialogButtonBox::StandardButtons which)
-{
-    auto* box = new QDialogButtonBox(which, dlg);
-    box->setObjectName(QStringLiteral("buttons"));
-    if (auto* ok = box->button(QDialogButtonBox::Ok)) {
-        ok->setObjectName(QStringLiteral("cmdOK"));
-        ok->setText(QStringLiteral("OK"));
-    }
-    if (auto* cancel = box->button(QDialogButtonBox::Cancel)) {
-        cancel->setObjectName(QStringLiteral("cmdCancel"));
-        cancel->setText(QStringLiteral("キャンセル"));
-    }
-    QObject::connect(box, &QDialogButtonBox::accepted, dlg, &QDialog::accept);
-    QObject::connect(box, &QDialogButtonBox::rejected, dlg, &QDialog::reject);
-    return box;
-}
 
 // One name filter per description/pattern pair. The pattern list goes in
 // parentheses at the end (where Qt takes it from), unless the description
@@ -88,7 +62,7 @@ qint32 versionBox(QWidget* owner, const QString& text)
     label->setObjectName(QStringLiteral("lblVersion"));
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     layout->addWidget(label);
-    layout->addWidget(buttons(&dlg, QDialogButtonBox::Ok));
+    layout->addWidget(dialogButtons(&dlg, QDialogButtonBox::Ok));
     dlg.exec();
     return 1;
 }
@@ -105,7 +79,7 @@ qint32 datePicker(QWidget* owner, DialogDate& date)
     if (given.isValid())
         calendar->setSelectedDate(given);
     layout->addWidget(calendar);
-    layout->addWidget(buttons(&dlg, QDialogButtonBox::Ok | QDialogButtonBox::Cancel));
+    layout->addWidget(dialogButtons(&dlg, QDialogButtonBox::Ok | QDialogButtonBox::Cancel));
     QObject::connect(calendar, &QCalendarWidget::activated, &dlg, &QDialog::accept);
     if (dlg.exec() != QDialog::Accepted)
         return 0;
@@ -153,17 +127,37 @@ qint32 chooseColor(QWidget* owner, quint32& color, CustColors& cust)
     // The 16 custom slots are Qt's process-wide ones: load them from the
     // record, and copy them back whatever the user answers.
     for (int i = 0; i < 16; ++i)
-        QColorDialog::setCustomColor(i, fromBgr(cust[static_cast<size_t>(i)]));
-    QColorDialog dlg(fromBgr(color), owner);
+        QColorDialog::setCustomColor(i, colorFromBgr(cust[static_cast<size_t>(i)]));
+    QColorDialog dlg(colorFromBgr(color), owner);
     dlg.setObjectName(QStringLiteral("Vk3ChooseColor"));
     dlg.setOption(QColorDialog::DontUseNativeDialog);
     const bool accepted = dlg.exec() == QDialog::Accepted;
     for (int i = 0; i < 16; ++i)
-        cust[static_cast<size_t>(i)] = toBgr(QColorDialog::customColor(i));
+        cust[static_cast<size_t>(i)] = bgrFromColor(QColorDialog::customColor(i));
     if (!accepted)
         return 0;
-    color = toBgr(dlg.selectedColor());
+    color = bgrFromColor(dlg.selectedColor());
     return 1;
+}
+
+// The OK (and Cancel) row of every dialog of the library: named cmdOK and
+// cmdCancel, captioned "OK" and "キャンセル", closing the dialog.
+QDialogButtonBox* dialogButtons(QDialog* dlg, QDialogButtonBox::StandardButtons which)
+{
+    auto* box = new QDialogButtonBox(which, dlg);
+    box->setObjectName(QStringLiteral("buttons"));
+    if (auto* ok = box->button(QDialogButtonBox::Ok)) {
+        ok->setObjectName(QStringLiteral("cmdOK"));
+        ok->setText(QStringLiteral("OK"));
+        ok->setDefault(true);
+    }
+    if (auto* cancel = box->button(QDialogButtonBox::Cancel)) {
+        cancel->setObjectName(QStringLiteral("cmdCancel"));
+        cancel->setText(QStringLiteral("キャンセル"));
+    }
+    QObject::connect(box, &QDialogButtonBox::accepted, dlg, &QDialog::accept);
+    QObject::connect(box, &QDialogButtonBox::rejected, dlg, &QDialog::reject);
+    return box;
 }
 
 } // namespace lumena::dialogs

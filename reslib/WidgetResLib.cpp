@@ -2,7 +2,6 @@
 
 #include "reslib/Dialogs.h"
 #include "reslib/OsInfo.h"
-#include "reslib/ShiftJis.h"
 
 #include <QWidget>
 
@@ -50,16 +49,6 @@ qint32 WidgetResLib::Vk3ChooseColor(QObject* owner, quint32& color, CustColors& 
 QString WidgetResLib::GetOsInfo()
 {
     return operatingSystemName();
-}
-
-qint32 WidgetResLib::LenB_ASCII(const QString& text)
-{
-    return sjis::lenB(text);
-}
-
-QByteArray WidgetResLib::MidB_ASCII(const QString& text, qint32 start, qint32 length)
-{
-    return sjis::midB(text, start, length);
 }
 
 qint32 WidgetResLib::Vk4_GetPlgInfo(const QString& path, PlgInfo& info)

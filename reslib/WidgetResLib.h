@@ -18,8 +18,6 @@ public:
     QString Vk3FolderDlg(QObject* owner, const QString& prompt) override;
     qint32 Vk3ChooseColor(QObject* owner, quint32& color, CustColors& cust) override;
     QString GetOsInfo() override;
-    qint32 LenB_ASCII(const QString& text) override;
-    QByteArray MidB_ASCII(const QString& text, qint32 start, qint32 length) override;
     qint32 Vk4_GetPlgInfo(const QString& path, PlgInfo& info) override;
     qint32 Vk4_SetPlgComment(const QString& path,
                              const std::function<void(const QString&)>& setText) override;

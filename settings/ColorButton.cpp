@@ -1,14 +1,11 @@
 #include "settings/ColorButton.h"
 
+#include "reslib/Colors.h"
+
 #include <QPainter>
 #include <QStyleOptionButton>
 
 namespace lumena {
-
-QColor colorFromBgr(quint32 bgr)
-{
-    return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
-}
 
 ColorButton::ColorButton(const QString& name, QWidget* parent) : QPushButton(parent)
 {

@@ -22,7 +22,4 @@ private:
     quint32 m_color = 0;
 };
 
-// 0x00BBGGRR to QColor and back.
-QColor colorFromBgr(quint32 bgr);
-
 } // namespace lumena

@@ -1,5 +1,6 @@
 #include "settings/DegitSample.h"
 
+#include "reslib/Colors.h"
 #include "settings/ColorButton.h"
 
 #include <QMetaProperty>

@@ -1,5 +1,6 @@
 #include "settings/OptionsDialog.h"
 
+#include "reslib/Units.h"
 #include "settings/DegitSample.h"
 #include "settings/OptionControls.h"
 #include "ticket/PluginInfo.h"
@@ -18,12 +19,6 @@ namespace lumena {
 using namespace opt;
 
 namespace {
-
-// 15 twips to the pixel.
-constexpr int px(int twips)
-{
-    return twips / 15;
-}
 
 const QString FolderPrompt = QStringLiteral("フォルダーを選択してください");
 
@@ -82,7 +77,7 @@ OptionsDialog::OptionsDialog(ResLib& resLib, Host& host, QWidget* parent)
     QFont f = font();
     f.setPixelSize(11);
     setFont(f);
-    setFixedSize(px(9570), px(5610));
+    setFixedSize(twipsToPixels(9570), twipsToPixels(5610));
 
     const QString selectors[6] = {QStringLiteral("運賃データと　放送用データ"),
                                   QStringLiteral("パネルと整理券番号表示"),
@@ -92,7 +87,8 @@ OptionsDialog::OptionsDialog(ResLib& resLib, Host& host, QWidget* parent)
                                   QStringLiteral("　　整理券　　　プレビュー")};
     for (int i = 0; i < 6; ++i) {
         m_option1[i] = new PageButton(indexed("Option1", i), selectors[i], this);
-        m_option1[i]->setGeometry(0, px(833) * i, px(1250), px(833));
+        m_option1[i]->setGeometry(0, twipsToPixels(833) * i, twipsToPixels(1250),
+                                  twipsToPixels(833));
         connect(m_option1[i], &QPushButton::toggled, this, [this, i](bool on) {
             if (on)
                 showPage(i);
@@ -100,7 +96,8 @@ OptionsDialog::OptionsDialog(ResLib& resLib, Host& host, QWidget* parent)
     }
 
     m_pages = make<QStackedWidget>(this, QStringLiteral("stkFrame1"));
-    m_pages->setGeometry(px(1455), px(75), px(8000), px(5000));
+    m_pages->setGeometry(twipsToPixels(1455), twipsToPixels(75), twipsToPixels(8000),
+                         twipsToPixels(5000));
     page0 = new DataDirPage(m_pages);
     page1 = new PanelPage(m_pages);
     page2 = new DegitPage(m_pages);
@@ -113,7 +110,8 @@ OptionsDialog::OptionsDialog(ResLib& resLib, Host& host, QWidget* parent)
         m_pages->addWidget(p);
 
     m_ok = button(this, QStringLiteral("Command4"), QStringLiteral("OK"));
-    m_ok->setGeometry(width() - px(1380) - 6, height() - px(375) - 6, px(1380), px(375));
+    m_ok->setGeometry(width() - twipsToPixels(1380) - 6, height() - twipsToPixels(375) - 6,
+                      twipsToPixels(1380), twipsToPixels(375));
     m_ok->setDefault(true);
     connect(m_ok, &QPushButton::clicked, this, [this] {
         SetProp();

@@ -1,5 +1,6 @@
 #include "ticket/PreviewGlue.h"
 
+#include "reslib/Units.h"
 #include "ticket/PreviewClipboard.h"
 #include "ticket/SeirikenPreview.h"
 #include "ticket/TicketPreview.h"
@@ -29,7 +30,7 @@ void applyPreviewToggle(QWidget* panel, QAbstractButton* check4, bool open)
         check4->setToolTip(s.toolTip);
     }
     if (panel) {
-        const int width = twipsToPixels(s.panelWidthTwips - PanelFrameTwips, 15).width();
+        const int width = twipsToPixels(s.panelWidthTwips - PanelFrameTwips);
         panel->setFixedWidth(width);
     }
 }

@@ -14,7 +14,7 @@ SeirikenPreview::SeirikenPreview(QWidget* parent) : QWidget(parent)
 
 void SeirikenPreview::setSizeTwips(int width, int height)
 {
-    const QSize px = twipsToPixels(width, height);
+    const QSize px = previewPixels(width, height);
     setFixedSize(px);
     m_image = blankPreviewImage(px);
     update();

@@ -1,5 +1,7 @@
 #include "ticket/TicketPreview.h"
 
+#include "reslib/Units.h"
+
 #include <algorithm>
 
 namespace lumena {
@@ -13,9 +15,10 @@ PreviewToggleState previewToggleState(bool open)
             QStringLiteral("整理券プレビューを開きます")};
 }
 
-QSize twipsToPixels(int widthTwips, int heightTwips)
+QSize previewPixels(int widthTwips, int heightTwips)
 {
-    return {std::max(1, (widthTwips + 7) / 15), std::max(1, (heightTwips + 7) / 15)};
+    return {std::max(1, lumena::twipsToPixels(widthTwips)),
+            std::max(1, lumena::twipsToPixels(heightTwips))};
 }
 
 QImage blankPreviewImage(const QSize& pixels)

@@ -22,8 +22,8 @@ struct PreviewToggleState {
 };
 PreviewToggleState previewToggleState(bool open);
 
-// Twips to pixels at 15 twips per pixel (at least one pixel).
-QSize twipsToPixels(int widthTwips, int heightTwips);
+// The preview area of a size in twips, in whole pixels (at least one each way).
+QSize previewPixels(int widthTwips, int heightTwips);
 
 // A cleared preview picture of that size: white, as the empty preview area.
 QImage blankPreviewImage(const QSize& pixels);

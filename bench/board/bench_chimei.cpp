@@ -61,7 +61,7 @@ void BM_DrawName20Cold(benchmark::State& state)
     for (auto _ : state) {
         DotFonts fonts;
         DotStrip strip;
-        drawName(strip, fonts, res, kName20, 2, 0, false);
+        drawName(strip, fonts, kName20, 2, 0, false);
         benchmark::DoNotOptimize(strip.image().constBits());
     }
 }

@@ -1,5 +1,6 @@
 #include "reslib/plugin/TicketRenderer.h"
 
+#include "reslib/Units.h"
 #include "reslib/plugin/Barcode.h"
 
 #include <QDate>
@@ -14,7 +15,7 @@ namespace {
 
 double px(double twips)
 {
-    return twips / TwipsPerPixel;
+    return twips / double(TwipsPerPixel);
 }
 
 QRectF px(const QRectF& r)

@@ -20,8 +20,6 @@ struct TicketFields {
     qint16 company = -1; // index into the plug-in's companies, -1 = none chosen
 };
 
-inline constexpr double TwipsPerPixel = 15.0;
-
 // A template with its {field} placeholders filled in.
 QString expandTemplate(const QString& templ, const TicketPlugin& plugin, const TicketFields& f);
 

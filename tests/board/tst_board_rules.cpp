@@ -10,6 +10,7 @@
 #include "board/DegitText.h"
 #include "board/DotFonts.h"
 #include "board/SeirikenNum.h"
+#include "reslib/Colors.h"
 #include "reslib/ShiftJis.h"
 #include "tests/common/FakeResLib.h"
 #include "tests/common/Probes.h"
@@ -64,7 +65,7 @@ struct Drawn {
     Drawn(const QString& name, int mode, int fontMode = 0, bool bold = false)
     {
         test::FakeResLib res;
-        layout = drawName(strip, glyphs, res, name, qint16(mode), qint16(fontMode), bold);
+        layout = drawName(strip, glyphs, name, qint16(mode), qint16(fontMode), bold);
     }
     QList<int> rows() const
     {
@@ -534,7 +535,7 @@ private slots:
         strip.plot(2, 40, one);
         strip.setBackColor(0x00000000);
         const QImage& img = strip.image();
-        QCOMPARE(img.pixel(2, 0), rgbFromColorRef(0x0000BEFF));
+        QCOMPARE(img.pixel(2, 0), rgbFromBgr(0x0000BEFF));
         QCOMPARE(img.pixel(2, 40), qRgb(255, 0, 0));
         QCOMPARE(img.pixel(3, 0), qRgb(0, 0, 0));
         QVERIFY(!strip.isLit(3, 0));

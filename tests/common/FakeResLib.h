@@ -88,11 +88,6 @@ public:
         calls.push_back({QStringLiteral("GetOsInfo"), {}});
         return osName;
     }
-    qint32 LenB_ASCII(const QString& text) override { return sjis::lenB(text); }
-    QByteArray MidB_ASCII(const QString& text, qint32 start, qint32 length) override
-    {
-        return sjis::midB(text, start, length);
-    }
     qint32 Vk4_GetPlgInfo(const QString& path, PlgInfo& info) override
     {
         calls.push_back({QStringLiteral("Vk4_GetPlgInfo"), {path}});

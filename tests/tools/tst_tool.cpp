@@ -4,6 +4,7 @@
 
 #include "board/BoardLayout.h"
 #include "panel/RouteFile.h"
+#include "reslib/Colors.h"
 #include "settings/IniCodec.h"
 #include "tests/common/Probes.h"
 #include "tests/common/TestSupport.h"
@@ -274,8 +275,8 @@ private slots:
         QTest::addColumn<QString>("says");
         const QStringList route{u"--route"_s, u"12"_s, u"--section"_s, u"1"_s};
         QTest::newRow("fourth stop, default colours")
-            << route + QStringList{u"--step"_s, u"3"_s} << layout::colorFromBgr(0x0072D2F8).rgb()
-            << 4 << u"中央公園"_s;
+            << route + QStringList{u"--step"_s, u"3"_s} << rgbFromBgr(0x0072D2F8) << 4
+            << u"中央公園"_s;
         QTest::newRow("first stop, settings file colours")
             << route + QStringList{u"--settings"_s, u"@ini"_s} << qRgb(0, 255, 0) << 1 << QString();
     }

@@ -23,6 +23,7 @@
 
 #include <QApplication>
 #include <QBuffer>
+#include <QCheckBox>
 #include <QDialog>
 #include <QFile>
 #include <QFileInfo>
@@ -129,9 +130,13 @@ int renderBoard(const Args& a)
                     QStringLiteral("needs --data DIR --route R --section S and OUT.png"));
     int steps = 0, after = 0;
     QString problem;
+    int backlight = 0;
     if (!a.intValue(QStringLiteral("--step"), steps, problem) ||
-        !a.intValue(QStringLiteral("--after"), after, problem))
+        !a.intValue(QStringLiteral("--after"), after, problem) ||
+        !a.intValue(QStringLiteral("--backlight"), backlight, problem))
         return fail(QString(), problem);
+    if (backlight < 0 || backlight > 2)
+        return fail(QString(), QStringLiteral("--backlight is 0 (OFF), 1 (ON1) or 2 (ON2)"));
     if (steps < 0 || after < 0)
         return fail(QString(), QStringLiteral("--step and --after cannot be negative"));
     const QString dataDir = a.value(QStringLiteral("--data"));
@@ -193,6 +198,9 @@ int renderBoard(const Args& a)
     if (auto* box = options.findChild<QLineEdit*>(QStringLiteral("Text2(0)")))
         box->setText(dataDir);
 
+    // Late night doubles the fares from the route setting on.
+    if (a.has(QStringLiteral("--late-night")))
+        panel.findChild<QCheckBox*>(QStringLiteral("Check2"))->setChecked(true);
     if (!panel.run().SetRoute(a.value(QStringLiteral("--route")),
                               a.value(QStringLiteral("--section"))))
         return fail(dataDir,
@@ -200,6 +208,7 @@ int renderBoard(const Args& a)
                         (host.messages + answerer.texts).join(QLatin1Char(' ')).simplified());
     for (int i = 0; i < steps; ++i)
         panel.run().Step(1);
+    panel.Option4_Click(backlight);
     host.wait(after);
     board.ChimeiCtl()->scrollFrame();
     QCoreApplication::processEvents();
@@ -223,10 +232,11 @@ int renderBoard(const Args& a)
 const Register reg{Command{
     {QStringLiteral("render-board")},
     QStringLiteral("render-board --data DIR --route R --section S [--step N] [--after MS] "
-                   "[--settings FILE.in4] OUT.png"),
+                   "[--backlight 0|1|2] [--late-night] [--settings FILE.in4] OUT.png"),
     {QStringLiteral("--data"), QStringLiteral("--route"), QStringLiteral("--section"),
-     QStringLiteral("--step"), QStringLiteral("--after"), QStringLiteral("--settings")},
-    {},
+     QStringLiteral("--step"), QStringLiteral("--after"), QStringLiteral("--settings"),
+     QStringLiteral("--backlight")},
+    {QStringLiteral("--late-night")},
     renderBoard,
 }};
 

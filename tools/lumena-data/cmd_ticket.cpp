@@ -4,6 +4,7 @@
 #include "tools/lumena-data/Command.h"
 
 #include "panel/RunRules.h"
+#include "reslib/Units.h"
 #include "reslib/plugin/PluginEngine.h"
 #include "reslib/plugin/TicketRenderer.h"
 #include "ticket/TicketDate.h"
@@ -76,8 +77,7 @@ int render(const Args& args)
     const QString time = args.value(QStringLiteral("--time"), timeText(now.time()));
 
     const PlgInfo info = plgInfoOf(*p);
-    QImage image(qRound(info[1] / TwipsPerPixel), qRound(info[2] / TwipsPerPixel),
-                 QImage::Format_RGB32);
+    QImage image(twipsToPixels(info[1]), twipsToPixels(info[2]), QImage::Format_RGB32);
     image.fill(Qt::white);
     engine.drawSeiriken(file, &image, stop, date, time, route, static_cast<qint16>(ticketNo),
                         static_cast<qint16>(row), static_cast<qint16>(company));
