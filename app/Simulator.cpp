@@ -47,8 +47,7 @@ void Simulator::start()
     m_options->setFolderOpener(
         [](const QString& folder) { QDesktopServices::openUrl(QUrl::fromLocalFile(folder)); });
 
-    m_optionPort = std::make_unique<OptionPanelPort>(*m_options);
-    m_runOptions = std::make_unique<RunOptionsWithSamples>(*m_options, bundledSampleData());
+    m_options->setDefaultDataDir(bundledSampleData());
     m_tapeFrame = std::make_unique<TapeFrameRelay>();
     m_tape = std::make_unique<Tape>(
         *m_tapeFrame, *m_options, *m_sound, m_resLib, [this]() -> std::unique_ptr<SpeechEngine> {
@@ -60,9 +59,8 @@ void Simulator::start()
             return speech;
         });
 
-    m_panel = std::make_unique<PanelWindow>(PanelWindow::Ports{m_data, *m_runOptions, *m_board,
-                                                               *m_board, *m_optionPort, *m_sound,
-                                                               *m_tape, m_resLib, m_host});
+    m_panel = std::make_unique<PanelWindow>(PanelWindow::Ports{
+        m_data, *m_options, *m_board, *m_board, *m_options, *m_sound, *m_tape, m_resLib, m_host});
     m_tapeFrame->target = m_panel.get();
     m_tape->InitSpeech();
     m_panel->setSpeechAvailable(m_tape->SpeechAvailable());

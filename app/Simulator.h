@@ -48,8 +48,6 @@ private:
     std::unique_ptr<SoundChannels> m_sound;
     std::unique_ptr<BoardWindow> m_board;
     std::unique_ptr<OptionsDialog> m_options;
-    std::unique_ptr<OptionPanelPort> m_optionPort;
-    std::unique_ptr<RunOptionsWithSamples> m_runOptions;
     std::unique_ptr<TapeFrameRelay> m_tapeFrame;
     std::unique_ptr<Tape> m_tape;
     std::unique_ptr<PanelWindow> m_panel;

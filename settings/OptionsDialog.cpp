@@ -402,11 +402,13 @@ int oneBased(const QComboBox* c)
 
 QString OptionsDialog::fareDataDir() const
 {
-    return page0->Text2[0]->text();
+    const QString typed = page0->Text2[0]->text();
+    return typed.isEmpty() ? m_defaultDataDir : typed;
 }
 QString OptionsDialog::tapeDataDir() const
 {
-    return page0->Text2[1]->text();
+    const QString typed = page0->Text2[1]->text();
+    return typed.isEmpty() ? m_defaultDataDir : typed;
 }
 QString OptionsDialog::routeSetSound() const
 {
@@ -415,6 +417,26 @@ QString OptionsDialog::routeSetSound() const
 QString OptionsDialog::resetSound() const
 {
     return page4->txtSelectSound[1]->text();
+}
+
+// Ticket-number colour buttons Command5(0..2), and per backlight state the
+// user-picture choice and file: OFF Option3(6), ON1 Option3(2), ON2 Option3(5).
+quint32 OptionsDialog::seiriNumColor(int state) const
+{
+    return page1->Command5[size_t(state)]->faceColor();
+}
+bool OptionsDialog::panelAuto() const
+{
+    return page1->Option3[0]->isChecked();
+}
+bool OptionsDialog::panelUser(int state) const
+{
+    static constexpr size_t userOption[3] = {6, 2, 5};
+    return page1->Option3[userOption[state]]->isChecked();
+}
+QString OptionsDialog::panelFile(int state) const
+{
+    return page1->txtSelectPanel[size_t(state)]->text();
 }
 
 DateMode OptionsDialog::dateMode() const

@@ -2,12 +2,14 @@
 // OptionsDialog, "オプション": the options dialog. One instance lives, hidden,
 // for the whole run and is the live store of every option: route setting,
 // the board refresh and the sound and tape routines read its controls at
-// the moment of use (RunOptions, TapeOptions). It has no cancel: a change
+// the moment of use (RunOptions, PanelOptions, TapeOptions). It has no
+// cancel: a change
 // stays in the controls as soon as it is made; OK applies the options to the
 // board and the panel (SetProp) and hides the dialog.
 //
 // Every dialog it opens goes through ResLib; messages through Host.
 
+#include "panel/PanelPorts.h"
 #include "panel/RunPorts.h"
 #include "reslib/Host.h"
 #include "reslib/ResLib.h"
@@ -26,6 +28,7 @@ namespace lumena {
 
 class OptionsDialog final : public QDialog,
                             public RunOptions,
+                            public PanelOptions,
                             public TapeOptions,
                             public OptionIniPort {
     Q_OBJECT
@@ -40,6 +43,11 @@ public:
     // How a data folder is opened in the file manager (Command10). Failures
     // are ignored by contract.
     void setFolderOpener(std::function<void(const QString&)> open);
+    // The folder route setting reads fare and announcement data from while
+    // its box is empty (the bundled samples), so a first start shows the
+    // sample routes. The boxes still show, and the file keeps, what the user
+    // typed.
+    void setDefaultDataDir(const QString& folder) { m_defaultDataDir = folder; }
 
     // The start values the board window gives the dialog before the settings
     // file is read: Check1 ticked and the three ticket-number colours.
@@ -63,7 +71,7 @@ public:
     // RunOptions
     QString fareDataDir() const override;
     QString tapeDataDir() const override;
-    QString routeSetSound() const override;
+    QString routeSetSound() const override; // also PanelOptions
     DateMode dateMode() const override;
     QString fixedDate() const override;
     bool stepSoundAlways() const override;
@@ -90,8 +98,13 @@ public:
     QString preSound(int n) const override;
     bool preSoundSync() const override;
 
-    // The reset sound (txtSelectSound(1)), read by the panel's reset.
-    QString resetSound() const;
+    // PanelOptions
+    quint32 seiriNumColor(int state) const override;
+    bool panelAuto() const override;
+    bool panelUser(int state) const override;
+    QString panelFile(int state) const override;
+    QString resetSound() const override;
+    void showOptions() override { exec(); }
 
     // The custom colours the colour dialog shows (CustColors of the record).
     const CustColors& custColors() const { return m_custColors; }
@@ -121,6 +134,7 @@ private:
     BoardIniPort* m_board = nullptr;
     PanelIniPort* m_panel = nullptr;
     std::function<void(const QString&)> m_openFolder;
+    QString m_defaultDataDir;
     CustColors m_custColors{};
     std::array<QPushButton*, 6> m_option1{};
     QStackedWidget* m_pages = nullptr;

@@ -60,44 +60,6 @@ public:
     void message(const QString& text) override { messages << text; }
 };
 
-// The option values the panel reads, taken from the options dialog's controls
-// at the moment of use.
-class DialogPanelOptions final : public PanelOptions {
-public:
-    explicit DialogPanelOptions(OptionsDialog& dialog) : m_dialog(dialog) {}
-    quint32 seiriNumColor(int state) const override
-    {
-        const ini::PanelInfo p = panel();
-        return state == 1   ? p.SeiriNumColorOn1
-               : state == 2 ? p.SeiriNumColorOn2
-                            : p.SeiriNumColorOff;
-    }
-    bool panelAuto() const override { return panel().PanelAuto != 0; }
-    bool panelUser(int state) const override
-    {
-        const ini::PanelInfo p = panel();
-        return (state == 1 ? p.PanelOn1User : state == 2 ? p.PanelOn2User : p.PanelOffUser) != 0;
-    }
-    QString panelFile(int state) const override
-    {
-        const ini::PanelInfo p = panel();
-        return state == 1 ? p.PanelOn1File : state == 2 ? p.PanelOn2File : p.PanelOffFile;
-    }
-    QString resetSound() const override { return record().SoundInfo.ResetSound; }
-    QString routeSetSound() const override { return record().SoundInfo.RouteSetSound; }
-    void showOptions() override {}
-
-private:
-    IniData record() const
-    {
-        IniData d;
-        m_dialog.GetOptionInfo(d);
-        return d;
-    }
-    ini::PanelInfo panel() const { return record().PanelInfo; }
-    OptionsDialog& m_dialog;
-};
-
 // Closes any modal box (a picture that cannot be loaded, a refused route) and
 // keeps its text, so the tool never waits for a person.
 class ModalAnswerer final : public QObject {
@@ -177,12 +139,11 @@ int renderBoard(const Args& a)
     BoardWindow board(res, host);
     OptionsDialog options(res, host);
     options.SetStartDefaults();
-    DialogPanelOptions panelOptions(options);
     RouteState data;
     NullSoundPlayer sound;
     NullTapeLoader tape;
     PanelWindow panel(
-        PanelWindow::Ports{data, options, board, board, panelOptions, sound, tape, res, host});
+        PanelWindow::Ports{data, options, board, board, options, sound, tape, res, host});
     options.setTargets(&board, &panel);
     board.setPanelWindow(&panel);
     board.Timer1_Timer();
