@@ -1,6 +1,7 @@
 #include "board/DotFonts.h"
 
 #include "reslib/ShiftJis.h"
+#include "reslib/SystemPaths.h"
 
 #include <QFile>
 #include <bit>
@@ -46,16 +47,16 @@ Dots16 Dots16::transposed() const
 
 DotFontFiles DotFontFiles::system()
 {
-    const QString misc = QStringLiteral("/usr/share/fonts/X11/misc/");
+    using system_paths::dotFont;
     DotFontFiles f;
-    f.kanjiGothic = misc + QStringLiteral("shnmk16.pcf.gz");
-    f.kanjiGothicBold = misc + QStringLiteral("shnmk16b.pcf.gz");
-    f.kanjiMincho = misc + QStringLiteral("shnmk16min.pcf.gz");
-    f.kanjiMinchoBold = misc + QStringLiteral("shnmk16minb.pcf.gz");
-    f.halfWidth = misc + QStringLiteral("shnm8x16r.pcf.gz");
-    f.halfWidthBold = misc + QStringLiteral("shnm8x16rb.pcf.gz");
-    f.outlineGothic = QStringLiteral("/usr/share/fonts/opentype/ipafont-gothic/ipag.ttf");
-    f.outlineMincho = QStringLiteral("/usr/share/fonts/opentype/ipafont-mincho/ipam.ttf");
+    f.kanjiGothic = dotFont(QStringLiteral("shnmk16.pcf.gz"));
+    f.kanjiGothicBold = dotFont(QStringLiteral("shnmk16b.pcf.gz"));
+    f.kanjiMincho = dotFont(QStringLiteral("shnmk16min.pcf.gz"));
+    f.kanjiMinchoBold = dotFont(QStringLiteral("shnmk16minb.pcf.gz"));
+    f.halfWidth = dotFont(QStringLiteral("shnm8x16r.pcf.gz"));
+    f.halfWidthBold = dotFont(QStringLiteral("shnm8x16rb.pcf.gz"));
+    f.outlineGothic = system_paths::ipaGothic();
+    f.outlineMincho = system_paths::ipaMincho();
     return f;
 }
 

@@ -21,6 +21,10 @@ packages=(
 if [ "${LUMENA_SCREENSHOT_TOOLS:-0}" = 1 ]; then
   packages+=(xvfb xdotool imagemagick)
 fi
+# Only for measuring line coverage (scripts/coverage.sh):
+if [ "${LUMENA_COVERAGE_TOOLS:-0}" = 1 ]; then
+  packages+=(gcovr)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

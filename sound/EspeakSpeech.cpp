@@ -1,5 +1,7 @@
 #include "sound/EspeakSpeech.h"
 
+#include "reslib/SystemPaths.h"
+
 #include <QDir>
 #include <QFileInfo>
 
@@ -71,15 +73,8 @@ std::unique_ptr<EspeakSpeech> EspeakSpeech::create(SpeechOutput& output)
 
 bool EspeakSpeech::installed()
 {
-    // Where espeak-ng looks for its data: ESPEAK_DATA_PATH first, then the
-    // folder the Debian package installs.
-    QString data = qEnvironmentVariable("ESPEAK_DATA_PATH");
-    if (!data.isEmpty())
-        data += QStringLiteral("/espeak-ng-data");
-    if (data.isEmpty() || !QFileInfo::exists(data + QStringLiteral("/phontab")))
-        data = QStringLiteral("/usr/lib/x86_64-linux-gnu/espeak-ng-data");
-    const QDir espeak(data);
-    const QDir dictionary(QString::fromLatin1(KanaReader::kDictionary));
+    const QDir espeak(system_paths::espeakData());
+    const QDir dictionary(system_paths::mecabDictionary());
     return espeak.exists(QStringLiteral("phontab")) && espeak.exists(QStringLiteral("ja_dict")) &&
            espeak.exists(QStringLiteral("lang/jpx/ja")) &&
            dictionary.exists(QStringLiteral("sys.dic"));

@@ -1,6 +1,7 @@
 #include "sound/KanaReading.h"
 
 #include "reslib/ShiftJis.h"
+#include "reslib/SystemPaths.h"
 
 #include <QFile>
 #include <QRegularExpression>
@@ -11,7 +12,8 @@ namespace lumena {
 
 std::unique_ptr<KanaReader> KanaReader::create()
 {
-    const QByteArray arg = QByteArrayLiteral("-d ") + kDictionary;
+    const QByteArray arg =
+        QByteArrayLiteral("-d ") + QFile::encodeName(system_paths::mecabDictionary());
     MeCab::Tagger* tagger = MeCab::createTagger(arg.constData());
     if (!tagger)
         return nullptr;

@@ -23,8 +23,6 @@ namespace lumena {
 
 class KanaReader {
 public:
-    static constexpr const char* kDictionary = "/var/lib/mecab/dic/ipadic-utf8";
-
     // Null when MeCab or the dictionary cannot be opened.
     static std::unique_ptr<KanaReader> create();
     ~KanaReader();

@@ -1,5 +1,7 @@
 #include "sound/SdlMixer.h"
 
+#include "reslib/SystemPaths.h"
+
 #include <QFile>
 #include <QFileInfo>
 
@@ -65,8 +67,9 @@ SdlMixer::SdlMixer()
         return;
     Mix_Init(MIX_INIT_MP3 | MIX_INIT_MID);
     // The default soundfont costs half a second per MIDI load.
-    if (QFileInfo::exists(QString::fromLatin1(kSoundFont)))
-        Mix_SetSoundFonts(kSoundFont);
+    const QString soundFont = system_paths::soundFont();
+    if (QFileInfo::exists(soundFont))
+        Mix_SetSoundFonts(QFile::encodeName(soundFont).constData());
     Mix_AllocateChannels(kSpeechChannel + 1);
     int freq = 0, chans = 0;
     Uint16 fmt = 0;

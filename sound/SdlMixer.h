@@ -30,7 +30,6 @@ class SdlMixer final : public MixerBackend, public SpeechOutput {
 public:
     static constexpr int kSpeechChannel = 4;
     static constexpr int kCacheSize = 16;
-    static constexpr const char* kSoundFont = "/usr/share/sounds/sf2/TimGM6mb.sf2";
 
     SdlMixer();
     ~SdlMixer() override;
