@@ -111,12 +111,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(m_panel.get()));
     }
 
-    void cleanup()
-    {
-        m_panel->setSessionEnding(true);
-        m_panel.reset();
-        r.reset();
-    }
+    void cleanup() { m_panel.reset(); }
 
     // --- route entry -------------------------------------------------------
 
