@@ -116,7 +116,8 @@ void PanelWindow::setRouteFrom(int group)
     }
 }
 
-// The double-clicked group goes behind the other one, which comes to the front.
+// Group `index` goes behind the other one, which comes to the front: what a
+// double-click on a group does, and what the settings file's panel mode restores.
 void PanelWindow::sendEntryGroupBehind(int index)
 {
     index = index == 1 ? 1 : 0;
