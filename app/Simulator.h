@@ -33,8 +33,9 @@ public:
         Host& host;
         // The mixer under the sound channels "S1".."S4".
         MixerBackend& mixer;
-        // Makes the speech engine; empty, or a factory that returns null:
-        // the tape frame says speech cannot be used.
+        // Makes the speech engine, once the board is on screen or at its
+        // first use. Empty: no speech, and the tape frame says so; a factory
+        // that returns null after all leaves every reading failed.
         Tape::EngineFactory makeSpeech;
         // The settings file read at start and written at quit.
         IniLocation settings;
