@@ -1,76 +1,11 @@
 #include "app/DeferredStart.h"
 
-#include "sound/SdlMixer.h"
-
 #include <QEvent>
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
 
 namespace lumena {
-
-DeferredMixer::DeferredMixer() = default;
-DeferredMixer::~DeferredMixer() = default;
-
-SdlMixer& DeferredMixer::mixer()
-{
-    if (!m_mixer)
-        m_mixer = std::make_unique<SdlMixer>();
-    return *m_mixer;
-}
-
-bool DeferredMixer::open(int channel, const QString& path, SoundKind kind)
-{
-    return mixer().open(channel, path, kind);
-}
-
-void DeferredMixer::close(int channel)
-{
-    if (m_mixer)
-        m_mixer->close(channel);
-}
-
-void DeferredMixer::play(int channel)
-{
-    mixer().play(channel);
-}
-
-void DeferredMixer::stop(int channel)
-{
-    if (m_mixer)
-        m_mixer->stop(channel);
-}
-
-bool DeferredMixer::isPlaying(int channel) const
-{
-    return m_mixer && m_mixer->isPlaying(channel);
-}
-
-bool DeferredMixer::beginSpeech(int rate)
-{
-    return mixer().beginSpeech(rate);
-}
-
-void DeferredMixer::appendSpeech(const std::int16_t* samples, std::size_t count)
-{
-    mixer().appendSpeech(samples, count);
-}
-
-void DeferredMixer::endSpeech()
-{
-    mixer().endSpeech();
-}
-
-void DeferredMixer::stopSpeech()
-{
-    if (m_mixer)
-        m_mixer->stopSpeech();
-}
-
-bool DeferredMixer::speechPlaying() const
-{
-    return m_mixer && m_mixer->speechPlaying();
-}
 
 void DeferredSpeech::build()
 {

@@ -1,11 +1,10 @@
 #pragma once
-// Work the start sequence puts off until both windows are on screen: opening
-// the audio device (the sound system's drivers are probed one by one) and
-// building the speech engine (espeak-ng reads its whole voice list, MeCab maps
-// its dictionary). Each is still built on first use at the latest, so what
-// the program does is unchanged; only the windows appear sooner.
+// Work the start sequence puts off until both windows are on screen: building
+// the speech engine (espeak-ng reads its whole voice list, MeCab maps its
+// dictionary). It is still built on first use at the latest, so what the
+// program does is unchanged; only the windows appear sooner. The audio device
+// opens the same way (SdlMixer opens it on first use).
 
-#include "sound/MixerBackend.h"
 #include "sound/SpeechEngine.h"
 
 #include <QObject>
@@ -16,37 +15,10 @@ class QWidget;
 
 namespace lumena {
 
-class SdlMixer;
-
-// The audio mixer, opened on the first call that needs the device. Calls that
-// only end or ask about playback do not open it: nothing can be playing yet.
-class DeferredMixer final : public MixerBackend, public SpeechOutput {
-public:
-    DeferredMixer();
-    ~DeferredMixer() override;
-
-    // Opens the device now, if it is not open yet.
-    SdlMixer& mixer();
-
-    bool open(int channel, const QString& path, SoundKind kind) override;
-    void close(int channel) override;
-    void play(int channel) override;
-    void stop(int channel) override;
-    bool isPlaying(int channel) const override;
-
-    bool beginSpeech(int rate) override;
-    void appendSpeech(const std::int16_t* samples, std::size_t count) override;
-    void endSpeech() override;
-    void stopSpeech() override;
-    bool speechPlaying() const override;
-
-private:
-    std::unique_ptr<SdlMixer> m_mixer;
-};
-
 // The speech engine, built on first use. The tape frame's state is decided
-// before that from whether the voice and dictionary files are installed; if
-// building fails after all, the engine behaves as one whose readings fail:
+// before that, from whether speech is to be had at all (the program asks
+// whether the voice and dictionary files are installed); if building fails
+// after all, the engine behaves as one whose readings fail:
 // Speak leaves SpeechFailed, the settings dialog does not open.
 class DeferredSpeech final : public SpeechEngine {
 public:

@@ -2,7 +2,7 @@
 // everything it is configured with lives in the settings file and the
 // options dialog.
 
-#include "app/Simulator.h"
+#include "app/Program.h"
 
 #include <QApplication>
 
@@ -11,7 +11,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Lumena"));
     QApplication::setApplicationVersion(QStringLiteral(LUMENA_VERSION));
-    lumena::Simulator simulator;
-    simulator.start();
+    lumena::Program program;
+    program.start();
     return QApplication::exec();
 }

@@ -84,8 +84,9 @@ PanelWindow::PanelWindow(const Ports& ports, QWidget* parent)
     buildControls();
     buildPreview();
 
+    TapeLoader& tape = *this;
     m_run = std::make_unique<RunController>(ports.data, ports.runOptions, ports.board, *this,
-                                            ports.sound, ports.tape, ports.resLib, ports.host);
+                                            ports.sound, tape, ports.resLib, ports.host);
 
     // Loading the panel names the board after the model (the executable's name).
     m_ports.panelBoard.setBoardCaption(boardCaption(modelName()));
@@ -93,12 +94,7 @@ PanelWindow::PanelWindow(const Ports& ports, QWidget* parent)
 
 PanelWindow::~PanelWindow() = default;
 
-void PanelWindow::DispData(qint16 stop)
-{
-    m_run->DispData(stop);
-}
-
-void PanelWindow::keypadClicked(int key)
+void PanelWindow::pressKey(int key)
 {
     m_ports.sound.PlaySnd(m_ports.options.resetSound(), u"S1"_s, false, 0);
     m_keypad.press(key);
@@ -106,7 +102,7 @@ void PanelWindow::keypadClicked(int key)
     m_label2[2]->setText(m_keypad.section);
 }
 
-void PanelWindow::resetClicked(int group)
+void PanelWindow::setRouteFrom(int group)
 {
     if (group == 0) {
         QList<int> route, section;
@@ -120,8 +116,9 @@ void PanelWindow::resetClicked(int group)
     }
 }
 
-// The double-clicked group goes behind the other one, which comes to the front.
-void PanelWindow::frameDoubleClicked(int index)
+// Group `index` goes behind the other one, which comes to the front: what a
+// double-click on a group does, and what the settings file's panel mode restores.
+void PanelWindow::sendEntryGroupBehind(int index)
 {
     index = index == 1 ? 1 : 0;
     QGroupBox* behind = m_frame1[index];
@@ -137,7 +134,7 @@ bool PanelWindow::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::MouseButtonDblClick) {
         for (int i = 0; i < 2; ++i) {
             if (watched == m_frame1[i] && m_frame1[i]->isEnabled()) {
-                frameDoubleClicked(i);
+                sendEntryGroupBehind(i);
                 return true;
             }
         }
@@ -145,7 +142,7 @@ bool PanelWindow::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
-void PanelWindow::scrollChanged(int index)
+void PanelWindow::applyScrollSetting(int index)
 {
     m_label1[index]->setText(QString::number(m_hscroll[index]->value()));
     m_ports.panelBoard.setChimeiScroll(static_cast<qint16>(m_hscroll[0]->value()),
@@ -187,10 +184,10 @@ int PanelWindow::BacklightIndex() const
     return -1;
 }
 
-void PanelWindow::displayClearToggled(bool checked)
+void PanelWindow::setDisplayCleared(bool cleared)
 {
     BoardDisplay& board = m_ports.board;
-    if (checked) {
+    if (cleared) {
         board.SetChimei(QString());
         for (int k = 1; k <= 50; ++k)
             board.ResetDegit(k, false);
@@ -202,13 +199,13 @@ void PanelWindow::displayClearToggled(bool checked)
     for (QWidget* w : {static_cast<QWidget*>(m_frame1[0]), static_cast<QWidget*>(m_frame1[1]),
                        static_cast<QWidget*>(m_command2[0]), static_cast<QWidget*>(m_command2[1]),
                        static_cast<QWidget*>(m_frame6)})
-        w->setEnabled(!checked);
-    m_tapeFrame->setEnabled(!checked && m_speechAvailable);
-    if (!checked)
+        w->setEnabled(!cleared);
+    m_tapeFrame->setEnabled(!cleared && m_speechAvailable);
+    if (!cleared)
         m_run->DispData(static_cast<qint16>(m_ports.data.CurrentPos() + 1));
 }
 
-void PanelWindow::settingsClicked()
+void PanelWindow::openOptions()
 {
     m_ports.panelBoard.setBoardEnabled(false);
     setEnabled(false);
@@ -220,19 +217,13 @@ void PanelWindow::settingsClicked()
     m_ports.board.SetChimei(m_ports.data.RouteTable(m_ports.data.CurrentPos() + 1).StopName);
 }
 
-void PanelWindow::versionClicked()
+void PanelWindow::showVersion()
 {
     const QString text = versionText(modelName(), QCoreApplication::applicationVersion(),
                                      m_ports.host.now().date().year());
     m_ports.panelBoard.setBoardEnabled(false);
     m_ports.resLib.Call_dlg110(this, 1, text);
     m_ports.panelBoard.setBoardEnabled(true);
-}
-
-void PanelWindow::previewToggle(bool open)
-{
-    applyPreviewToggle(this, m_check4, open);
-    emit previewToggled(open);
 }
 
 bool PanelWindow::lateNight() const
@@ -287,7 +278,12 @@ void PanelWindow::SetCtrlDataInfo(const ini::CtrlDataInfo& in)
     m_panelMode = in.CtrlPanelMode == 1 ? 1 : 0;
     m_check4->setChecked(in.PreviewOpen != 0);
     m_check2->setChecked(in.MidnightFare != 0);
-    frameDoubleClicked(m_panelMode);
+    sendEntryGroupBehind(m_panelMode);
+}
+
+void PanelWindow::LoadTapeData(const QString& folder, const QString& route)
+{
+    emit tapeDataWanted(folder, route);
 }
 
 void PanelWindow::setTapeCaption(const QString& caption)
@@ -339,10 +335,10 @@ void PanelWindow::closeEvent(QCloseEvent* event)
     }
     m_quitting = true;
     event->accept();
-    runQuit();
+    quitProgram();
 }
 
-void PanelWindow::runQuit()
+void PanelWindow::quitProgram()
 {
     m_ports.board.SetChimei(QString());
     m_ports.sound.CloseAllSnd();

@@ -4,7 +4,9 @@
 // options and version buttons, the tape frame and the ticket preview. It owns
 // the RunController and forwards the operator's actions to it; everything the
 // controls hold is read by the run logic through PanelControls and by the
-// settings routines through PanelIniPort. Closing it asks whether to quit.
+// settings routines through PanelIniPort. The announcement tape is the
+// application's: the panel shows its frame (TapeFrame) and reports its
+// buttons and the routes set by signals. Closing it asks whether to quit.
 
 #include "panel/PanelPorts.h"
 #include "panel/PanelRules.h"
@@ -15,7 +17,6 @@
 #include <functional>
 #include <memory>
 
-class QAbstractButton;
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
@@ -34,7 +35,6 @@ class SeirikenPreview;
 class ResLib;
 class RunController;
 class SoundPlayer;
-class TapeLoader;
 
 // What the panel's quit path runs after "Yes", in this order, after it has
 // blanked the stop name and closed the sound channels.
@@ -47,7 +47,8 @@ struct QuitActions {
 class PanelWindow final : public QWidget,
                           public PanelControls,
                           public PanelIniPort,
-                          public TapeFrame {
+                          public TapeFrame,
+                          private TapeLoader {
     Q_OBJECT
 public:
     struct Ports {
@@ -57,14 +58,12 @@ public:
         PanelBoard& panelBoard;
         PanelOptions& options;
         SoundPlayer& sound;
-        TapeLoader& tape;
         ResLib& resLib;
         Host& host;
     };
     explicit PanelWindow(const Ports& ports, QWidget* parent = nullptr);
     ~PanelWindow() override;
 
-    void DispData(qint16 stop);
     void Option4_Click(int index) override;
 
     // PanelIniPort
@@ -98,13 +97,16 @@ public:
     void setTapeButtonsEnabled(bool enabled) override;
     QObject* tapeDialogOwner() override { return this; }
 
-    QGroupBox* tapeFrame() const { return m_tapeFrame; }
-    QComboBox* companyList() const { return m_combo1; }
-    SeirikenPreview* previewPicture() const { return m_preview; }
-
 signals:
-    // Check4 toggled: the preview area is opened (true) or hidden.
-    void previewToggled(bool open);
+    // The tape buttons cmdTapeNext "送り", cmdTapeBack "戻し", cmdTapeStop "■"
+    // and cmdTapeSet "調整" were clicked.
+    void tapeNextClicked();
+    void tapeBackClicked();
+    void tapeStopClicked();
+    void tapeSettingsClicked();
+    // Route setting asks for the route's announcement file (LoadTapeData),
+    // before it reads the fares; the receiver loads it at once.
+    void tapeDataWanted(const QString& folder, const QString& route);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -114,15 +116,17 @@ private:
     void buildEntryGroups();
     void buildControls();
     void buildPreview();
-    void keypadClicked(int key);
-    void resetClicked(int group);
-    void frameDoubleClicked(int index);
-    void scrollChanged(int index);
-    void displayClearToggled(bool checked);
-    void settingsClicked();
-    void versionClicked();
-    void previewToggle(bool open);
-    void runQuit();
+    void pressKey(int key);
+    // Sets the route chosen on the dials (group 0) or typed on the keypad (1).
+    void setRouteFrom(int group);
+    void sendEntryGroupBehind(int index);
+    void applyScrollSetting(int index);
+    void setDisplayCleared(bool cleared);
+    void openOptions();
+    void showVersion();
+    void quitProgram();
+    // TapeLoader, for the RunController: handed on as tapeDataWanted.
+    void LoadTapeData(const QString& folder, const QString& route) override;
 
     Ports m_ports;
     std::unique_ptr<RunController> m_run;

@@ -91,7 +91,7 @@ void PanelWindow::buildEntryGroups()
     }
     auto* reset0 =
         place(new QPushButton(u"リセット"_s, dial), u"Command1(0)"_s, 105, 1455, 1845, 315);
-    connect(reset0, &QPushButton::clicked, this, [this] { resetClicked(0); });
+    connect(reset0, &QPushButton::clicked, this, [this] { setRouteFrom(0); });
 
     // Keypad group.
     QGroupBox* pad = m_frame1[1];
@@ -127,13 +127,13 @@ void PanelWindow::buildEntryGroups()
                                            : u"background-color: #ffff00;"_s);
             // Keys with rounded corners, as the hardware keypad.
             button->setMask(QRegion(2, 2, 26, 23));
-            connect(button, &QPushButton::clicked, this, [this, key] { keypadClicked(key); });
+            connect(button, &QPushButton::clicked, this, [this, key] { pressKey(key); });
             m_keys[key] = button;
         }
     }
     auto* reset1 =
         place(new QPushButton(u"リセット"_s, pad), u"Command1(1)"_s, 330, 2250, 1380, 315);
-    connect(reset1, &QPushButton::clicked, this, [this] { resetClicked(1); });
+    connect(reset1, &QPushButton::clicked, this, [this] { setRouteFrom(1); });
 
     // The keypad is in front at start; the dial group waits behind it.
     m_frame1[0]->hide();
@@ -144,7 +144,7 @@ void PanelWindow::buildControls()
 {
     m_check1 = place(new QCheckBox(u"表示消去"_s, this), u"Check1"_s, 2130, 75, 1275, 375);
     m_check1->setEnabled(false);
-    connect(m_check1, &QCheckBox::toggled, this, &PanelWindow::displayClearToggled);
+    connect(m_check1, &QCheckBox::toggled, this, &PanelWindow::setDisplayCleared);
 
     m_command2[0] =
         place(new WrapButton(u"データ戻し"_s, this), u"Command2(0)"_s, 2070, 495, 645, 750);
@@ -155,7 +155,8 @@ void PanelWindow::buildControls()
         connect(m_command2[i], &QPushButton::clicked, this, [this, i] { run().Step(i); });
     }
 
-    // Tape frame: placed here, driven by the announcement tape.
+    // The tape frame: the announcement tape captions and enables it; its
+    // buttons are reported as signals.
     m_tapeFrame =
         place(new QGroupBox(u"音合使用不可"_s, this), u"grpM_Tape"_s, 2085, 1260, 1290, 1275);
     m_tapeFrame->setEnabled(false);
@@ -163,14 +164,16 @@ void PanelWindow::buildControls()
         const char16_t* name;
         const char16_t* caption;
         int l, t, w, h;
-    } tape[] = {{u"cmdTapeBack", u"戻し", 75, 225, 585, 690},
-                {u"cmdTapeNext", u"送り", 660, 225, 570, 690},
-                {u"cmdTapeStop", u"■", 75, 930, 585, 300},
-                {u"cmdTapeSet", u"調整", 660, 930, 570, 300}};
+        void (PanelWindow::*clicked)();
+    } tape[] = {{u"cmdTapeBack", u"戻し", 75, 225, 585, 690, &PanelWindow::tapeBackClicked},
+                {u"cmdTapeNext", u"送り", 660, 225, 570, 690, &PanelWindow::tapeNextClicked},
+                {u"cmdTapeStop", u"■", 75, 930, 585, 300, &PanelWindow::tapeStopClicked},
+                {u"cmdTapeSet", u"調整", 660, 930, 570, 300, &PanelWindow::tapeSettingsClicked}};
     for (const auto& t : tape) {
         auto* b = place(new QPushButton(QString::fromUtf16(t.caption), m_tapeFrame),
                         QString::fromUtf16(t.name), t.l, t.t, t.w, t.h);
         b->setEnabled(false);
+        connect(b, &QPushButton::clicked, this, t.clicked);
     }
 
     auto* frame2 = place(new QGroupBox(u"バックライト"_s, this), u"Frame2"_s, 3465, 60, 1695, 720);
@@ -201,13 +204,14 @@ void PanelWindow::buildControls()
     m_hscroll[1]->setRange(0, 3000);
     m_hscroll[1]->setValue(0);
     for (int i = 0; i < 2; ++i)
-        connect(m_hscroll[i], &QScrollBar::valueChanged, this, [this, i] { scrollChanged(i); });
+        connect(m_hscroll[i], &QScrollBar::valueChanged, this,
+                [this, i] { applyScrollSetting(i); });
     m_check2 = place(new QCheckBox(u"深夜料金"_s, m_frame6), u"Check2"_s, 105, 1125, 1515, 270);
 
     auto* options = place(new QPushButton(u"設定..."_s, this), u"Command4"_s, 3450, 2250, 840, 300);
-    connect(options, &QPushButton::clicked, this, &PanelWindow::settingsClicked);
+    connect(options, &QPushButton::clicked, this, &PanelWindow::openOptions);
     auto* version = place(new QPushButton(u"ﾊﾞｰｼﾞｮﾝ"_s, this), u"Command8"_s, 4290, 2250, 870, 300);
-    connect(version, &QPushButton::clicked, this, &PanelWindow::versionClicked);
+    connect(version, &QPushButton::clicked, this, &PanelWindow::showVersion);
 }
 
 void PanelWindow::buildPreview()
@@ -215,7 +219,8 @@ void PanelWindow::buildPreview()
     m_check4 = place(new QPushButton(u">>"_s, this), u"Check4"_s, 4935, 45, 330, 300);
     m_check4->setCheckable(true);
     m_check4->setToolTip(u"整理券プレビューを開きます"_s);
-    connect(m_check4, &QPushButton::toggled, this, &PanelWindow::previewToggle);
+    connect(m_check4, &QPushButton::toggled, this,
+            [this](bool open) { applyPreviewToggle(this, m_check4, open); });
 
     label(this, u"Label4"_s, u"整理券プレビュー"_s, 5370, 135, 3000, 240);
     // The preview keeps its own size (3300 x 1395 twips until a plug-in sets one).

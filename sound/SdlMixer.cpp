@@ -36,7 +36,7 @@ void silenceAlsa()
     // The library stays loaded: SDL uses it for the rest of the run.
 }
 
-bool openDevice()
+bool openSdlAudio()
 {
     // SDL would otherwise take SIGINT and SIGTERM for its own event queue,
     // which nobody reads here, and the program could no longer be ended.
@@ -55,16 +55,21 @@ constexpr int kTailKeepMs = 20;    // release kept after the last audible sample
 
 } // namespace
 
-SdlMixer::SdlMixer()
+SdlMixer::SdlMixer() = default;
+
+bool SdlMixer::openDevice()
 {
+    if (m_tried)
+        return m_open;
+    m_tried = true;
     silenceAlsa();
-    m_open = openDevice();
+    m_open = openSdlAudio();
     if (!m_open) {
         SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, "dummy", SDL_HINT_OVERRIDE);
-        m_open = openDevice();
+        m_open = openSdlAudio();
     }
     if (!m_open)
-        return;
+        return false;
     Mix_Init(MIX_INIT_MP3 | MIX_INIT_MID);
     // The default soundfont costs half a second per MIDI load.
     const QString soundFont = system_paths::soundFont();
@@ -77,6 +82,7 @@ SdlMixer::SdlMixer()
     m_rate = freq;
     m_format = fmt;
     m_channels = chans;
+    return true;
 }
 
 SdlMixer::~SdlMixer()
@@ -102,7 +108,7 @@ QString SdlMixer::driverName() const
 
 bool SdlMixer::open(int channel, const QString& path, SoundKind kind)
 {
-    if (!m_open || channel < 0 || channel > 3)
+    if (!openDevice() || channel < 0 || channel > 3)
         return false;
     Mix_Chunk* chunk = load(path, kind);
     m_loaded[channel] = chunk;
@@ -119,7 +125,7 @@ void SdlMixer::close(int channel)
 
 void SdlMixer::play(int channel)
 {
-    if (!m_open || channel < 0 || channel > 3 || !m_loaded[channel])
+    if (!openDevice() || channel < 0 || channel > 3 || !m_loaded[channel])
         return;
     Mix_PlayChannel(channel, m_loaded[channel], 0);
 }
@@ -232,7 +238,7 @@ void SdlMixer::speechEffect(int, void* stream, int len, void* self)
 
 bool SdlMixer::beginSpeech(int rate)
 {
-    if (!m_open || rate <= 0 || m_format != AUDIO_S16SYS)
+    if (!openDevice() || rate <= 0 || m_format != AUDIO_S16SYS)
         return false;
     stopSpeech();
     if (!m_carrier) {

@@ -1,6 +1,12 @@
 #pragma once
 // The real mixer: SDL2_mixer with four sound channels and one speech voice.
 //
+// The audio device is opened by the first call that needs it (loading or
+// playing a sound, starting a reading) or by openDevice(); calls that only
+// stop or ask about playback leave it closed, as nothing can be playing yet.
+// Probing the sound system's drivers takes a while, so the program opens it
+// once its windows are on screen.
+//
 // Opening tries the real audio device first and SDL's dummy driver second, so
 // without a sound card every sound is still timed (the dummy driver plays in
 // real time, silently) and nothing else changes. ALSA's complaints about a
@@ -36,7 +42,10 @@ public:
     SdlMixer(const SdlMixer&) = delete;
     SdlMixer& operator=(const SdlMixer&) = delete;
 
-    // False when no audio device, not even the dummy one, could be opened.
+    // Opens the audio device now, if that was not tried yet. False when no
+    // audio device, not even the dummy one, could be opened.
+    bool openDevice();
+    // Whether the device is open; false until something opened it.
     bool isOpen() const { return m_open; }
     // Name of the SDL audio driver in use ("alsa", "pulseaudio", "dummy", ...).
     QString driverName() const;
@@ -76,6 +85,7 @@ private:
     void trimSilentTail(Mix_Chunk* chunk) const;
     bool inUse(const Mix_Chunk* chunk) const;
 
+    bool m_tried = false;
     bool m_open = false;
     int m_rate = 0;
     quint16 m_format = 0;

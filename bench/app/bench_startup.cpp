@@ -2,7 +2,7 @@
 // same way in the same run. Runs on the offscreen platform unless a display
 // is given.
 
-#include "app/Simulator.h"
+#include "app/Program.h"
 #include "board/BoardWindow.h"
 #include "panel/PanelWindow.h"
 
@@ -45,13 +45,13 @@ BENCHMARK(BM_BareWindow)->Unit(benchmark::kMillisecond);
 void BM_SimulatorStart(benchmark::State& state)
 {
     for (auto _ : state) {
-        auto simulator = std::make_unique<lumena::Simulator>();
-        simulator->start();
-        waitShown(simulator->board(), &simulator->panel());
+        auto program = std::make_unique<lumena::Program>();
+        program->start();
+        waitShown(program->simulator().board(), &program->simulator().panel());
         // Tearing down (closing the audio device joins its thread) is not start-up.
         state.PauseTiming();
-        simulator->panel().setSessionEnding(true);
-        simulator.reset();
+        program->simulator().panel().setSessionEnding(true);
+        program.reset();
         state.ResumeTiming();
     }
 }
@@ -96,9 +96,9 @@ int main(int argc, char** argv)
             window.show();
             waitShown(window);
         } else {
-            auto* simulator = new lumena::Simulator; // left to the process's end
-            simulator->start();
-            waitShown(simulator->board(), &simulator->panel());
+            auto* program = new lumena::Program; // left to the process's end
+            program->start();
+            waitShown(program->simulator().board(), &program->simulator().panel());
         }
         std::_Exit(0);
     }

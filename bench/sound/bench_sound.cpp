@@ -31,6 +31,7 @@ namespace {
 SdlMixer& mixer()
 {
     static SdlMixer m;
+    m.openDevice(); // opening the device is not what is timed
     return m;
 }
 

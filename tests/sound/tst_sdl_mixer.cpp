@@ -71,7 +71,12 @@ private slots:
         // every test below runs.
         qputenv("SDL_AUDIODRIVER", "nosuchdevice");
         m_mixer = std::make_unique<SdlMixer>();
-        QVERIFY(m_mixer->isOpen());
+        // Stopping and asking about playback leave the device closed.
+        m_mixer->stop(0);
+        m_mixer->stopSpeech();
+        QVERIFY(!m_mixer->isPlaying(0) && !m_mixer->speechPlaying());
+        QVERIFY(!m_mixer->isOpen());
+        QVERIFY(m_mixer->openDevice());
         QCOMPARE(m_mixer->driverName(), QStringLiteral("dummy"));
     }
     void init() { test::failOnUnexpectedWarnings(); }

@@ -1,88 +1,36 @@
 // lumena-data render-board: the board window, as the simulator shows it after
 // a route has been set and stepped, rendered offscreen into a PNG.
 //
-// It builds the simulator's own windows the way the program starts them (the
-// board, the hidden options dialog with its start defaults, the operation
-// panel), reads the settings file through LoadIni when one is given, sets the
-// route through the panel's run logic and steps it, then grabs the board.
-// Sound is silent and time is virtual: waits (the lamp test) cost nothing and
+// It builds the simulator exactly as the program does, with a settings file
+// when one is given, sets the route through the panel's run logic and steps
+// it, then grabs the board. Sound is silent, there is no speech, the windows
+// are not placed, and time is virtual: waits (the lamp test) cost nothing and
 // --after moves the clock on, so a long stop name is caught mid-scroll. A
 // message box that would wait for a person is answered and its text printed.
 
+#include "app/Simulator.h"
 #include "board/BoardWindow.h"
 #include "board/ChimeiElement.h"
-#include "panel/NullSound.h"
 #include "panel/PanelWindow.h"
-#include "panel/RouteState.h"
 #include "panel/RunController.h"
-#include "reslib/WidgetResLib.h"
+#include "reslib/ModalAnswer.h"
+#include "reslib/VirtualHost.h"
 #include "settings/IniCodec.h"
 #include "settings/OptionsDialog.h"
-#include "settings/SettingsFile.h"
 #include "tools/lumena-data/Command.h"
 
 #include <QApplication>
 #include <QBuffer>
 #include <QCheckBox>
-#include <QDialog>
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <cstdio>
 
 namespace lumena::tool {
 
 namespace {
-
-// A clock that only waits move: renders come out the same on every run.
-class VirtualHost final : public Host {
-public:
-    QDateTime start = QDateTime::currentDateTime();
-    std::chrono::nanoseconds passed{0};
-    QStringList messages;
-
-    QDateTime now() const override
-    {
-        return start.addMSecs(
-            std::chrono::duration_cast<std::chrono::milliseconds>(passed).count());
-    }
-    std::chrono::nanoseconds elapsed() const override { return passed; }
-    void wait(int ms) override
-    {
-        processEvents();
-        if (ms > 0)
-            passed += std::chrono::milliseconds(ms);
-    }
-    void processEvents() override { QCoreApplication::processEvents(); }
-    void message(const QString& text) override { messages << text; }
-};
-
-// Closes any modal box (a picture that cannot be loaded, a refused route) and
-// keeps its text, so the tool never waits for a person.
-class ModalAnswerer final : public QObject {
-public:
-    QStringList texts;
-    ModalAnswerer()
-    {
-        m_timer.setInterval(0);
-        connect(&m_timer, &QTimer::timeout, this, [this] {
-            QWidget* w = QApplication::activeModalWidget();
-            if (auto* box = qobject_cast<QMessageBox*>(w)) {
-                texts << box->text();
-                box->done(QMessageBox::Ok);
-            } else if (auto* dialog = qobject_cast<QDialog*>(w)) {
-                dialog->reject();
-            }
-        });
-        m_timer.start();
-    }
-
-private:
-    QTimer m_timer;
-};
 
 int renderBoard(const Args& a)
 {
@@ -108,6 +56,8 @@ int renderBoard(const Args& a)
     // A settings file is read completely first: a damaged one is refused
     // here in one line rather than half applied.
     QTemporaryDir iniDir;
+    if (!iniDir.isValid())
+        return fail(QString(), QStringLiteral("cannot make a temporary folder"));
     const QString settings = a.value(QStringLiteral("--settings"));
     if (!settings.isEmpty()) {
         QFile f(settings);
@@ -118,45 +68,35 @@ int renderBoard(const Args& a)
         const QByteArray bytes = f.readAll();
         if (!decodeIni(bytes, probe, error))
             return fail(settings, error.description);
-        if (!iniDir.isValid() ||
-            !QFile::copy(settings, iniDir.filePath(QStringLiteral("board.in4"))))
+        if (!QFile::copy(settings, iniDir.filePath(QStringLiteral("board.in4"))))
             return fail(settings, QStringLiteral("cannot copy to a temporary folder"));
     }
 
-    // The offscreen platform's notice that it cannot shape windows says
-    // nothing useful about a render; everything else still gets through.
+    // The offscreen platform's notices that it cannot shape or raise windows
+    // say nothing useful about a render; everything else still gets through.
     static QtMessageHandler previous = nullptr;
     previous =
         qInstallMessageHandler([](QtMsgType t, const QMessageLogContext& c, const QString& m) {
-            if (!m.contains(QLatin1StringView("support setting window masks")) && previous)
+            if (!m.contains(QLatin1StringView("This plugin does not support")) && previous)
                 previous(t, c, m);
         });
 
-    // The program's start, without placing windows on a screen.
-    WidgetResLib res;
+    // A clock that only waits move: renders come out the same on every run.
     VirtualHost host;
+    host.clock = QDateTime::currentDateTime();
+    host.runsEvents = true;
     ModalAnswerer answerer;
-    BoardWindow board(res, host);
-    OptionsDialog options(res, host);
-    options.SetStartDefaults();
-    RouteState data;
-    NullSoundPlayer sound;
-    NullTapeLoader tape;
-    PanelWindow panel(
-        PanelWindow::Ports{data, options, board, board, options, sound, tape, res, host});
-    options.setTargets(&board, &panel);
-    board.setPanelWindow(&panel);
+    SilentMixer silence;
+    Simulator simulator(
+        {host, silence, {}, IniLocation(iniDir.path(), QStringLiteral("board"), {}), {}, {}});
+    BoardWindow& board = simulator.board();
+    PanelWindow& panel = simulator.panel();
+    simulator.start();
+    board.move(0, 0); // a stored position means nothing offscreen
     board.Timer1_Timer();
-    board.show();
-    if (!settings.isEmpty()) {
-        IniData record;
-        LoadIni(record, IniLocation(iniDir.path(), QStringLiteral("board"), QString()),
-                IniWindows{options, panel, board}, host);
-        board.move(0, 0); // the stored position means nothing offscreen
-    }
     // --data wins over the settings file's folder; the dialog's box is the live
     // value.
-    if (auto* box = options.findChild<QLineEdit*>(QStringLiteral("Text2(0)")))
+    if (auto* box = simulator.options().findChild<QLineEdit*>(QStringLiteral("Text2(0)")))
         box->setText(dataDir);
 
     // Late night doubles the fares from the route setting on.
@@ -184,6 +124,7 @@ int renderBoard(const Args& a)
     QString error;
     if (!writeFileAtomically(a.positional[0], png, error))
         return fail(a.positional[0], error);
+    const RouteState& data = simulator.route();
     std::printf("%s: route %s, stop %d of %d: %s\n", qPrintable(a.positional[0]),
                 qPrintable(data.RouteNumber()), data.CurrentPos() + 1, data.RecordCount(),
                 qPrintable(data.RouteTable(data.CurrentPos() + 1).StopName));

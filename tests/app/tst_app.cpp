@@ -1,0 +1,220 @@
+// The simulator as the program wires it, on the virtual clock, with a
+// recording mixer and speech engine and its settings file in a private
+// folder. It checks what only the wiring does: the audio device and speech
+// wait for the board's first paint, the panel's tape buttons step the board,
+// the bundled samples stand in for a data folder nobody chose, the board's
+// close asks the panel's question, and the quit order ends with a settings
+// file the program can read back.
+
+#include "app/Simulator.h"
+#include "board/BoardWindow.h"
+#include "board/DegitElement.h"
+#include "panel/PanelWindow.h"
+#include "settings/IniCodec.h"
+#include "tests/common/FakeHost.h"
+#include "tests/common/ModalAnswer.h"
+#include "tests/common/TestSupport.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QFile>
+#include <QScrollBar>
+#include <QTemporaryDir>
+
+using namespace Qt::StringLiterals;
+using namespace lumena;
+
+namespace {
+
+// Refuses every file, as the silent mixer does, and notes every channel closed.
+class RecordingMixer final : public MixerBackend {
+public:
+    explicit RecordingMixer(QStringList& log) : m_log(log) {}
+    bool open(int, const QString&, SoundKind) override { return false; }
+    void close(int channel) override { m_log << u"close %1"_s.arg(channel); }
+    void play(int) override {}
+    void stop(int) override {}
+    bool isPlaying(int) const override { return false; }
+
+private:
+    QStringList& m_log;
+};
+
+class RecordingSpeech final : public SpeechEngine {
+public:
+    RecordingSpeech(QStringList& log, std::function<void()> onEnd)
+        : m_log(log), m_onEnd(std::move(onEnd))
+    {
+    }
+    ~RecordingSpeech() override
+    {
+        m_log << u"speech ended"_s;
+        if (m_onEnd)
+            m_onEnd();
+    }
+    void Speak(const QString& text) override { m_log << u"speak "_s + text; }
+    void Stop() override {}
+    qint32 Status() const override { return SpeechIdle; }
+    void ShowSettingsDlg(QObject*, const QString&) override {}
+    void SetReadingsFile(const QString&) override {}
+
+private:
+    QStringList& m_log;
+    std::function<void()> m_onEnd;
+};
+
+} // namespace
+
+class TestApp : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_dir; // the settings location
+    QStringList m_log;
+    QStringList m_logAtStart;
+    std::function<void()> m_onSpeechEnd;
+    test::FakeHost m_host;
+    RecordingMixer m_mixer{m_log};
+    std::unique_ptr<Simulator> m_sim;
+
+    QString settingsFile() const { return m_dir.filePath(u"lumena.in4"_s); }
+    BoardWindow& board() { return m_sim->board(); }
+    PanelWindow& panel() { return m_sim->panel(); }
+    template <class W = QAbstractButton> W* control(const QString& name)
+    {
+        W* w = panel().findChild<W*>(name);
+        if (!w)
+            qFatal("no control %s", qPrintable(name));
+        return w;
+    }
+    void click(const QString& name) { QTest::mouseClick(control(name), Qt::LeftButton); }
+    // Route 12 from its first stop, typed on the keypad.
+    void setRoute12()
+    {
+        for (int key : {10, 1, 2, 11, 1})
+            click(u"CommandButton1(%1)"_s.arg(key));
+        click(u"Command1(1)"_s);
+    }
+    QList<int> fares(int first, int last) const
+    {
+        QList<int> out;
+        for (int cell = first; cell <= last; ++cell)
+            out << m_sim->board().Degit(cell)->Value().toInt();
+        return out;
+    }
+
+private slots:
+    void init()
+    {
+        test::failOnUnexpectedWarnings();
+        m_log.clear();
+        m_sim = std::make_unique<Simulator>(
+            Simulator::Setup{m_host,
+                             m_mixer,
+                             [this] {
+                                 m_log << u"speech made"_s;
+                                 return std::make_unique<RecordingSpeech>(m_log, [this] {
+                                     if (m_onSpeechEnd)
+                                         m_onSpeechEnd();
+                                 });
+                             },
+                             IniLocation(m_dir.path(), u"lumena"_s, m_dir.filePath(u"config"_s)),
+                             {},
+                             [this] { m_log << u"audio opened"_s; }});
+        m_sim->start();
+        m_logAtStart = m_log;
+        QVERIFY(QTest::qWaitForWindowExposed(&board()));
+        QTRY_VERIFY(m_log.contains(u"speech made"_s));
+    }
+    void cleanup()
+    {
+        panel().setSessionEnding(true);
+        m_sim.reset();
+        m_onSpeechEnd = {};
+        QFile::remove(settingsFile());
+    }
+
+    void audioAndSpeechWaitForTheFirstPaint()
+    {
+        QVERIFY(m_logAtStart.isEmpty());
+        QCOMPARE(m_log, (QStringList{u"audio opened"_s, u"speech made"_s}));
+        QVERIFY(board().isVisible() && panel().isVisible());
+    }
+
+    void bundledSamplesStandInForNoDataFolder()
+    {
+        setRoute12();
+        QCOMPARE(fares(1, 2), (QList<int>{170, 0})); // 青葉台駅前
+        QVERIFY(control(u"Command2(1)"_s)->isEnabled());
+        QVERIFY(m_host.messages.isEmpty());
+    }
+
+    // 12tp.csv: the greeting does not step the board; every "次は" entry does.
+    void tapeButtonsStepTheBoard()
+    {
+        setRoute12();
+        QVERIFY(control<QWidget>(u"grpM_Tape"_s)->isEnabled());
+        const struct {
+            const char16_t* button;
+            QList<int> fares; // Degit(2) and Degit(3) afterwards
+            const char16_t* spoken;
+        } steps[] = {
+            {u"cmdTapeNext", {0, 0}, u"お待たせしました。市内循環線、松原車庫行きです。"},
+            {u"cmdTapeNext", {170, 0}, u"次は、青葉台三丁目です。"},
+            {u"cmdTapeNext", {170, 170}, u"次は、市民病院です。"},
+            {u"cmdTapeBack", {170, 0}, u"次は、青葉台三丁目です。"},
+        };
+        for (const auto& step : steps) {
+            m_log.clear();
+            click(QString::fromUtf16(step.button));
+            QCOMPARE(fares(2, 3), step.fares);
+            QCOMPARE(m_log, QStringList{u"speak "_s + QString::fromUtf16(step.spoken)});
+        }
+    }
+
+    void boardCloseAsksThePanel()
+    {
+        QString shown;
+        test::answerMessageBox(QMessageBox::No, &shown);
+        board().close();
+        QCOMPARE(shown, u"ルメナの終了確認|ルメナを終了しますか？"_s);
+        QVERIFY(board().isVisible() && panel().isVisible());
+        QVERIFY(!QFile::exists(settingsFile()));
+        QVERIFY(!m_log.contains(u"speech ended"_s));
+    }
+
+    // Yes: the four channels close, the speech engine ends, the settings file
+    // is written, and the event loop ends with both windows gone.
+    void quitOrderWritesTheSettingsFileLast()
+    {
+        setRoute12();
+        control<QScrollBar>(u"HScroll1(0)"_s)->setValue(640);
+        click(u"Check2"_s);
+        bool writtenBeforeSpeechEnded = true;
+        m_onSpeechEnd = [&] { writtenBeforeSpeechEnded = QFile::exists(settingsFile()); };
+        m_log.clear();
+        QTimer::singleShot(0, &panel(), [this] {
+            test::answerMessageBox(QMessageBox::Yes);
+            panel().close();
+        });
+        QCOMPARE(QApplication::exec(), 0);
+        QCOMPARE(m_log, (QStringList{u"close 0"_s, u"close 1"_s, u"close 2"_s, u"close 3"_s,
+                                     u"speech ended"_s}));
+        QVERIFY(!writtenBeforeSpeechEnded);
+        QVERIFY(!board().isVisible());
+        QVERIFY(!panel().isVisible());
+
+        QFile file(settingsFile());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        IniData back;
+        Error error;
+        QVERIFY2(decodeIni(file.readAll(), back, error), qPrintable(error.description));
+        QCOMPARE(back.CtrlDataInfo.ScrollSpeed, 640);
+        QCOMPARE(back.CtrlDataInfo.MidnightFare, qint16(1));
+        QCOMPARE(back.DataDirInfo.FareDataDir, QString()); // the samples are not the user's
+        QVERIFY(m_host.messages.isEmpty());
+    }
+};
+
+LUMENA_TEST_MAIN(TestApp)
+#include "tst_app.moc"
