@@ -1,5 +1,7 @@
 #include "settings/OptionsDialog.h"
 
+#include "board/SeirikenNum.h"
+#include "panel/PanelWidgets.h"
 #include "reslib/Units.h"
 #include "settings/DegitSample.h"
 #include "settings/OptionControls.h"
@@ -8,10 +10,8 @@
 #include <QDesktopServices>
 #include <QListWidget>
 #include <QMessageBox>
-#include <QPainter>
 #include <QPlainTextEdit>
 #include <QStackedWidget>
-#include <QStyleOptionButton>
 #include <QUrl>
 
 namespace lumena {
@@ -29,42 +29,6 @@ QString nulList(std::initializer_list<QString> items)
         s += i + QChar(0);
     return s + QChar(0);
 }
-
-// A tab-like page selector: a checkable button whose caption wraps inside it.
-class PageButton final : public QPushButton {
-public:
-    PageButton(const QString& name, const QString& caption, QWidget* parent)
-        : QPushButton(caption, parent)
-    {
-        setObjectName(name);
-        setCheckable(true);
-        setAutoExclusive(true);
-    }
-
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        QPainter p(this);
-        QStyleOptionButton o;
-        initStyleOption(&o);
-        o.text.clear();
-        style()->drawControl(QStyle::CE_PushButton, &o, &p, this);
-        p.setPen(palette().color(QPalette::ButtonText));
-        p.drawText(rect().adjusted(4, 2, -4, -2), Qt::AlignCenter | Qt::TextWordWrap, text());
-    }
-};
-
-// The twelve ticket-number styles: prefix and the last number shown.
-struct Style {
-    const char16_t* prefix;
-    int count;
-};
-constexpr Style Styles[12] = {
-    {u"1,2,3...", 50},           {u"0,1,2...", 49},           {u"「なし」、1,2...", 49},
-    {u"「なし」、2,3...", 50},   {u"「無券」、1,2...", 49},   {u"「無券」、2,3...", 50},
-    {u"「券なし」、1,2...", 49}, {u"「券なし」、2,3...", 50}, {u"「券無し」、1,2...", 49},
-    {u"「券無し」、2,3...", 50}, {u"(無地)、1,2...", 49},     {u"(無地)、2,3...", 50},
-};
 
 } // namespace
 
@@ -86,7 +50,13 @@ OptionsDialog::OptionsDialog(ResLib& resLib, Host& host, QWidget* parent)
                                   QStringLiteral("サウンド"),
                                   QStringLiteral("　　整理券　　　プレビュー")};
     for (int i = 0; i < 6; ++i) {
-        m_option1[i] = new PageButton(indexed("Option1", i), selectors[i], this);
+        // A tab-like page selector: a checkable button whose caption wraps inside it.
+        auto* selector = new WrapButton(selectors[i], this);
+        selector->setObjectName(indexed("Option1", i));
+        selector->setCheckable(true);
+        selector->setAutoExclusive(true);
+        selector->setCaptionMargins(QMargins(4, 2, 4, 2));
+        m_option1[i] = selector;
         m_option1[i]->setGeometry(0, twipsToPixels(833) * i, twipsToPixels(1250),
                                   twipsToPixels(833));
         connect(m_option1[i], &QPushButton::toggled, this, [this, i](bool on) {
@@ -286,13 +256,8 @@ void OptionsDialog::AddComboItem()
 {
     QComboBox* c = page1->Combo2;
     c->clear();
-    for (int i = 0; i < 12; ++i) {
-        QString entry =
-            QString::fromUtf16(Styles[i].prefix) + u' ' + QString::number(Styles[i].count);
-        if (i == 0)
-            entry += QStringLiteral(" （既定の表示）");
-        c->addItem(entry);
-    }
+    for (int style = 0; style < SeirikenStyleCount; ++style)
+        c->addItem(seirikenStyleListText(style));
     c->setCurrentIndex(0);
 }
 
