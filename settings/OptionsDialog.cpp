@@ -6,10 +6,10 @@
 #include "settings/DegitSample.h"
 #include "settings/OptionControls.h"
 #include "ticket/PluginInfo.h"
+#include "ticket/PreviewGlue.h"
 
 #include <QDesktopServices>
 #include <QListWidget>
-#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QStackedWidget>
 #include <QUrl>
@@ -29,6 +29,42 @@ QString nulList(std::initializer_list<QString> items)
         s += i + QChar(0);
     return s + QChar(0);
 }
+
+// Where SetPlgin shows a plug-in: the remarks box and property list of the
+// ticket page, the preview size and company list of the panel (skipped until
+// the dialog has its panel).
+class PluginPlaces final : public PluginInfoView {
+public:
+    PluginPlaces(SeirikenPage& page, PanelIniPort* panel) : m_page(page), m_panel(panel) {}
+    void setPluginComment(const QString& text) override
+    {
+        m_page.txtPlginComment->setPlainText(text);
+    }
+    void setPropertyLines(const QStringList& lines) override
+    {
+        m_page.List1->clear();
+        m_page.List1->addItems(lines);
+    }
+    void setPreviewSizeTwips(int width, int height) override
+    {
+        if (m_panel)
+            m_panel->SetPreviewSize(width, height);
+    }
+    void clearCompanies() override
+    {
+        if (m_panel)
+            m_panel->ClearCompanyList();
+    }
+    void addCompany(const QString& name) override
+    {
+        if (m_panel)
+            m_panel->AddCompany(name);
+    }
+
+private:
+    SeirikenPage& m_page;
+    PanelIniPort* m_panel;
+};
 
 } // namespace
 
@@ -261,27 +297,10 @@ void OptionsDialog::AddComboItem()
     c->setCurrentIndex(0);
 }
 
-qint32 OptionsDialog::SetPlgin(const QString& strFileName)
+qint32 OptionsDialog::SetPlgin(const QString& fileName)
 {
-    if (strFileName.isEmpty())
-        return 0;
-    PlgInfo info{};
-    if (m_resLib.Vk4_GetPlgInfo(strFileName, info) == 0)
-        return 0;
-    m_resLib.Vk4_SetPlgComment(
-        strFileName, [this](const QString& text) { page5->txtPlginComment->setPlainText(text); });
-    const QStringList lines = plgInfoLines(info);
-    page5->List1->clear();
-    page5->List1->addItems(lines);
-    if (m_panel) {
-        m_panel->SetPreviewSize(info[1], info[2]);
-        if (offersCompanySwitching(info)) {
-            PanelIniPort* panel = m_panel;
-            m_resLib.Vk4_SetCorpAddList(strFileName,
-                                        [panel](const QString& name) { panel->AddCompany(name); });
-        }
-    }
-    return 1;
+    PluginPlaces places(*page5, m_panel);
+    return lumena::SetPlgin(m_resLib, fileName, places);
 }
 
 void OptionsDialog::onColorButton(ColorButton* b, bool digitColor)
@@ -335,24 +354,13 @@ void OptionsDialog::onChooseDate()
 
 void OptionsDialog::onChoosePlugin()
 {
-    const QString file =
-        m_resLib.Vk3FileDlg(this, 0, pluginFileFilter(), QString(), pluginDialogTitle());
-    if (file.isEmpty())
-        return;
-    if (m_panel)
-        m_panel->ClearCompanyList();
-    if (SetPlgin(file) == 0) {
-        QMessageBox::critical(this, pluginRefusedTitle(), pluginRefusedText());
-        return;
-    }
-    page5->txtSeiriPlgDir->setText(file);
+    PluginPlaces places(*page5, m_panel);
+    choosePluginFile(m_resLib, this, places, page5->txtSeiriPlgDir);
 }
 
 void OptionsDialog::onClearPlugin()
 {
-    page5->txtSeiriPlgDir->clear();
-    page5->List1->clear();
-    page5->txtPlginComment->clear();
+    clearPluginFile(page5->txtSeiriPlgDir, page5->List1, page5->txtPlginComment);
 }
 
 // ------------------------------------------------------------ live options

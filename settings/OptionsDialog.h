@@ -66,7 +66,7 @@ public:
     void AddComboItem();
     // Reads a ticket plug-in's description into the ticket page and the
     // panel's preview; 0 when the path is empty or not a plug-in.
-    qint32 SetPlgin(const QString& strFileName);
+    qint32 SetPlgin(const QString& fileName);
 
     // RunOptions
     QString fareDataDir() const override;
