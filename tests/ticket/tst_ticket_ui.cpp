@@ -1,9 +1,10 @@
 // A plug-in's description as SetPlgin shows it and the choice of a plug-in
-// file (the options dialog's buttons are driven in tst_options_dialog), and
-// the preview's own reactions: the panel toggle, the copy menu, the size a
-// plug-in gives it.
+// file (tst_options_dialog checks that they reach the ticket page and the
+// panel), and the preview's own reactions: the panel toggle, the copy menu,
+// the size a plug-in gives it.
 
 #include "tests/common/FakeResLib.h"
+#include "tests/common/ModalAnswer.h"
 #include "tests/common/TestSupport.h"
 #include "ticket/PluginInfo.h"
 #include "ticket/PreviewGlue.h"
@@ -12,6 +13,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QLineEdit>
 #include <QMenu>
 
 using namespace Qt::StringLiterals;
@@ -121,36 +123,47 @@ private slots:
         QVERIFY(!view.size.isValid());
     }
 
-    // A refused file has emptied the company list all the same; a cancelled
+    // Command1's reaction: a refused file gives the stop message and keeps the
+    // path box, though the company list has been emptied; a cancelled file
     // dialog changes nothing.
-    void choosingAPlugin_data()
+    void choosingAPluginFile_data()
     {
         QTest::addColumn<QString>("chosen");
         QTest::addColumn<int>("accept");
-        QTest::addColumn<int>("result");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("path");
         QTest::addColumn<bool>("companiesEmptied");
-        QTest::newRow("cancelled") << QString() << 1 << int(PluginChoice::Cancelled) << false;
-        QTest::newRow("refused") << u"/bad.4SP"_s << 0 << int(PluginChoice::Refused) << true;
-        QTest::newRow("accepted") << u"/ok.4SP"_s << 1 << int(PluginChoice::Accepted) << true;
+        QTest::newRow("cancelled") << QString() << 1 << QString() << u"/previous.4SP"_s << false;
+        QTest::newRow("refused")
+            << u"/bad.4SP"_s << 0
+            << u"プラグインロードエラー|指定したファイルはプラグインでないか、内容が不正です"_s
+            << u"/previous.4SP"_s << true;
+        QTest::newRow("accepted") << u"/ok.4SP"_s << 1 << QString() << u"/ok.4SP"_s << true;
     }
-    void choosingAPlugin()
+    void choosingAPluginFile()
     {
         QFETCH(QString, chosen);
         QFETCH(int, accept);
-        QFETCH(int, result);
+        QFETCH(QString, message);
+        QFETCH(QString, path);
         QFETCH(bool, companiesEmptied);
         test::FakeResLib lib;
         lib.fileDlgResult = chosen;
         lib.plgInfoResult = accept;
         RecordingView view;
-        QString path = u"/previous.4SP"_s;
-        QCOMPARE(int(choosePlugin(lib, nullptr, view, path)), result);
+        QWidget dialog;
+        auto* pathBox = new QLineEdit(u"/previous.4SP"_s, &dialog);
+        QString shown;
+        if (!message.isEmpty())
+            test::answerMessageBox(QMessageBox::Ok, &shown);
+        choosePluginFile(lib, &dialog, view, pathBox);
         const test::FakeResLib::Call& dlg = lib.calls.front();
         QCOMPARE(dlg.name, u"Vk3FileDlg"_s);
         QCOMPARE(dlg.args, QVariantList({0, QStringLiteral("整理券プラグイン(*.4SP)\0*.4SP\0\0"),
                                          QString(), u"プラグインの選択"_s}));
+        QCOMPARE(shown, message);
+        QCOMPARE(pathBox->text(), path);
         QCOMPARE(view.companies.isEmpty(), companiesEmptied);
-        QCOMPARE(path, result == int(PluginChoice::Accepted) ? chosen : u"/previous.4SP"_s);
     }
 
     void panelToggle_data()
