@@ -4,7 +4,6 @@
 
 #include "settings/DegitSample.h"
 #include "settings/OptionsDialog.h"
-#include "settings/SettingsFile.h"
 #include "tests/common/FakeHost.h"
 #include "tests/common/FakeIniPorts.h"
 #include "tests/common/FakeResLib.h"
@@ -20,7 +19,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStackedWidget>
-#include <QTemporaryDir>
 
 using namespace Qt::StringLiterals;
 using namespace lumena;
@@ -229,27 +227,17 @@ private slots:
         QCOMPARE(m_res->callNames(), QStringList{u"Vk4_GetPlgInfo"_s});
     }
 
-    // Controls to settings file and back into a new dialog, as at quit and start.
-    void everyOptionSurvivesARestart()
+    // Every field goes into its control and comes back out of the same one
+    // (the file around it is tst_ini_file's).
+    void everyOptionRoundTrips()
     {
-        QTemporaryDir dir;
-        const IniLocation where(dir.path(), u"LM-50"_s, QString());
-        const IniData in = changedOptions();
+        IniData in = changedOptions(), out;
         m_dlg->SetOptionInfo(in);
-        IniData atQuit;
-        QVERIFY(SaveIni(atQuit, where, IniWindows{*m_dlg, *m_ports, *m_ports}, *m_host));
-
-        OptionsDialog next(*m_res, *m_host);
-        next.setTargets(m_ports.get(), m_ports.get());
-        next.SetStartDefaults();
-        IniData atStart, out;
-        LoadIni(atStart, where, IniWindows{next, *m_ports, *m_ports}, *m_host);
-        next.GetOptionInfo(out);
-        out.CtrlDataInfo = in.CtrlDataInfo;
-        out.FormInfo = in.FormInfo;
-        out.DegitCells = in.DegitCells;
+        m_dlg->GetOptionInfo(out);
+        in.CtrlDataInfo = out.CtrlDataInfo; // not the dialog's
+        in.FormInfo = out.FormInfo;
+        in.DegitCells = out.DegitCells;
         QVERIFY(out == in);
-        QVERIFY(m_host->messages.isEmpty());
     }
 
     void storedChoiceWithNoneChosenStaysSo()
