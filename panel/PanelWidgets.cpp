@@ -5,6 +5,12 @@
 
 namespace lumena {
 
+void WrapButton::setCaptionMargins(const QMargins& margins)
+{
+    m_captionMargins = margins;
+    update();
+}
+
 void WrapButton::paintEvent(QPaintEvent*)
 {
     QStylePainter painter(this);
@@ -14,7 +20,8 @@ void WrapButton::paintEvent(QPaintEvent*)
     painter.drawControl(QStyle::CE_PushButton, option);
     painter.setPen(
         palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
-    painter.drawText(rect().adjusted(3, 3, -3, -3), Qt::AlignCenter | Qt::TextWordWrap, text());
+    painter.drawText(rect().marginsRemoved(m_captionMargins), Qt::AlignCenter | Qt::TextWordWrap,
+                     text());
 }
 
 } // namespace lumena

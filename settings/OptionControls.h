@@ -1,6 +1,9 @@
 #pragma once
-// Building blocks of the options pages: named controls, and the value forms
-// the settings record uses for them (check 0/1, choice -1/0, list index).
+// Building blocks of the options pages: named controls, the value forms the
+// settings record uses for them (check 0/1, choice -1/0, list index), and the
+// two visitors of a page's binding table.
+
+#include "settings/ColorButton.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -54,14 +57,45 @@ inline void setCheck(QCheckBox* c, qint16 v)
 {
     c->setChecked(v != 0);
 }
-// Like the original option buttons, a group may end up with none chosen when
-// a stored value says so.
+// A stored 0 unchooses the button even in an exclusive group, so a group may
+// end up with none chosen when every value of it says so.
 void setChoice(QAbstractButton* b, qint16 v);
 // An index the list does not have leaves it without a choice (-1).
 void setIndex(QComboBox* c, qint16 v);
 inline qint16 indexValue(const QComboBox* c)
 {
     return static_cast<qint16>(c->currentIndex());
+}
+
+// A page's binding table lists each control with the record field it holds,
+// once, in record order:
+//   template <class Record, class Visit> void bindX(const XPage& p, Record& r, Visit visit)
+//   { visit(p.Check1, r.UseSeiriNum); ... }
+// get visits it with ReadControls (Record non-const), set with WriteControls
+// (Record const), so a field is read and written through the same control
+// and the same value form.
+struct ReadControls {
+    void operator()(const QCheckBox* c, qint16& v) const { v = checkValue(c); }
+    void operator()(const QRadioButton* b, qint16& v) const { v = choiceValue(b); }
+    void operator()(const QComboBox* c, qint16& v) const { v = indexValue(c); }
+    void operator()(const ColorButton* b, quint32& v) const { v = b->faceColor(); }
+    void operator()(const QLineEdit* t, QString& v) const { v = t->text(); }
+    void operator()(const QLabel* l, QString& v) const { v = l->text(); }
+};
+
+struct WriteControls {
+    void operator()(QCheckBox* c, qint16 v) const { setCheck(c, v); }
+    void operator()(QRadioButton* b, qint16 v) const { setChoice(b, v); }
+    void operator()(QComboBox* c, qint16 v) const { setIndex(c, v); }
+    void operator()(ColorButton* b, quint32 v) const { b->setFaceColor(v); }
+    void operator()(QLineEdit* t, const QString& v) const { t->setText(v); }
+    void operator()(QLabel* l, const QString& v) const { l->setText(v); }
+};
+
+// A list position as a 1-based number; 0 when nothing is chosen.
+inline int oneBased(const QComboBox* c)
+{
+    return c->currentIndex() + 1;
 }
 
 } // namespace lumena::opt

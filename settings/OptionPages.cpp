@@ -11,6 +11,71 @@ namespace lumena {
 
 using namespace opt;
 
+namespace {
+
+// Option3's buttons of backlight states OFF, ON1, ON2: the built-in picture
+// and the user picture.
+constexpr size_t BuiltInPanelOption[3] = {7, 3, 4};
+constexpr size_t UserPanelOption[3] = {6, 2, 5};
+
+// The binding tables: each control with the record field it holds, in record order.
+
+template <class Record, class Visit>
+void bindDataDirPage(const DataDirPage& p, Record& r, Visit visit)
+{
+    visit(p.Text2[DataDirPage::FareData], r.FareDataDir);
+    visit(p.Text2[DataDirPage::TapeData], r.TapeDataDir);
+}
+
+template <class Record, class Visit> void bindPanelPage(const PanelPage& p, Record& r, Visit visit)
+{
+    visit(p.Check1, r.UseSeiriNum);
+    visit(p.Command5[0], r.SeiriNumColorOff);
+    visit(p.Command5[1], r.SeiriNumColorOn1);
+    visit(p.Command5[2], r.SeiriNumColorOn2);
+    visit(p.Combo2, r.SeiriNumStyle);
+    visit(p.Check2, r.SeiriNumZeroPad);
+    visit(p.Option3[0], r.PanelAuto);
+    visit(p.Option3[1], r.PanelManual);
+    visit(p.Option3[BuiltInPanelOption[0]], r.PanelOffBuiltIn);
+    visit(p.Option3[UserPanelOption[0]], r.PanelOffUser);
+    visit(p.Option3[BuiltInPanelOption[1]], r.PanelOn1BuiltIn);
+    visit(p.Option3[UserPanelOption[1]], r.PanelOn1User);
+    visit(p.Option3[BuiltInPanelOption[2]], r.PanelOn2BuiltIn);
+    visit(p.Option3[UserPanelOption[2]], r.PanelOn2User);
+    visit(p.txtSelectPanel[0], r.PanelOffFile);
+    visit(p.txtSelectPanel[1], r.PanelOn1File);
+    visit(p.txtSelectPanel[2], r.PanelOn2File);
+}
+
+template <class Record, class Visit> void bindDegitPage(const DegitPage& p, Record& r, Visit visit)
+{
+    visit(p.Command8[0], r.DegitBackColor);
+    visit(p.Command8[1], r.DegitBaseColor);
+    visit(p.Command8[2], r.DegitLitColor);
+    visit(p.Check3[DegitPage::StopOrder], r.InfoStopOrderOn);
+    visit(p.Combo4[DegitPage::StopOrder], r.InfoStopOrderCell);
+    visit(p.Check3[4], r.InfoStopOrderFromZero);
+    visit(p.Check3[DegitPage::SeiriNum], r.InfoSeiriNumOn);
+    visit(p.Combo4[DegitPage::SeiriNum], r.InfoSeiriNumCell);
+    visit(p.Check3[DegitPage::RouteNum], r.InfoRouteNumOn);
+    visit(p.Combo4[DegitPage::RouteNum], r.InfoRouteNumCell);
+    visit(p.Check3[DegitPage::Column], r.InfoColumnOn);
+    visit(p.Combo4[4], r.InfoColumn);
+    visit(p.Combo4[DegitPage::Column], r.InfoColumnCell);
+}
+
+template <class Record, class Visit>
+void bindChimeiPage(const ChimeiPage& p, Record& r, Visit visit)
+{
+    visit(p.Command9[0], r.ChimeiBackColor);
+    visit(p.Command9[1], r.ChimeiForeColor);
+    visit(p.Combo3, r.ChimeiFontMode);
+    visit(p.Check4, r.ChimeiFontBold);
+}
+
+} // namespace
+
 // ---------------------------------------------------------------- page 0
 
 DataDirPage::DataDirPage(QWidget* parent) : QGroupBox(parent)
@@ -44,14 +109,22 @@ DataDirPage::DataDirPage(QWidget* parent) : QGroupBox(parent)
 
 void DataDirPage::get(ini::DataDirInfo& out) const
 {
-    out.FareDataDir = Text2[0]->text();
-    out.TapeDataDir = Text2[1]->text();
+    bindDataDirPage(*this, out, ReadControls{});
 }
 
 void DataDirPage::set(const ini::DataDirInfo& in)
 {
-    Text2[0]->setText(in.FareDataDir);
-    Text2[1]->setText(in.TapeDataDir);
+    bindDataDirPage(*this, in, WriteControls{});
+}
+
+QString DataDirPage::folder(Folder which) const
+{
+    return Text2[which]->text();
+}
+
+void DataDirPage::setFolder(Folder which, const QString& path)
+{
+    Text2[which]->setText(path);
 }
 
 // ---------------------------------------------------------------- page 1
@@ -104,29 +177,27 @@ PanelPage::PanelPage(QWidget* parent) : QGroupBox(parent)
     Option3[1] = option(Frame4, indexed("Option3", 1), QStringLiteral("個別に設定する"), modeGroup);
     f4->addWidget(Option3[0], 0, 0, 1, 3);
     f4->addWidget(Option3[1], 0, 3, 1, 3);
-    // Per frame: the "内蔵" and "ユーザーパネル" buttons.
-    const int builtIn[3] = {7, 3, 4};
-    const int user[3] = {6, 2, 5};
     const QString titles[3] = {QStringLiteral("バックライトOFF時の画像："),
                                QStringLiteral("ON1の画像："), QStringLiteral("ON2の画像：")};
     for (int k = 0; k < 3; ++k) {
         Frame6[k] = frame(Frame4, indexed("Frame6", k), titles[k]);
         auto* g = new QButtonGroup(Frame6[k]);
-        Option3[builtIn[k]] =
-            option(Frame6[k], indexed("Option3", builtIn[k]), QStringLiteral("内蔵"), g);
-        Option3[user[k]] =
-            option(Frame6[k], indexed("Option3", user[k]), QStringLiteral("ユーザーパネル"), g);
+        const size_t builtIn = BuiltInPanelOption[k], user = UserPanelOption[k];
+        Option3[builtIn] =
+            option(Frame6[k], indexed("Option3", int(builtIn)), QStringLiteral("内蔵"), g);
+        Option3[user] =
+            option(Frame6[k], indexed("Option3", int(user)), QStringLiteral("ユーザーパネル"), g);
         txtSelectPanel[k] = textBox(Frame6[k], indexed("txtSelectPanel", k));
         Command6[k] = button(Frame6[k], indexed("Command6", k), QStringLiteral("..."));
         Command6[k]->setFixedWidth(28);
         auto* fl = new QGridLayout(Frame6[k]);
         tighten(fl);
-        fl->addWidget(Option3[builtIn[k]], 0, 0, 1, 2);
-        fl->addWidget(Option3[user[k]], 1, 0, 1, 2);
+        fl->addWidget(Option3[builtIn], 0, 0, 1, 2);
+        fl->addWidget(Option3[user], 1, 0, 1, 2);
         fl->addWidget(txtSelectPanel[k], 2, 0);
         fl->addWidget(Command6[k], 2, 1);
         f4->addWidget(Frame6[k], 1, k * 2, 1, 2);
-        Option3[builtIn[k]]->setChecked(true);
+        Option3[builtIn]->setChecked(true);
     }
     Option3[0]->setChecked(true);
     for (QRadioButton* b : Option3)
@@ -152,45 +223,58 @@ void PanelPage::updateFrame6()
 
 void PanelPage::get(ini::PanelInfo& out) const
 {
-    out.UseSeiriNum = checkValue(Check1);
-    out.SeiriNumColorOff = Command5[0]->faceColor();
-    out.SeiriNumColorOn1 = Command5[1]->faceColor();
-    out.SeiriNumColorOn2 = Command5[2]->faceColor();
-    out.SeiriNumStyle = indexValue(Combo2);
-    out.SeiriNumZeroPad = checkValue(Check2);
-    out.PanelAuto = choiceValue(Option3[0]);
-    out.PanelManual = choiceValue(Option3[1]);
-    out.PanelOffBuiltIn = choiceValue(Option3[7]);
-    out.PanelOffUser = choiceValue(Option3[6]);
-    out.PanelOn1BuiltIn = choiceValue(Option3[3]);
-    out.PanelOn1User = choiceValue(Option3[2]);
-    out.PanelOn2BuiltIn = choiceValue(Option3[4]);
-    out.PanelOn2User = choiceValue(Option3[5]);
-    out.PanelOffFile = txtSelectPanel[0]->text();
-    out.PanelOn1File = txtSelectPanel[1]->text();
-    out.PanelOn2File = txtSelectPanel[2]->text();
+    bindPanelPage(*this, out, ReadControls{});
 }
 
 void PanelPage::set(const ini::PanelInfo& in)
 {
-    setCheck(Check1, in.UseSeiriNum);
-    Command5[0]->setFaceColor(in.SeiriNumColorOff);
-    Command5[1]->setFaceColor(in.SeiriNumColorOn1);
-    Command5[2]->setFaceColor(in.SeiriNumColorOn2);
-    setIndex(Combo2, in.SeiriNumStyle);
-    setCheck(Check2, in.SeiriNumZeroPad);
-    setChoice(Option3[0], in.PanelAuto);
-    setChoice(Option3[1], in.PanelManual);
-    setChoice(Option3[7], in.PanelOffBuiltIn);
-    setChoice(Option3[6], in.PanelOffUser);
-    setChoice(Option3[3], in.PanelOn1BuiltIn);
-    setChoice(Option3[2], in.PanelOn1User);
-    setChoice(Option3[4], in.PanelOn2BuiltIn);
-    setChoice(Option3[5], in.PanelOn2User);
-    txtSelectPanel[0]->setText(in.PanelOffFile);
-    txtSelectPanel[1]->setText(in.PanelOn1File);
-    txtSelectPanel[2]->setText(in.PanelOn2File);
+    bindPanelPage(*this, in, WriteControls{});
     updateFrame6(); // also when a stored value left every button unchosen
+}
+
+bool PanelPage::seiriNumShown() const
+{
+    return Check1->isChecked();
+}
+
+qint16 PanelPage::seiriNumStyle() const
+{
+    return indexValue(Combo2);
+}
+
+qint16 PanelPage::seiriNumZeroPad() const
+{
+    return checkValue(Check2);
+}
+
+quint32 PanelPage::seiriNumColor(int state) const
+{
+    return Command5[size_t(state)]->faceColor();
+}
+
+void PanelPage::setSeiriNumColor(int state, quint32 color)
+{
+    Command5[size_t(state)]->setFaceColor(color);
+}
+
+bool PanelPage::builtInPanelsAuto() const
+{
+    return Option3[0]->isChecked();
+}
+
+bool PanelPage::userPanelChosen(int state) const
+{
+    return Option3[UserPanelOption[state]]->isChecked();
+}
+
+QString PanelPage::userPanelFile(int state) const
+{
+    return txtSelectPanel[size_t(state)]->text();
+}
+
+void PanelPage::setUserPanelFile(int state, const QString& path)
+{
+    txtSelectPanel[size_t(state)]->setText(path);
 }
 
 // ---------------------------------------------------------------- page 2
@@ -282,36 +366,37 @@ void DegitPage::setSample(QWidget* sample)
 
 void DegitPage::get(ini::DegitInfo& out) const
 {
-    out.DegitBackColor = Command8[0]->faceColor();
-    out.DegitBaseColor = Command8[1]->faceColor();
-    out.DegitLitColor = Command8[2]->faceColor();
-    out.InfoStopOrderOn = checkValue(Check3[0]);
-    out.InfoStopOrderCell = indexValue(Combo4[0]);
-    out.InfoStopOrderFromZero = checkValue(Check3[4]);
-    out.InfoSeiriNumOn = checkValue(Check3[1]);
-    out.InfoSeiriNumCell = indexValue(Combo4[1]);
-    out.InfoRouteNumOn = checkValue(Check3[2]);
-    out.InfoRouteNumCell = indexValue(Combo4[2]);
-    out.InfoColumnOn = checkValue(Check3[3]);
-    out.InfoColumn = indexValue(Combo4[4]);
-    out.InfoColumnCell = indexValue(Combo4[3]);
+    bindDegitPage(*this, out, ReadControls{});
 }
 
 void DegitPage::set(const ini::DegitInfo& in)
 {
-    Command8[0]->setFaceColor(in.DegitBackColor);
-    Command8[1]->setFaceColor(in.DegitBaseColor);
-    Command8[2]->setFaceColor(in.DegitLitColor);
-    setCheck(Check3[0], in.InfoStopOrderOn);
-    setIndex(Combo4[0], in.InfoStopOrderCell);
-    setCheck(Check3[4], in.InfoStopOrderFromZero);
-    setCheck(Check3[1], in.InfoSeiriNumOn);
-    setIndex(Combo4[1], in.InfoSeiriNumCell);
-    setCheck(Check3[2], in.InfoRouteNumOn);
-    setIndex(Combo4[2], in.InfoRouteNumCell);
-    setCheck(Check3[3], in.InfoColumnOn);
-    setIndex(Combo4[4], in.InfoColumn);
-    setIndex(Combo4[3], in.InfoColumnCell);
+    bindDegitPage(*this, in, WriteControls{});
+}
+
+DegitColors DegitPage::colors() const
+{
+    return {Command8[0]->faceColor(), Command8[1]->faceColor(), Command8[2]->faceColor()};
+}
+
+bool DegitPage::infoOn(InfoNumber which) const
+{
+    return Check3[which]->isChecked();
+}
+
+int DegitPage::infoCell(InfoNumber which) const
+{
+    return oneBased(Combo4[which]);
+}
+
+bool DegitPage::stopOrderFromZero() const
+{
+    return Check3[4]->isChecked();
+}
+
+int DegitPage::infoColumn() const
+{
+    return oneBased(Combo4[4]);
 }
 
 // ---------------------------------------------------------------- page 3
@@ -344,18 +429,32 @@ ChimeiPage::ChimeiPage(QWidget* parent) : QGroupBox(parent)
 
 void ChimeiPage::get(ini::ChimeiInfo& out) const
 {
-    out.ChimeiBackColor = Command9[0]->faceColor();
-    out.ChimeiForeColor = Command9[1]->faceColor();
-    out.ChimeiFontMode = indexValue(Combo3);
-    out.ChimeiFontBold = checkValue(Check4);
+    bindChimeiPage(*this, out, ReadControls{});
 }
 
 void ChimeiPage::set(const ini::ChimeiInfo& in)
 {
-    Command9[0]->setFaceColor(in.ChimeiBackColor);
-    Command9[1]->setFaceColor(in.ChimeiForeColor);
-    setIndex(Combo3, in.ChimeiFontMode);
-    setCheck(Check4, in.ChimeiFontBold);
+    bindChimeiPage(*this, in, WriteControls{});
+}
+
+quint32 ChimeiPage::backColor() const
+{
+    return Command9[0]->faceColor();
+}
+
+quint32 ChimeiPage::foreColor() const
+{
+    return Command9[1]->faceColor();
+}
+
+qint16 ChimeiPage::fontMode() const
+{
+    return indexValue(Combo3);
+}
+
+bool ChimeiPage::bold() const
+{
+    return Check4->isChecked();
 }
 
 } // namespace lumena

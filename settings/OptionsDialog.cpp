@@ -1,17 +1,17 @@
 #include "settings/OptionsDialog.h"
 
+#include "board/SeirikenNum.h"
+#include "panel/PanelWidgets.h"
 #include "reslib/Units.h"
 #include "settings/DegitSample.h"
 #include "settings/OptionControls.h"
 #include "ticket/PluginInfo.h"
+#include "ticket/PreviewGlue.h"
 
 #include <QDesktopServices>
 #include <QListWidget>
-#include <QMessageBox>
-#include <QPainter>
 #include <QPlainTextEdit>
 #include <QStackedWidget>
-#include <QStyleOptionButton>
 #include <QUrl>
 
 namespace lumena {
@@ -30,40 +30,40 @@ QString nulList(std::initializer_list<QString> items)
     return s + QChar(0);
 }
 
-// A tab-like page selector: a checkable button whose caption wraps inside it.
-class PageButton final : public QPushButton {
+// Where SetPlgin shows a plug-in: the remarks box and property list of the
+// ticket page, the preview size and company list of the panel (skipped until
+// the dialog has its panel).
+class PluginPlaces final : public PluginInfoView {
 public:
-    PageButton(const QString& name, const QString& caption, QWidget* parent)
-        : QPushButton(caption, parent)
+    PluginPlaces(SeirikenPage& page, PanelIniPort* panel) : m_page(page), m_panel(panel) {}
+    void setPluginComment(const QString& text) override
     {
-        setObjectName(name);
-        setCheckable(true);
-        setAutoExclusive(true);
+        m_page.txtPlginComment->setPlainText(text);
+    }
+    void setPropertyLines(const QStringList& lines) override
+    {
+        m_page.List1->clear();
+        m_page.List1->addItems(lines);
+    }
+    void setPreviewSizeTwips(int width, int height) override
+    {
+        if (m_panel)
+            m_panel->SetPreviewSize(width, height);
+    }
+    void clearCompanies() override
+    {
+        if (m_panel)
+            m_panel->ClearCompanyList();
+    }
+    void addCompany(const QString& name) override
+    {
+        if (m_panel)
+            m_panel->AddCompany(name);
     }
 
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        QPainter p(this);
-        QStyleOptionButton o;
-        initStyleOption(&o);
-        o.text.clear();
-        style()->drawControl(QStyle::CE_PushButton, &o, &p, this);
-        p.setPen(palette().color(QPalette::ButtonText));
-        p.drawText(rect().adjusted(4, 2, -4, -2), Qt::AlignCenter | Qt::TextWordWrap, text());
-    }
-};
-
-// The twelve ticket-number styles: prefix and the last number shown.
-struct Style {
-    const char16_t* prefix;
-    int count;
-};
-constexpr Style Styles[12] = {
-    {u"1,2,3...", 50},           {u"0,1,2...", 49},           {u"「なし」、1,2...", 49},
-    {u"「なし」、2,3...", 50},   {u"「無券」、1,2...", 49},   {u"「無券」、2,3...", 50},
-    {u"「券なし」、1,2...", 49}, {u"「券なし」、2,3...", 50}, {u"「券無し」、1,2...", 49},
-    {u"「券無し」、2,3...", 50}, {u"(無地)、1,2...", 49},     {u"(無地)、2,3...", 50},
+private:
+    SeirikenPage& m_page;
+    PanelIniPort* m_panel;
 };
 
 } // namespace
@@ -86,28 +86,33 @@ OptionsDialog::OptionsDialog(ResLib& resLib, Host& host, QWidget* parent)
                                   QStringLiteral("サウンド"),
                                   QStringLiteral("　　整理券　　　プレビュー")};
     for (int i = 0; i < 6; ++i) {
-        m_option1[i] = new PageButton(indexed("Option1", i), selectors[i], this);
-        m_option1[i]->setGeometry(0, twipsToPixels(833) * i, twipsToPixels(1250),
-                                  twipsToPixels(833));
-        connect(m_option1[i], &QPushButton::toggled, this, [this, i](bool on) {
+        // A tab-like page selector: a checkable button whose caption wraps inside it.
+        auto* selector = new WrapButton(selectors[i], this);
+        selector->setObjectName(indexed("Option1", i));
+        selector->setCheckable(true);
+        selector->setAutoExclusive(true);
+        selector->setCaptionMargins(QMargins(4, 2, 4, 2));
+        selector->setGeometry(0, twipsToPixels(833) * i, twipsToPixels(1250), twipsToPixels(833));
+        connect(selector, &QPushButton::toggled, this, [this, i](bool on) {
             if (on)
-                showPage(i);
+                m_pages->setCurrentIndex(i);
         });
+        m_option1[size_t(i)] = selector;
     }
 
     m_pages = make<QStackedWidget>(this, QStringLiteral("stkFrame1"));
     m_pages->setGeometry(twipsToPixels(1455), twipsToPixels(75), twipsToPixels(8000),
                          twipsToPixels(5000));
-    page0 = new DataDirPage(m_pages);
-    page1 = new PanelPage(m_pages);
-    page2 = new DegitPage(m_pages);
-    page3 = new ChimeiPage(m_pages);
-    page4 = new SoundPage(m_pages);
-    page5 = new SeirikenPage(m_pages);
-    for (QWidget* p :
-         {static_cast<QWidget*>(page0), static_cast<QWidget*>(page1), static_cast<QWidget*>(page2),
-          static_cast<QWidget*>(page3), static_cast<QWidget*>(page4), static_cast<QWidget*>(page5)})
-        m_pages->addWidget(p);
+    m_dataDirPage = new DataDirPage(m_pages);
+    m_panelPage = new PanelPage(m_pages);
+    m_degitPage = new DegitPage(m_pages);
+    m_chimeiPage = new ChimeiPage(m_pages);
+    m_soundPage = new SoundPage(m_pages);
+    m_seirikenPage = new SeirikenPage(m_pages);
+    const std::array<QWidget*, 6> pages{m_dataDirPage, m_panelPage, m_degitPage,
+                                        m_chimeiPage,  m_soundPage, m_seirikenPage};
+    for (QWidget* page : pages)
+        m_pages->addWidget(page);
 
     m_ok = button(this, QStringLiteral("Command4"), QStringLiteral("OK"));
     m_ok->setGeometry(width() - twipsToPixels(1380) - 6, height() - twipsToPixels(375) - 6,
@@ -119,57 +124,60 @@ OptionsDialog::OptionsDialog(ResLib& resLib, Host& host, QWidget* parent)
     });
 
     // Built-in colours (the board window sets the ticket-number ones at start).
-    page2->set(ini::DegitInfo{});
-    page3->set(ini::ChimeiInfo{});
-    const ini::PanelInfo panelDefaults;
-    page1->Command5[0]->setFaceColor(panelDefaults.SeiriNumColorOff);
-    page1->Command5[1]->setFaceColor(panelDefaults.SeiriNumColorOn1);
-    page1->Command5[2]->setFaceColor(panelDefaults.SeiriNumColorOn2);
+    m_degitPage->set(ini::DegitInfo{});
+    m_chimeiPage->set(ini::ChimeiInfo{});
+    showStartSeiriNumColors();
 
-    for (int k = 0; k < 2; ++k) {
-        connect(page0->Command3[k], &QPushButton::clicked, this, [this, k] { onChooseFolder(k); });
-        connect(page0->Command10[k], &QPushButton::clicked, this,
-                [this, k] { m_openFolder(page0->Text2[k]->text()); });
+    for (DataDirPage::Folder which : {DataDirPage::FareData, DataDirPage::TapeData}) {
+        connect(m_dataDirPage->Command3[which], &QPushButton::clicked, this,
+                [this, which] { chooseDataFolder(which); });
+        connect(m_dataDirPage->Command10[which], &QPushButton::clicked, this,
+                [this, which] { m_openFolder(m_dataDirPage->folder(which)); });
     }
-    for (ColorButton* b : page1->Command5)
-        connect(b, &QPushButton::clicked, this, [this, b] { onColorButton(b, false); });
-    for (ColorButton* b : page2->Command8)
-        connect(b, &QPushButton::clicked, this, [this, b] { onColorButton(b, true); });
-    for (ColorButton* b : page3->Command9)
-        connect(b, &QPushButton::clicked, this, [this, b] { onColorButton(b, false); });
-    for (int k = 0; k < 3; ++k)
-        connect(page1->Command6[k], &QPushButton::clicked, this, [this, k] { onChoosePanel(k); });
-    for (int i = 0; i < 11; ++i) {
-        if (QPushButton* b = page4->cmdSelectSound[i])
-            connect(b, &QPushButton::clicked, this, [this, i] { onChooseSound(i); });
+    for (ColorButton* b : m_panelPage->Command5)
+        connect(b, &QPushButton::clicked, this, [this, b] { chooseColor(b, false); });
+    for (ColorButton* b : m_degitPage->Command8)
+        connect(b, &QPushButton::clicked, this, [this, b] { chooseColor(b, true); });
+    for (ColorButton* b : m_chimeiPage->Command9)
+        connect(b, &QPushButton::clicked, this, [this, b] { chooseColor(b, false); });
+    for (int state = 0; state < 3; ++state)
+        connect(m_panelPage->Command6[size_t(state)], &QPushButton::clicked, this,
+                [this, state] { choosePanelPicture(state); });
+    for (int row = 0; row < 11; ++row) {
+        if (QPushButton* b = m_soundPage->cmdSelectSound[size_t(row)])
+            connect(b, &QPushButton::clicked, this, [this, row] { chooseSoundFile(row); });
     }
-    connect(page5->Command7, &QPushButton::clicked, this, &OptionsDialog::onChooseDate);
-    connect(page5->Command1, &QPushButton::clicked, this, &OptionsDialog::onChoosePlugin);
-    connect(page5->Command11, &QPushButton::clicked, this, &OptionsDialog::onClearPlugin);
+    connect(m_seirikenPage->Command7, &QPushButton::clicked, this, &OptionsDialog::chooseFixedDate);
+    connect(m_seirikenPage->Command1, &QPushButton::clicked, this,
+            &OptionsDialog::chooseTicketPlugin);
+    connect(m_seirikenPage->Command11, &QPushButton::clicked, this,
+            &OptionsDialog::clearTicketPlugin);
 
     // Loading.
-    page2->M_Degit1->setProperty("DegitSize", 0);
-    refreshSample();
-    fillLists();
+    m_degitPage->M_Degit1->setProperty("DegitSize", 0);
+    refreshDegitSample();
+    fillNumberLists();
     AddComboItem();
-    page5->Label10->setText(m_host.now().date().toString(QStringLiteral("yyyy/MM/dd")));
+    m_seirikenPage->setFixedDate(m_host.now().date().toString(QStringLiteral("yyyy/MM/dd")));
     m_option1[0]->setChecked(true);
 }
 
-void OptionsDialog::fillLists()
+// The cell lists Combo4(0..3) hold 1..50, the column lists Combo4(4) and
+// Combo1 1..150; each starts at its first entry.
+void OptionsDialog::fillNumberLists()
 {
     QStringList cells, columns;
     for (int n = 1; n <= 150; ++n)
         (n <= 50 ? cells : columns) << QString::number(n);
     columns = cells + columns;
     for (int k = 0; k < 4; ++k) {
-        page2->Combo4[k]->addItems(cells);
-        page2->Combo4[k]->setCurrentIndex(0);
+        m_degitPage->Combo4[size_t(k)]->addItems(cells);
+        m_degitPage->Combo4[size_t(k)]->setCurrentIndex(0);
     }
-    page4->Combo1->addItems(columns);
-    page4->Combo1->setCurrentIndex(0);
-    page2->Combo4[4]->addItems(columns);
-    page2->Combo4[4]->setCurrentIndex(0);
+    m_soundPage->Combo1->addItems(columns);
+    m_soundPage->Combo1->setCurrentIndex(0);
+    m_degitPage->Combo4[4]->addItems(columns);
+    m_degitPage->Combo4[4]->setCurrentIndex(0);
 }
 
 void OptionsDialog::setTargets(BoardIniPort* board, PanelIniPort* panel)
@@ -180,9 +188,9 @@ void OptionsDialog::setTargets(BoardIniPort* board, PanelIniPort* panel)
 
 void OptionsDialog::setDegitSample(QWidget* sample)
 {
-    page2->setSample(sample);
+    m_degitPage->setSample(sample);
     sample->setProperty("DegitSize", 0);
-    refreshSample();
+    refreshDegitSample();
 }
 
 void OptionsDialog::setFolderOpener(std::function<void(const QString&)> open)
@@ -192,24 +200,25 @@ void OptionsDialog::setFolderOpener(std::function<void(const QString&)> open)
 
 void OptionsDialog::SetStartDefaults()
 {
-    page1->Check1->setChecked(true);
+    m_panelPage->Check1->setChecked(true);
+    showStartSeiriNumColors();
+}
+
+void OptionsDialog::showStartSeiriNumColors()
+{
     const ini::PanelInfo d;
-    page1->Command5[0]->setFaceColor(d.SeiriNumColorOff);
-    page1->Command5[1]->setFaceColor(d.SeiriNumColorOn1);
-    page1->Command5[2]->setFaceColor(d.SeiriNumColorOn2);
+    m_panelPage->setSeiriNumColor(BacklightOff, d.SeiriNumColorOff);
+    m_panelPage->setSeiriNumColor(BacklightOn1, d.SeiriNumColorOn1);
+    m_panelPage->setSeiriNumColor(BacklightOn2, d.SeiriNumColorOn2);
 }
 
-void OptionsDialog::showPage(int i)
+void OptionsDialog::refreshDegitSample()
 {
-    m_pages->setCurrentIndex(i);
-}
-
-void OptionsDialog::refreshSample()
-{
-    QWidget* s = page2->M_Degit1;
-    setColorProperty(s, "BackColor", page2->Command8[0]->faceColor());
-    setColorProperty(s, "BaseForeColor", page2->Command8[1]->faceColor());
-    setColorProperty(s, "DegitForeColor", page2->Command8[2]->faceColor());
+    QWidget* sample = m_degitPage->M_Degit1;
+    const DegitColors c = m_degitPage->colors();
+    setColorProperty(sample, "BackColor", c.BackColor);
+    setColorProperty(sample, "BaseForeColor", c.BaseForeColor);
+    setColorProperty(sample, "DegitForeColor", c.DegitForeColor);
 }
 
 void OptionsDialog::reapplyBacklight()
@@ -224,117 +233,91 @@ void OptionsDialog::reapplyBacklight()
 
 void OptionsDialog::GetOptionInfo(IniData& out) const
 {
-    page0->get(out.DataDirInfo);
-    page1->get(out.PanelInfo);
-    page2->get(out.DegitInfo);
-    page3->get(out.ChimeiInfo);
-    page4->get(out.SoundInfo);
-    page5->get(out.SeirikenInfo);
+    m_dataDirPage->get(out.DataDirInfo);
+    m_panelPage->get(out.PanelInfo);
+    m_degitPage->get(out.DegitInfo);
+    m_chimeiPage->get(out.ChimeiInfo);
+    m_soundPage->get(out.SoundInfo);
+    m_seirikenPage->get(out.SeirikenInfo);
     out.CustColors = m_custColors;
 }
 
 void OptionsDialog::SetOptionInfo(const IniData& in)
 {
-    page0->set(in.DataDirInfo);
-    page1->set(in.PanelInfo);
+    m_dataDirPage->set(in.DataDirInfo);
+    m_panelPage->set(in.PanelInfo);
     reapplyBacklight();
-    page2->set(in.DegitInfo);
-    refreshSample();
-    page3->set(in.ChimeiInfo);
-    page4->set(in.SoundInfo);
-    page5->set(in.SeirikenInfo);
+    m_degitPage->set(in.DegitInfo);
+    refreshDegitSample();
+    m_chimeiPage->set(in.ChimeiInfo);
+    m_soundPage->set(in.SoundInfo);
+    m_seirikenPage->set(in.SeirikenInfo);
     m_custColors = in.CustColors;
-    SetPlgin(page5->txtSeiriPlgDir->text());
+    SetPlgin(m_seirikenPage->pluginFile());
 }
 
 void OptionsDialog::SetProp()
 {
     if (m_board) {
-        m_board->SetSeiriNumVisible(page1->Check1->isChecked());
-        qint16 style = indexValue(page1->Combo2);
-        qint16 zeroPad = checkValue(page1->Check2);
-        m_board->SeirikenNumSet(style, zeroPad);
-        quint32 color = 0;
+        m_board->SetSeiriNumVisible(m_panelPage->seiriNumShown());
+        m_board->SeirikenNumSet(m_panelPage->seiriNumStyle(), m_panelPage->seiriNumZeroPad());
+        // No backlight chosen on the panel: black numbers.
         const int backlight = m_panel ? m_panel->BacklightIndex() : -1;
-        if (backlight >= 0 && backlight <= 2)
-            color = page1->Command5[backlight]->faceColor();
-        m_board->SetSeiriNumColor(color);
-        m_board->SetAllDegitColors(DegitColors{page2->Command8[0]->faceColor(),
-                                               page2->Command8[1]->faceColor(),
-                                               page2->Command8[2]->faceColor()});
-        m_board->SetChimeiProps(page3->Command9[0]->faceColor(), page3->Command9[1]->faceColor(),
-                                indexValue(page3->Combo3), checkValue(page3->Check4) == 1);
+        const bool known = backlight >= BacklightOff && backlight <= BacklightOn2;
+        m_board->SetSeiriNumColor(known ? m_panelPage->seiriNumColor(backlight) : 0);
+        m_board->SetAllDegitColors(m_degitPage->colors());
+        m_board->SetChimeiProps(m_chimeiPage->backColor(), m_chimeiPage->foreColor(),
+                                m_chimeiPage->fontMode(), m_chimeiPage->bold());
     }
     reapplyBacklight();
 }
 
 // ------------------------------------------------------------ operations
 
-QString OptionsDialog::GetPathString(QString& /*strDefPath*/)
+QString OptionsDialog::GetPathString()
 {
     return m_resLib.Vk3FolderDlg(this, FolderPrompt);
 }
 
-void OptionsDialog::GetBtnColor(ColorButton* objBtn)
+void OptionsDialog::GetBtnColor(ColorButton* button)
 {
-    quint32 color = objBtn->faceColor();
+    quint32 color = button->faceColor();
     if (m_resLib.Vk3ChooseColor(this, color, m_custColors) != 0)
-        objBtn->setFaceColor(color);
+        button->setFaceColor(color);
 }
 
 void OptionsDialog::AddComboItem()
 {
-    QComboBox* c = page1->Combo2;
+    QComboBox* c = m_panelPage->Combo2;
     c->clear();
-    for (int i = 0; i < 12; ++i) {
-        QString entry =
-            QString::fromUtf16(Styles[i].prefix) + u' ' + QString::number(Styles[i].count);
-        if (i == 0)
-            entry += QStringLiteral(" （既定の表示）");
-        c->addItem(entry);
-    }
+    for (int style = 0; style < SeirikenStyleCount; ++style)
+        c->addItem(seirikenStyleListText(style));
     c->setCurrentIndex(0);
 }
 
-qint32 OptionsDialog::SetPlgin(const QString& strFileName)
+qint32 OptionsDialog::SetPlgin(const QString& fileName)
 {
-    if (strFileName.isEmpty())
-        return 0;
-    PlgInfo info{};
-    if (m_resLib.Vk4_GetPlgInfo(strFileName, info) == 0)
-        return 0;
-    m_resLib.Vk4_SetPlgComment(
-        strFileName, [this](const QString& text) { page5->txtPlginComment->setPlainText(text); });
-    const QStringList lines = plgInfoLines(info);
-    page5->List1->clear();
-    page5->List1->addItems(lines);
-    if (m_panel) {
-        m_panel->SetPreviewSize(info[1], info[2]);
-        if (offersCompanySwitching(info)) {
-            PanelIniPort* panel = m_panel;
-            m_resLib.Vk4_SetCorpAddList(strFileName,
-                                        [panel](const QString& name) { panel->AddCompany(name); });
-        }
-    }
-    return 1;
+    PluginPlaces places(*m_seirikenPage, m_panel);
+    return lumena::SetPlgin(m_resLib, fileName, places);
 }
 
-void OptionsDialog::onColorButton(ColorButton* b, bool digitColor)
+// ------------------------------------------------------------ button reactions
+
+void OptionsDialog::chooseColor(ColorButton* button, bool isDegitColor)
 {
-    GetBtnColor(b);
-    if (digitColor)
-        refreshSample(); // also after a cancel
+    GetBtnColor(button);
+    if (isDegitColor)
+        refreshDegitSample(); // also after a cancel
 }
 
-void OptionsDialog::onChooseFolder(int k)
+void OptionsDialog::chooseDataFolder(DataDirPage::Folder which)
 {
-    QString unused;
-    const QString dir = GetPathString(unused);
+    const QString dir = GetPathString();
     if (!dir.isEmpty())
-        page0->Text2[k]->setText(dir);
+        m_dataDirPage->setFolder(which, dir);
 }
 
-void OptionsDialog::onChoosePanel(int k)
+void OptionsDialog::choosePanelPicture(int state)
 {
     const QString filter = nulList({QStringLiteral("ビットマップ(*.bmp)"), QStringLiteral("*.bmp"),
                                     QStringLiteral("GIF画像(*.gif)"), QStringLiteral("*.gif"),
@@ -342,10 +325,10 @@ void OptionsDialog::onChoosePanel(int k)
     const QString file =
         m_resLib.Vk3FileDlg(this, 0, filter, QString(), QStringLiteral("パネル画像の選択"));
     if (!file.isEmpty())
-        page1->txtSelectPanel[k]->setText(file);
+        m_panelPage->setUserPanelFile(state, file);
 }
 
-void OptionsDialog::onChooseSound(int i)
+void OptionsDialog::chooseSoundFile(int row)
 {
     const QString filter =
         nulList({QStringLiteral("Waveサウンド(*.wav)"), QStringLiteral("*.wav"),
@@ -354,191 +337,159 @@ void OptionsDialog::onChooseSound(int i)
     const QString file =
         m_resLib.Vk3FileDlg(this, 0, filter, QString(), QStringLiteral("サウンドの選択"));
     if (!file.isEmpty())
-        page4->txtSelectSound[i]->setText(file);
+        m_soundPage->setSoundFile(row, file);
 }
 
-void OptionsDialog::onChooseDate()
+void OptionsDialog::chooseFixedDate()
 {
     DialogDate date{};
     if (m_resLib.Call_dlg111(this, date) == 0)
         return;
-    page5->Label10->setText(QStringLiteral("%1/%2/%3")
-                                .arg(date.year)
-                                .arg(date.month, 2, 10, QLatin1Char('0'))
-                                .arg(date.day, 2, 10, QLatin1Char('0')));
+    m_seirikenPage->setFixedDate(QStringLiteral("%1/%2/%3")
+                                     .arg(date.year)
+                                     .arg(date.month, 2, 10, QLatin1Char('0'))
+                                     .arg(date.day, 2, 10, QLatin1Char('0')));
 }
 
-void OptionsDialog::onChoosePlugin()
+void OptionsDialog::chooseTicketPlugin()
 {
-    const QString file =
-        m_resLib.Vk3FileDlg(this, 0, pluginFileFilter(), QString(), pluginDialogTitle());
-    if (file.isEmpty())
-        return;
-    if (m_panel)
-        m_panel->ClearCompanyList();
-    if (SetPlgin(file) == 0) {
-        QMessageBox::critical(this, pluginRefusedTitle(), pluginRefusedText());
-        return;
-    }
-    page5->txtSeiriPlgDir->setText(file);
+    PluginPlaces places(*m_seirikenPage, m_panel);
+    choosePluginFile(m_resLib, this, places, m_seirikenPage->txtSeiriPlgDir);
 }
 
-void OptionsDialog::onClearPlugin()
+void OptionsDialog::clearTicketPlugin()
 {
-    page5->txtSeiriPlgDir->clear();
-    page5->List1->clear();
-    page5->txtPlginComment->clear();
+    clearPluginFile(m_seirikenPage->txtSeiriPlgDir, m_seirikenPage->List1,
+                    m_seirikenPage->txtPlginComment);
 }
 
 // ------------------------------------------------------------ live options
 
-namespace {
-// List position to 1-based number; 0 when nothing is chosen.
-int oneBased(const QComboBox* c)
-{
-    return c->currentIndex() + 1;
-}
-} // namespace
-
 QString OptionsDialog::fareDataDir() const
 {
-    const QString typed = page0->Text2[0]->text();
+    const QString typed = m_dataDirPage->folder(DataDirPage::FareData);
     return typed.isEmpty() ? m_defaultDataDir : typed;
 }
 QString OptionsDialog::tapeDataDir() const
 {
-    const QString typed = page0->Text2[1]->text();
+    const QString typed = m_dataDirPage->folder(DataDirPage::TapeData);
     return typed.isEmpty() ? m_defaultDataDir : typed;
 }
 QString OptionsDialog::routeSetSound() const
 {
-    return page4->txtSelectSound[0]->text();
+    return m_soundPage->routeSetSound();
 }
 QString OptionsDialog::resetSound() const
 {
-    return page4->txtSelectSound[1]->text();
+    return m_soundPage->resetSound();
 }
-
-// Ticket-number colour buttons Command5(0..2), and per backlight state the
-// user-picture choice and file: OFF Option3(6), ON1 Option3(2), ON2 Option3(5).
 quint32 OptionsDialog::seiriNumColor(int state) const
 {
-    return page1->Command5[size_t(state)]->faceColor();
+    return m_panelPage->seiriNumColor(state);
 }
 bool OptionsDialog::panelAuto() const
 {
-    return page1->Option3[0]->isChecked();
+    return m_panelPage->builtInPanelsAuto();
 }
 bool OptionsDialog::panelUser(int state) const
 {
-    static constexpr size_t userOption[3] = {6, 2, 5};
-    return page1->Option3[userOption[state]]->isChecked();
+    return m_panelPage->userPanelChosen(state);
 }
 QString OptionsDialog::panelFile(int state) const
 {
-    return page1->txtSelectPanel[size_t(state)]->text();
+    return m_panelPage->userPanelFile(state);
 }
-
 DateMode OptionsDialog::dateMode() const
 {
-    if (page5->Option4[2]->isChecked())
-        return DateMode::Fixed;
-    if (page5->Option4[1]->isChecked())
-        return DateMode::RouteSet;
-    return DateMode::EachPrint;
+    return m_seirikenPage->dateMode();
 }
-
 QString OptionsDialog::fixedDate() const
 {
-    return page5->Label10->text();
+    return m_seirikenPage->fixedDate();
 }
 bool OptionsDialog::stepSoundAlways() const
 {
-    return page4->Option2[0]->isChecked();
+    return m_soundPage->stepSoundAlways();
 }
 QString OptionsDialog::stepSoundFile() const
 {
-    return page4->txtSelectSound[7]->text();
+    return m_soundPage->stepSoundFile();
 }
-
 QString OptionsDialog::stepSound(int n) const
 {
-    return n >= 1 && n <= 3 ? page4->txtSelectSound[7 + n]->text() : QString();
+    return m_soundPage->stepSound(n);
 }
-
 int OptionsDialog::stepSoundColumn() const
 {
-    return oneBased(page4->Combo1);
+    return m_soundPage->stepSoundColumn();
 }
 bool OptionsDialog::stepSoundSync() const
 {
-    return page4->Option6[0]->isChecked();
+    return m_soundPage->stepSoundSync();
 }
 bool OptionsDialog::infoStopOrderOn() const
 {
-    return page2->Check3[0]->isChecked();
+    return m_degitPage->infoOn(DegitPage::StopOrder);
 }
 int OptionsDialog::infoStopOrderCell() const
 {
-    return oneBased(page2->Combo4[0]);
+    return m_degitPage->infoCell(DegitPage::StopOrder);
 }
 bool OptionsDialog::infoStopOrderFromZero() const
 {
-    return page2->Check3[4]->isChecked();
+    return m_degitPage->stopOrderFromZero();
 }
 bool OptionsDialog::infoSeiriNumOn() const
 {
-    return page2->Check3[1]->isChecked();
+    return m_degitPage->infoOn(DegitPage::SeiriNum);
 }
 int OptionsDialog::infoSeiriNumCell() const
 {
-    return oneBased(page2->Combo4[1]);
+    return m_degitPage->infoCell(DegitPage::SeiriNum);
 }
 bool OptionsDialog::infoRouteNumOn() const
 {
-    return page2->Check3[2]->isChecked();
+    return m_degitPage->infoOn(DegitPage::RouteNum);
 }
 int OptionsDialog::infoRouteNumCell() const
 {
-    return oneBased(page2->Combo4[2]);
+    return m_degitPage->infoCell(DegitPage::RouteNum);
 }
 bool OptionsDialog::infoColumnOn() const
 {
-    return page2->Check3[3]->isChecked();
+    return m_degitPage->infoOn(DegitPage::Column);
 }
 int OptionsDialog::infoColumn() const
 {
-    return oneBased(page2->Combo4[4]);
+    return m_degitPage->infoColumn();
 }
 int OptionsDialog::infoColumnCell() const
 {
-    return oneBased(page2->Combo4[3]);
+    return m_degitPage->infoCell(DegitPage::Column);
 }
 bool OptionsDialog::useSeiriPrev() const
 {
-    return page5->chkUseSeiriPrev->isChecked();
+    return m_seirikenPage->usePreview();
 }
 QString OptionsDialog::seiriPlgFile() const
 {
-    return page5->txtSeiriPlgDir->text();
+    return m_seirikenPage->pluginFile();
 }
 bool OptionsDialog::preSoundAlways() const
 {
-    return page4->Option2[2]->isChecked();
+    return m_soundPage->preSoundAlways();
 }
 QString OptionsDialog::preSoundFile() const
 {
-    return page4->txtSelectSound[3]->text();
+    return m_soundPage->preSoundFile();
 }
-
 QString OptionsDialog::preSound(int n) const
 {
-    return n >= 1 && n <= 3 ? page4->txtSelectSound[3 + n]->text() : QString();
+    return m_soundPage->preSound(n);
 }
-
 bool OptionsDialog::preSoundSync() const
 {
-    return page4->Option7[0]->isChecked();
+    return m_soundPage->preSoundSync();
 }
 
 } // namespace lumena

@@ -2,10 +2,10 @@
 // OptionsDialog, "オプション": the options dialog. One instance lives, hidden,
 // for the whole run and is the live store of every option: route setting,
 // the board refresh and the sound and tape routines read its controls at
-// the moment of use (RunOptions, PanelOptions, TapeOptions). It has no
-// cancel: a change
-// stays in the controls as soon as it is made; OK applies the options to the
-// board and the panel (SetProp) and hides the dialog.
+// the moment of use (RunOptions, PanelOptions, TapeOptions), through the
+// pages' named accessors. It has no cancel: a change stays in the controls as
+// soon as it is made; OK applies the options to the board and the panel
+// (SetProp) and hides the dialog.
 //
 // Every dialog it opens goes through ResLib; messages through Host.
 
@@ -58,15 +58,16 @@ public:
     void SetOptionInfo(const IniData& in) override;
     void SetProp() override;
 
-    // The folder the user chose, or empty when cancelled; strDefPath is not used.
-    QString GetPathString(QString& strDefPath);
-    // Lets the user choose the colour of one of the colour buttons.
-    void GetBtnColor(ColorButton* objBtn);
+    // The folder the user chose, or empty when cancelled.
+    QString GetPathString();
+    // Lets the user choose the colour of one of the colour buttons; a
+    // cancelled choice leaves it as it was.
+    void GetBtnColor(ColorButton* button);
     // Fills Combo2 with the twelve ticket-number styles and chooses entry 0.
     void AddComboItem();
     // Reads a ticket plug-in's description into the ticket page and the
     // panel's preview; 0 when the path is empty or not a plug-in.
-    qint32 SetPlgin(const QString& strFileName);
+    qint32 SetPlgin(const QString& fileName);
 
     // RunOptions
     QString fareDataDir() const override;
@@ -109,25 +110,19 @@ public:
     // The custom colours the colour dialog shows (CustColors of the record).
     const CustColors& custColors() const { return m_custColors; }
 
-    DataDirPage* page0 = nullptr;
-    PanelPage* page1 = nullptr;
-    DegitPage* page2 = nullptr;
-    ChimeiPage* page3 = nullptr;
-    SoundPage* page4 = nullptr;
-    SeirikenPage* page5 = nullptr;
-
 private:
-    void showPage(int i);
-    void refreshSample();
+    void showStartSeiriNumColors();
+    void refreshDegitSample();
     void reapplyBacklight();
-    void fillLists();
-    void onColorButton(ColorButton* b, bool digitColor);
-    void onChooseFolder(int k);
-    void onChoosePanel(int k);
-    void onChooseSound(int i);
-    void onChooseDate();
-    void onChoosePlugin();
-    void onClearPlugin();
+    void fillNumberLists();
+    // The buttons' reactions.
+    void chooseColor(ColorButton* button, bool isDegitColor);
+    void chooseDataFolder(DataDirPage::Folder which);
+    void choosePanelPicture(int state);
+    void chooseSoundFile(int row);
+    void chooseFixedDate();
+    void chooseTicketPlugin();
+    void clearTicketPlugin();
 
     ResLib& m_resLib;
     Host& m_host;
@@ -138,6 +133,12 @@ private:
     CustColors m_custColors{};
     std::array<QPushButton*, 6> m_option1{};
     QStackedWidget* m_pages = nullptr;
+    DataDirPage* m_dataDirPage = nullptr;
+    PanelPage* m_panelPage = nullptr;
+    DegitPage* m_degitPage = nullptr;
+    ChimeiPage* m_chimeiPage = nullptr;
+    SoundPage* m_soundPage = nullptr;
+    SeirikenPage* m_seirikenPage = nullptr;
     QPushButton* m_ok = nullptr;
 };
 

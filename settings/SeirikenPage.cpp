@@ -11,6 +11,22 @@ namespace lumena {
 
 using namespace opt;
 
+namespace {
+
+// The binding table: each control with the record field it holds, in record order.
+template <class Record, class Visit>
+void bindSeirikenPage(const SeirikenPage& p, Record& r, Visit visit)
+{
+    visit(p.chkUseSeiriPrev, r.UseSeiriPrev);
+    visit(p.txtSeiriPlgDir, r.SeiriPlgFile);
+    visit(p.Option4[0], r.DateModeEachPrint);
+    visit(p.Option4[1], r.DateModeRouteSet);
+    visit(p.Option4[2], r.DateModeFixed);
+    visit(p.Label10, r.FixedDate);
+}
+
+} // namespace
+
 SeirikenPage::SeirikenPage(QWidget* parent) : QGroupBox(parent)
 {
     setObjectName(indexed("Frame1", 5));
@@ -89,22 +105,41 @@ void SeirikenPage::updateFrames()
 
 void SeirikenPage::get(ini::SeirikenInfo& out) const
 {
-    out.UseSeiriPrev = checkValue(chkUseSeiriPrev);
-    out.SeiriPlgFile = txtSeiriPlgDir->text();
-    out.DateModeEachPrint = choiceValue(Option4[0]);
-    out.DateModeRouteSet = choiceValue(Option4[1]);
-    out.DateModeFixed = choiceValue(Option4[2]);
-    out.FixedDate = Label10->text();
+    bindSeirikenPage(*this, out, ReadControls{});
 }
 
 void SeirikenPage::set(const ini::SeirikenInfo& in)
 {
-    setCheck(chkUseSeiriPrev, in.UseSeiriPrev);
-    txtSeiriPlgDir->setText(in.SeiriPlgFile);
-    setChoice(Option4[0], in.DateModeEachPrint);
-    setChoice(Option4[1], in.DateModeRouteSet);
-    setChoice(Option4[2], in.DateModeFixed);
-    Label10->setText(in.FixedDate);
+    bindSeirikenPage(*this, in, WriteControls{});
+}
+
+bool SeirikenPage::usePreview() const
+{
+    return chkUseSeiriPrev->isChecked();
+}
+
+QString SeirikenPage::pluginFile() const
+{
+    return txtSeiriPlgDir->text();
+}
+
+DateMode SeirikenPage::dateMode() const
+{
+    if (Option4[2]->isChecked())
+        return DateMode::Fixed;
+    if (Option4[1]->isChecked())
+        return DateMode::RouteSet;
+    return DateMode::EachPrint;
+}
+
+QString SeirikenPage::fixedDate() const
+{
+    return Label10->text();
+}
+
+void SeirikenPage::setFixedDate(const QString& date)
+{
+    Label10->setText(date);
 }
 
 } // namespace lumena

@@ -10,6 +10,43 @@ namespace lumena {
 
 using namespace opt;
 
+namespace {
+
+// The sound rows txtSelectSound(i) by what they play; the numbered sounds
+// "1" to "3" follow their row's first.
+constexpr int RouteSetRow = 0;
+constexpr int ResetRow = 1;
+constexpr int PreSoundRow = 3;
+constexpr int PreSound1Row = 4;
+constexpr int StepSoundRow = 7;
+constexpr int StepSound1Row = 8;
+
+// The binding table: each control with the record field it holds, in record order.
+template <class Record, class Visit> void bindSoundPage(const SoundPage& p, Record& r, Visit visit)
+{
+    visit(p.txtSelectSound[RouteSetRow], r.RouteSetSound);
+    visit(p.txtSelectSound[ResetRow], r.ResetSound);
+    visit(p.Option2[0], r.StepSoundAlways);
+    visit(p.Option2[1], r.StepSoundByColumn);
+    visit(p.Option6[0], r.StepSoundSync);
+    visit(p.Option6[1], r.StepSoundAsync);
+    visit(p.txtSelectSound[StepSoundRow], r.StepSoundFile);
+    visit(p.Combo1, r.StepSoundColumn);
+    visit(p.txtSelectSound[StepSound1Row], r.StepSound1);
+    visit(p.txtSelectSound[StepSound1Row + 1], r.StepSound2);
+    visit(p.txtSelectSound[StepSound1Row + 2], r.StepSound3);
+    visit(p.Option2[2], r.PreSoundAlways);
+    visit(p.Option2[3], r.PreSoundByFlag);
+    visit(p.Option7[0], r.PreSoundSync);
+    visit(p.Option7[1], r.PreSoundAsync);
+    visit(p.txtSelectSound[PreSoundRow], r.PreSoundFile);
+    visit(p.txtSelectSound[PreSound1Row], r.PreSound1);
+    visit(p.txtSelectSound[PreSound1Row + 1], r.PreSound2);
+    visit(p.txtSelectSound[PreSound1Row + 2], r.PreSound3);
+}
+
+} // namespace
+
 // A file text box txtSelectSound(i) with its choose button cmdSelectSound(i).
 QWidget* SoundPage::soundRow(QWidget* parent, int i)
 {
@@ -53,9 +90,9 @@ SoundPage::SoundPage(QWidget* parent) : QGroupBox(parent)
     auto* top = new QGridLayout;
     top->setSpacing(1);
     top->addWidget(label(this, QStringLiteral("系統設定時のサウンド：")), 0, 0);
-    top->addWidget(soundRow(this, 0), 0, 1);
+    top->addWidget(soundRow(this, RouteSetRow), 0, 1);
     top->addWidget(label(this, QStringLiteral("リセット時のサウンド：")), 1, 0);
-    top->addWidget(soundRow(this, 1), 1, 1);
+    top->addWidget(soundRow(this, ResetRow), 1, 1);
     v->addLayout(top);
 
     auto* pick = new QHBoxLayout;
@@ -91,11 +128,11 @@ SoundPage::SoundPage(QWidget* parent) : QGroupBox(parent)
                                          "フラグの内容が1～3以外の場合はサウンドは鳴りません）"),
                           which);
         g->addWidget(Option2[2], 0, 0);
-        g->addWidget(soundRow(Frame2[0], 3), 0, 1);
+        g->addWidget(soundRow(Frame2[0], PreSoundRow), 0, 1);
         g->addWidget(Option2[3], 1, 0, 1, 2);
         for (int n = 0; n < 3; ++n) {
             g->addWidget(label(Frame2[0], numbered[n]), 2 + n, 0, Qt::AlignRight);
-            g->addWidget(soundRow(Frame2[0], 4 + n), 2 + n, 1);
+            g->addWidget(soundRow(Frame2[0], PreSound1Row + n), 2 + n, 1);
         }
         g->addWidget(syncFrame(Frame2[0], QStringLiteral("fraPreSoundSync"), "Option7",
                                QStringLiteral("放送開始"), Option7),
@@ -120,7 +157,7 @@ SoundPage::SoundPage(QWidget* parent) : QGroupBox(parent)
                            "た列のデータの内容が1～3以外の場合はサウンドは鳴りません）"),
             which);
         g->addWidget(Option2[0], 1, 0);
-        g->addWidget(soundRow(Frame2[1], 7), 1, 1);
+        g->addWidget(soundRow(Frame2[1], StepSoundRow), 1, 1);
         g->addWidget(Option2[1], 2, 0, 1, 2);
         auto* column = new QHBoxLayout;
         Label1_2 = label(Frame2[1], QStringLiteral("運賃データの"), indexed("Label1", 2));
@@ -132,7 +169,7 @@ SoundPage::SoundPage(QWidget* parent) : QGroupBox(parent)
         g->addLayout(column, 3, 0, 1, 2);
         for (int n = 0; n < 3; ++n) {
             g->addWidget(label(Frame2[1], numbered[n]), 4 + n, 0, Qt::AlignRight);
-            g->addWidget(soundRow(Frame2[1], 8 + n), 4 + n, 1);
+            g->addWidget(soundRow(Frame2[1], StepSound1Row + n), 4 + n, 1);
         }
     }
     Frame2Stack->addWidget(Frame2[0]);
@@ -160,48 +197,72 @@ SoundPage::SoundPage(QWidget* parent) : QGroupBox(parent)
 
 void SoundPage::get(ini::SoundInfo& out) const
 {
-    out.RouteSetSound = txtSelectSound[0]->text();
-    out.ResetSound = txtSelectSound[1]->text();
-    out.StepSoundAlways = choiceValue(Option2[0]);
-    out.StepSoundByColumn = choiceValue(Option2[1]);
-    out.StepSoundSync = choiceValue(Option6[0]);
-    out.StepSoundAsync = choiceValue(Option6[1]);
-    out.StepSoundFile = txtSelectSound[7]->text();
-    out.StepSoundColumn = indexValue(Combo1);
-    out.StepSound1 = txtSelectSound[8]->text();
-    out.StepSound2 = txtSelectSound[9]->text();
-    out.StepSound3 = txtSelectSound[10]->text();
-    out.PreSoundAlways = choiceValue(Option2[2]);
-    out.PreSoundByFlag = choiceValue(Option2[3]);
-    out.PreSoundSync = choiceValue(Option7[0]);
-    out.PreSoundAsync = choiceValue(Option7[1]);
-    out.PreSoundFile = txtSelectSound[3]->text();
-    out.PreSound1 = txtSelectSound[4]->text();
-    out.PreSound2 = txtSelectSound[5]->text();
-    out.PreSound3 = txtSelectSound[6]->text();
+    bindSoundPage(*this, out, ReadControls{});
 }
 
 void SoundPage::set(const ini::SoundInfo& in)
 {
-    txtSelectSound[0]->setText(in.RouteSetSound);
-    txtSelectSound[1]->setText(in.ResetSound);
-    setChoice(Option2[0], in.StepSoundAlways);
-    setChoice(Option2[1], in.StepSoundByColumn);
-    setChoice(Option6[0], in.StepSoundSync);
-    setChoice(Option6[1], in.StepSoundAsync);
-    txtSelectSound[7]->setText(in.StepSoundFile);
-    setIndex(Combo1, in.StepSoundColumn);
-    txtSelectSound[8]->setText(in.StepSound1);
-    txtSelectSound[9]->setText(in.StepSound2);
-    txtSelectSound[10]->setText(in.StepSound3);
-    setChoice(Option2[2], in.PreSoundAlways);
-    setChoice(Option2[3], in.PreSoundByFlag);
-    setChoice(Option7[0], in.PreSoundSync);
-    setChoice(Option7[1], in.PreSoundAsync);
-    txtSelectSound[3]->setText(in.PreSoundFile);
-    txtSelectSound[4]->setText(in.PreSound1);
-    txtSelectSound[5]->setText(in.PreSound2);
-    txtSelectSound[6]->setText(in.PreSound3);
+    bindSoundPage(*this, in, WriteControls{});
+}
+
+void SoundPage::setSoundFile(int row, const QString& path)
+{
+    txtSelectSound[size_t(row)]->setText(path);
+}
+
+QString SoundPage::routeSetSound() const
+{
+    return txtSelectSound[RouteSetRow]->text();
+}
+
+QString SoundPage::resetSound() const
+{
+    return txtSelectSound[ResetRow]->text();
+}
+
+bool SoundPage::stepSoundAlways() const
+{
+    return Option2[0]->isChecked();
+}
+
+QString SoundPage::stepSoundFile() const
+{
+    return txtSelectSound[StepSoundRow]->text();
+}
+
+QString SoundPage::stepSound(int n) const
+{
+    return n >= 1 && n <= 3 ? txtSelectSound[StepSound1Row + n - 1]->text() : QString();
+}
+
+int SoundPage::stepSoundColumn() const
+{
+    return oneBased(Combo1);
+}
+
+bool SoundPage::stepSoundSync() const
+{
+    return Option6[0]->isChecked();
+}
+
+bool SoundPage::preSoundAlways() const
+{
+    return Option2[2]->isChecked();
+}
+
+QString SoundPage::preSoundFile() const
+{
+    return txtSelectSound[PreSoundRow]->text();
+}
+
+QString SoundPage::preSound(int n) const
+{
+    return n >= 1 && n <= 3 ? txtSelectSound[PreSound1Row + n - 1]->text() : QString();
+}
+
+bool SoundPage::preSoundSync() const
+{
+    return Option7[0]->isChecked();
 }
 
 } // namespace lumena

@@ -6,14 +6,11 @@
 #include "ticket/TicketPreview.h"
 
 #include <QAbstractButton>
-#include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPlainTextEdit>
-#include <QSignalBlocker>
-#include <QTextEdit>
 
 namespace lumena {
 
@@ -48,65 +45,6 @@ QMenu* makePreviewMenu(SeirikenPreview* preview, QWidget* parent)
     return menu;
 }
 
-WidgetPluginInfoView::WidgetPluginInfoView(QWidget* comment, QListWidget* lines,
-                                           QComboBox* companies,
-                                           std::function<void(int, int)> previewSize)
-    : m_comment(comment), m_lines(lines), m_companies(companies),
-      m_previewSize(std::move(previewSize))
-{
-}
-
-void WidgetPluginInfoView::setPluginComment(const QString& text)
-{
-    if (auto* p = qobject_cast<QPlainTextEdit*>(m_comment))
-        p->setPlainText(text);
-    else if (auto* t = qobject_cast<QTextEdit*>(m_comment))
-        t->setPlainText(text);
-    else if (auto* l = qobject_cast<QLineEdit*>(m_comment))
-        l->setText(text);
-}
-
-void WidgetPluginInfoView::setPropertyLines(const QStringList& lines)
-{
-    if (!m_lines)
-        return;
-    m_lines->clear();
-    m_lines->addItems(lines);
-}
-
-void WidgetPluginInfoView::setPreviewSizeTwips(int width, int height)
-{
-    if (m_previewSize)
-        m_previewSize(width, height);
-}
-
-void WidgetPluginInfoView::clearCompanies()
-{
-    if (m_companies)
-        m_companies->clear();
-}
-
-void WidgetPluginInfoView::addCompany(const QString& name)
-{
-    if (!m_companies)
-        return;
-    // Filling the list selects nothing: the ticket gets -1 until the operator
-    // picks a company.
-    const QSignalBlocker block(m_companies);
-    m_companies->addItem(name);
-    m_companies->setCurrentIndex(-1);
-}
-
-void applyUseSeiriPrev(bool checked, QWidget* pluginFrame, QWidget* dateFrame)
-{
-    for (QWidget* w : {pluginFrame, dateFrame}) {
-        if (!w)
-            continue;
-        w->setEnabled(checked);
-        w->setVisible(checked);
-    }
-}
-
 void choosePluginFile(ResLib& lib, QWidget* dialog, PluginInfoView& view, QLineEdit* pathBox)
 {
     QString path;
@@ -123,13 +61,14 @@ void choosePluginFile(ResLib& lib, QWidget* dialog, PluginInfoView& view, QLineE
     }
 }
 
-void clearPluginFile(QLineEdit* pathBox, QListWidget* lines, QWidget* comment)
+void clearPluginFile(QLineEdit* pathBox, QListWidget* lines, QPlainTextEdit* comment)
 {
     if (pathBox)
         pathBox->clear();
     if (lines)
         lines->clear();
-    WidgetPluginInfoView(comment, nullptr, nullptr, {}).setPluginComment(QString());
+    if (comment)
+        comment->clear();
 }
 
 } // namespace lumena

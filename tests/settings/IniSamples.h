@@ -1,11 +1,27 @@
 #pragma once
 // Settings records for the settings tests: one with every item set to a value
 // derived from its item number in the file, so a field stored at the wrong
-// place or with the wrong width shows up.
+// place or with the wrong width shows up; and the file's items written out
+// independently of the codec's own field list.
 
 #include "settings/IniData.h"
 
 namespace lumena::test {
+
+// The file's items 1..70 by kind: T text, s int16, c colour, i int32. After
+// them come the 17 custom colours, the cell count and the 50 cell records.
+constexpr const char* ItemKinds = "TTscccss"
+                                  "ssssssss"
+                                  "TTTccc"
+                                  "ssssssssss"
+                                  "ccss"
+                                  "TTssssT"
+                                  "sTTT"
+                                  "ssss"
+                                  "TTTT"
+                                  "sTsssT"
+                                  "siissii"
+                                  "ii";
 
 // 16- and 32-bit values whose bytes all differ, so byte order errors show.
 inline qint16 s16(int n)
@@ -20,15 +36,20 @@ inline quint32 c32(int n)
 {
     return static_cast<quint32>(s32(n));
 }
+// The text of item n in numberedIni().
 inline QString txt(int n)
 {
+    if (n == 1)
+        return QStringLiteral("三角駅"); // three kanji, 6 bytes
+    if (n == 61)
+        return QStringLiteral("2025/01/05");
     return QStringLiteral("t%1").arg(n);
 }
 
 inline IniData numberedIni()
 {
     IniData d;
-    d.DataDirInfo.FareDataDir = QStringLiteral("三角駅"); // 1: three kanji, 6 bytes
+    d.DataDirInfo.FareDataDir = txt(1);
     d.DataDirInfo.TapeDataDir = txt(2);
     auto& p = d.PanelInfo;
     p.UseSeiriNum = s16(3);
@@ -93,7 +114,7 @@ inline IniData numberedIni()
     t.DateModeEachPrint = s16(58);
     t.DateModeRouteSet = s16(59);
     t.DateModeFixed = s16(60);
-    t.FixedDate = QStringLiteral("2025/01/05"); // 61
+    t.FixedDate = txt(61);
     auto& k = d.CtrlDataInfo;
     k.CtrlPanelMode = s16(62);
     k.ScrollSpeed = s32(63);

@@ -1,3 +1,7 @@
+// LoadIni and SaveIni against recording windows: where the file is looked for
+// and written, the order the windows are read and set in, the messages, and
+// the atomic save under a file-size limit.
+
 #include "settings/IniCodec.h"
 #include "settings/SettingsFile.h"
 #include "tests/common/FakeHost.h"
@@ -6,7 +10,6 @@
 #include "tests/settings/IniSamples.h"
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 
 #include <csignal>
@@ -22,7 +25,7 @@ namespace {
 // into `applied`, and every call is logged in order.
 class FakeWindows final : public OptionIniPort, public IdlePanelPort, public IdleBoardPort {
 public:
-    QStringList log;
+    mutable QStringList log;
     IniData held = numberedIni();
     IniData applied;
     DegitColors cellColors, clockColors;
@@ -31,7 +34,7 @@ public:
 
     void GetOptionInfo(IniData& out) const override
     {
-        const_cast<FakeWindows*>(this)->log << u"GetOptionInfo"_s;
+        log << u"GetOptionInfo"_s;
         out.DataDirInfo = held.DataDirInfo;
         out.PanelInfo = held.PanelInfo;
         out.DegitInfo = held.DegitInfo;
@@ -52,10 +55,9 @@ public:
         applied.CustColors = in.CustColors;
     }
     void SetProp() override { log << u"SetProp"_s; }
-
     void GetCtrlDataInfo(ini::CtrlDataInfo& out) const override
     {
-        const_cast<FakeWindows*>(this)->log << u"GetCtrlDataInfo"_s;
+        log << u"GetCtrlDataInfo"_s;
         out = held.CtrlDataInfo;
     }
     void SetCtrlDataInfo(const ini::CtrlDataInfo& in) override
@@ -63,11 +65,9 @@ public:
         log << u"SetCtrlDataInfo"_s;
         applied.CtrlDataInfo = in;
     }
-    void Option4_Click(int) override { log << u"Option4_Click"_s; }
-
     void GetFormInfo(ini::FormInfo& out) const override
     {
-        const_cast<FakeWindows*>(this)->log << u"GetFormInfo"_s;
+        log << u"GetFormInfo"_s;
         out = held.FormInfo;
     }
     void SetFormInfo(const ini::FormInfo& in) override
@@ -77,13 +77,13 @@ public:
     }
     ini::DegitCellInfo GetDegitCell(int cell) const override
     {
-        const_cast<FakeWindows*>(this)->log << u"GetDegitCell(%1)"_s.arg(cell);
-        return held.DegitCells[static_cast<size_t>(cell - 1)];
+        log << u"GetDegitCell(%1)"_s.arg(cell);
+        return held.DegitCells[size_t(cell - 1)];
     }
     void SetDegitCell(int cell, const ini::DegitCellInfo& info, const DegitColors& c) override
     {
         log << u"SetDegitCell(%1)"_s.arg(cell);
-        applied.DegitCells[static_cast<size_t>(cell - 1)] = info;
+        applied.DegitCells[size_t(cell - 1)] = info;
         cellColors = c;
     }
     void SetTimeDegitColors(int index, const DegitColors& c) override
@@ -97,13 +97,6 @@ public:
     }
 };
 
-bool writeBytes(const QString& path, const QByteArray& bytes)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
-
 // One load or save against fresh windows and host.
 struct Session {
     FakeHost host;
@@ -114,10 +107,10 @@ struct Session {
     bool save(const IniLocation& where) { return SaveIni(data, where, w.windows(), host); }
 };
 
-QByteArray readBytes(const QString& path)
+QByteArray readFile(const QString& path)
 {
     QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
 }
 
 QStringList cellCalls(const QString& name)
@@ -134,8 +127,16 @@ class TestIniFile : public QObject {
     Q_OBJECT
     QTemporaryDir m_tmp;
     QString exeDir() const { return m_tmp.filePath(u"bin"_s); }
-    QString configDir() const { return m_tmp.filePath(u"config/Lumena"_s); }
-    IniLocation location() const { return IniLocation(exeDir(), u"LM-50"_s, configDir()); }
+    IniLocation location() const
+    {
+        return IniLocation(exeDir(), u"LM-50"_s, m_tmp.filePath(u"config/Lumena"_s));
+    }
+    void place(const QString& path, const QByteArray& bytes)
+    {
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
+    }
 
 private slots:
     void init()
@@ -171,21 +172,20 @@ private slots:
 
     void loadAppliesInOrder()
     {
-        QVERIFY(writeBytes(location().besideExecutable(), encodeIni(numberedIni())));
+        place(location().besideExecutable(), encodeIni(numberedIni()));
         Session s;
         s.load(location());
-
         const IniData n = numberedIni();
+        const QString chimei = u"SetChimeiColors(%1,%2)"_s.arg(n.ChimeiInfo.ChimeiBackColor)
+                                   .arg(n.ChimeiInfo.ChimeiForeColor);
         const QStringList expected =
-            cellCalls(u"SetDegitCell"_s) +
-            QStringList{u"SetTimeDegitColors(0)"_s,
-                        u"SetTimeDegitColors(1)"_s,
-                        u"SetChimeiColors(%1,%2)"_s.arg(n.ChimeiInfo.ChimeiBackColor)
-                            .arg(n.ChimeiInfo.ChimeiForeColor),
-                        u"SetOptionInfo"_s,
-                        u"SetCtrlDataInfo"_s,
-                        u"SetFormInfo"_s,
-                        u"SetProp"_s};
+            cellCalls(u"SetDegitCell"_s) + QStringList{u"SetTimeDegitColors(0)"_s,
+                                                       u"SetTimeDegitColors(1)"_s,
+                                                       chimei,
+                                                       u"SetOptionInfo"_s,
+                                                       u"SetCtrlDataInfo"_s,
+                                                       u"SetFormInfo"_s,
+                                                       u"SetProp"_s};
         QCOMPARE(s.w.log, expected);
         QVERIFY(s.host.messages.isEmpty());
         QVERIFY(s.data == n);
@@ -195,22 +195,14 @@ private slots:
         QCOMPARE(s.w.clockColors.DegitForeColor, n.DegitInfo.DegitLitColor);
     }
 
-    void damagedFileAppliesNothing_data()
-    {
-        QTest::addColumn<QByteArray>("bytes");
-        const QByteArray full = encodeIni(IniData{});
-        QTest::newRow("empty file") << QByteArray();
-        QTest::newRow("one byte short") << full.left(537);
-        QTest::newRow("cut inside the cells") << full.left(400);
-        QByteArray past = full;
-        past[0] = char(0xFF);
-        past[1] = char(0xFF);
-        QTest::newRow("text running past the end") << past;
-    }
+    // A file the codec refuses (here a text claiming more bytes than there
+    // are) applies nothing and says so in three lines.
     void damagedFileAppliesNothing()
     {
-        QFETCH(QByteArray, bytes);
-        QVERIFY(writeBytes(location().besideExecutable(), bytes));
+        QByteArray bytes = encodeIni(IniData{});
+        bytes[0] = char(0xFF);
+        bytes[1] = char(0xFF);
+        place(location().besideExecutable(), bytes);
         Session s(numberedIni());
         s.load(location());
         QVERIFY(s.w.log.isEmpty());
@@ -219,8 +211,7 @@ private slots:
         const QStringList lines = s.host.messages.first().split(u"\r\n"_s);
         QCOMPARE(lines.size(), 3);
         QCOMPARE(lines[0], u"エラー Code:62"_s);
-        QVERIFY(lines[1].startsWith(u"内容:"_s));
-        QVERIFY(lines[1].size() > 3);
+        QVERIFY(lines[1].startsWith(u"内容:"_s) && lines[1].size() > 3);
         QCOMPARE(lines[2], u"モジュール:SettingsFile.LoadIni()"_s);
     }
 
@@ -231,7 +222,6 @@ private slots:
         QTest::addColumn<int>("expectedLeft");
         QTest::newRow("both: the one beside the executable") << true << true << 1;
         QTest::newRow("only the configuration folder's") << false << true << 2;
-        QTest::newRow("only beside the executable") << true << false << 1;
     }
     void readsBesideExecutableFirst()
     {
@@ -242,9 +232,9 @@ private slots:
         one.FormInfo.FormLeft = 1;
         two.FormInfo.FormLeft = 2;
         if (beside)
-            QVERIFY(writeBytes(location().besideExecutable(), encodeIni(one)));
+            place(location().besideExecutable(), encodeIni(one));
         if (inConfig)
-            QVERIFY(writeBytes(location().inConfigFolder(), encodeIni(two)));
+            place(location().inConfigFolder(), encodeIni(two));
         Session s;
         s.load(location());
         QCOMPARE(s.w.applied.FormInfo.FormLeft, expectedLeft);
@@ -260,22 +250,23 @@ private slots:
         QCOMPARE(s.w.log, expected);
         QVERIFY(s.host.messages.isEmpty());
         QVERIFY(s.data == numberedIni());
-        QCOMPARE(readBytes(location().besideExecutable()), encodeIni(numberedIni()));
+        QCOMPARE(readFile(location().besideExecutable()), encodeIni(numberedIni()));
         QVERIFY(!QFile::exists(location().inConfigFolder()));
     }
 
     void saveUsesConfigFolderWhereExecutableFolderIsUnusable()
     {
-        const IniLocation where(m_tmp.filePath(u"missing"_s), u"LM-50"_s, configDir());
+        const IniLocation where(m_tmp.filePath(u"missing"_s), u"LM-50"_s,
+                                m_tmp.filePath(u"config/Lumena"_s));
         Session s;
         QVERIFY(s.save(where));
-        QCOMPARE(readBytes(where.inConfigFolder()), encodeIni(numberedIni()));
+        QCOMPARE(readFile(where.inConfigFolder()), encodeIni(numberedIni()));
         QCOMPARE(where.readPath(), where.inConfigFolder());
     }
 
     void saveThatCannotOpenShowsTwoLines()
     {
-        QVERIFY(writeBytes(m_tmp.filePath(u"plain"_s), "x"));
+        place(m_tmp.filePath(u"plain"_s), "x");
         const IniLocation where(m_tmp.filePath(u"missing"_s), u"LM-50"_s,
                                 m_tmp.filePath(u"plain/sub"_s));
         Session s;
@@ -288,11 +279,11 @@ private slots:
     }
 
     // A write that fails half way (here: the file size limit) must leave the
-    // previous settings file exactly as it was.
+    // previous settings file exactly as it was, and no temporary behind.
     void failedSaveKeepsPreviousFile()
     {
         const QByteArray previous = encodeIni(IniData{});
-        QVERIFY(writeBytes(location().besideExecutable(), previous));
+        place(location().besideExecutable(), previous);
 
         rlimit old{};
         QCOMPARE(getrlimit(RLIMIT_FSIZE, &old), 0);
@@ -308,7 +299,7 @@ private slots:
         QVERIFY(!saved);
         QCOMPARE(s.host.messages.size(), 1);
         QVERIFY(s.host.messages.first().startsWith(u"エラー Code:57\r\n内容:"_s));
-        QCOMPARE(readBytes(location().besideExecutable()), previous);
+        QCOMPARE(readFile(location().besideExecutable()), previous);
         QCOMPARE(QDir(exeDir()).entryList(QDir::Files), QStringList{u"LM-50.in4"_s});
     }
 };
