@@ -74,11 +74,13 @@ void Simulator::start()
                          m_panel.get(), action);
     };
     tapeButton(u"cmdTapeNext"_s, [this] {
-        if (m_tape->TapeNextClicked())
+        m_tape->TapeNext();
+        if (m_tape->EntryStepsBoard())
             m_panel->run().Step(1);
     });
     tapeButton(u"cmdTapeBack"_s, [this] {
-        if (m_tape->TapeBackClicked())
+        m_tape->TapeBack();
+        if (m_tape->EntryStepsBoard())
             m_panel->run().Step(0);
     });
     tapeButton(u"cmdTapeStop"_s, [this] { m_tape->TapeStop(); });
