@@ -1,10 +1,13 @@
-// The Shift-JIS (code page 932) conversions every file of the system uses, and
-// the byte-wise helpers. Expected characters are those of Microsoft's CP932
-// table, where 0x80, 0xA0 and 0xFD-0xFF are no characters, lead bytes are
+// The Shift-JIS (code page 932) conversions every file of the system uses, the
+// byte-wise helpers, and the error codes' descriptions. Expected characters are those of
+// Microsoft's CP932 table, where 0x80, 0xA0 and 0xFD-0xFF are no characters, lead bytes are
 // 0x81-0x9F and 0xE0-0xFC, and trail bytes 0x40-0x7E and 0x80-0xFC.
 
+#include "reslib/ErrorCodes.h"
 #include "reslib/ShiftJis.h"
 #include "tests/common/TestSupport.h"
+
+#include <QSet>
 
 using namespace lumena;
 using namespace Qt::StringLiterals;
@@ -118,6 +121,21 @@ private slots:
         QFETCH(int, length);
         QTEST(sjis::midB(text, start, length), "piece");
         QTEST(sjis::lenB(text), "lenB");
+    }
+
+    // A message never shows the text for an unknown code, nor two codes alike.
+    void everyErrorCodeHasItsOwnDescription()
+    {
+        QVERIFY(errorDescription(ErrNone).isEmpty());
+        QSet<QString> seen{errorDescription(-1)};
+        for (const int code : {ErrInvalidCall, ErrOverflow, ErrOutOfMemory, ErrSubscript,
+                               ErrTypeMismatch, ErrOutOfStack, ErrInternal, ErrBadFileName,
+                               ErrFileNotFound, ErrDeviceIo, ErrPastEndOfFile, ErrDeviceUnavailable,
+                               ErrPathFileAccess, ErrPathNotFound, ErrInvalidPicture}) {
+            const QString text = errorDescription(code);
+            QVERIFY2(!seen.contains(text), qPrintable(QString::number(code)));
+            seen.insert(text);
+        }
     }
 };
 

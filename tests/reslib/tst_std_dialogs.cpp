@@ -1,8 +1,9 @@
-// The resource library's standard dialogs, answered from the test: the file
-// dialog's filters, the colour dialog's BGR values and custom colours, and
-// the date picker's record.
+// The resource library's dialogs, answered from the test: which dialog each
+// call of the front opens, the file dialog's filters, the colour dialog's BGR
+// values and custom colours, and the date picker's record.
 
 #include "reslib/Dialogs.h"
+#include "reslib/WidgetResLib.h"
 #include "tests/common/ModalAnswer.h"
 #include "tests/common/TestSupport.h"
 
@@ -32,6 +33,52 @@ class TestStdDialogs : public QObject {
 
 private slots:
     void init() { failOnUnexpectedWarnings(); }
+
+    // Each call opens its own dialog; cancelled, it chooses nothing and leaves
+    // the caller's values as they were.
+    void frontCancelled_data()
+    {
+        QTest::addColumn<QString>("dialog");
+        QTest::addColumn<QString>("result"); // the call's result, then its in/out values
+        QTest::newRow("Call_dlg100") << u"dlgDigitSettings"_s << u"0 2 1 3"_s;
+        QTest::newRow("Call_dlg110") << u"dlg110"_s << u"1"_s;
+        QTest::newRow("Call_dlg111") << u"dlg111"_s << u"0 0"_s;
+        QTest::newRow("Vk3FileDlg") << u"Vk3FileDlg"_s << QString();
+        QTest::newRow("Vk3FolderDlg") << u"Vk3FolderDlg"_s << QString();
+        QTest::newRow("Vk3ChooseColor") << u"Vk3ChooseColor"_s << u"0 123456"_s;
+    }
+    void frontCancelled()
+    {
+        QString opened;
+        answerModal([&](QWidget* w) {
+            opened = w->objectName();
+            static_cast<QDialog*>(w)->reject();
+        });
+        WidgetResLib res;
+        const QByteArrayView call(QTest::currentDataTag());
+        qint16 zero = 2, shift = 1, fill = 3;
+        DialogDate date;
+        quint32 color = 0x123456;
+        CustColors cust{};
+        QString result;
+        if (call == "Call_dlg100")
+            result = u"%1 %2 %3 %4"_s.arg(res.Call_dlg100(nullptr, 4, zero, shift, fill))
+                         .arg(zero)
+                         .arg(shift)
+                         .arg(fill);
+        else if (call == "Call_dlg110")
+            result = QString::number(res.Call_dlg110(nullptr, 1, u"LM-50"_s));
+        else if (call == "Call_dlg111")
+            result = u"%1 %2"_s.arg(res.Call_dlg111(nullptr, date)).arg(date.year);
+        else if (call == "Vk3FileDlg")
+            result = res.Vk3FileDlg(nullptr, 0, QString(), QString(), u"t"_s);
+        else if (call == "Vk3FolderDlg")
+            result = res.Vk3FolderDlg(nullptr, u"p"_s);
+        else
+            result = u"%1 %2"_s.arg(res.Vk3ChooseColor(nullptr, color, cust)).arg(color, 0, 16);
+        QTEST(opened, "dialog");
+        QTEST(result, "result");
+    }
 
     void openFile_data()
     {
@@ -107,30 +154,20 @@ private slots:
     void datePicker_data()
     {
         QTest::addColumn<QDate>("pick");
-        QTest::addColumn<bool>("accept");
-        QTest::newRow("5 January 2025, a Sunday") << QDate(2025, 1, 5) << true;
-        QTest::newRow("20 November 2025") << QDate(2025, 11, 20) << true;
-        QTest::newRow("cancelled") << QDate(2025, 11, 20) << false;
+        QTest::newRow("5 January 2025, a Sunday") << QDate(2025, 1, 5);
+        QTest::newRow("20 November 2025") << QDate(2025, 11, 20);
     }
     void datePicker()
     {
         QFETCH(QDate, pick);
-        QFETCH(bool, accept);
         answerModal([&](QWidget* w) {
-            QCOMPARE(w->objectName(), u"dlg111"_s);
-            auto* cal = w->findChild<QCalendarWidget*>(u"calendar"_s);
-            QVERIFY(cal);
-            cal->setSelectedDate(pick);
-            w->findChild<QPushButton*>(accept ? u"cmdOK"_s : u"cmdCancel"_s)->click();
+            w->findChild<QCalendarWidget*>(u"calendar"_s)->setSelectedDate(pick);
+            w->findChild<QPushButton*>(u"cmdOK"_s)->click();
         });
         DialogDate date;
-        QCOMPARE(dialogs::datePicker(nullptr, date) != 0, accept);
-        if (accept) {
-            QCOMPARE(QDate(date.year, date.month, date.day), pick);
-            QCOMPARE(int(date.dayOfWeek), pick.dayOfWeek() % 7); // Sunday is 0
-        } else {
-            QCOMPARE(date.year, qint16(0));
-        }
+        QCOMPARE(dialogs::datePicker(nullptr, date), 1);
+        QCOMPARE(QDate(date.year, date.month, date.day), pick);
+        QCOMPARE(int(date.dayOfWeek), pick.dayOfWeek() % 7); // Sunday is 0
     }
 };
 

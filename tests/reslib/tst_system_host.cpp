@@ -1,8 +1,8 @@
-// SystemHost::wait lets windows paint but holds user input back until the
-// wait is over. The input is queued the way the window system queues it, so
-// it meets the wait's event loop as a user's key or click would.
+// The real host: its wait lets windows paint but holds user input back until
+// the wait is over, and its message box carries the application's title.
 
 #include "reslib/SystemHost.h"
+#include "tests/common/ModalAnswer.h"
 #include "tests/common/TestSupport.h"
 
 #include <QWidget>
@@ -39,6 +39,7 @@ private slots:
         QVERIFY(w.windowHandle()->isExposed());
         w.log.clear();
 
+        // Queued as the window system queues a user's key or click.
         using Queued = QWindowSystemInterface::AsynchronousDelivery;
         QWindowSystemInterface::handleKeyEvent<Queued>(w.windowHandle(), QEvent::KeyPress,
                                                        Qt::Key_A, Qt::NoModifier);
@@ -51,6 +52,21 @@ private slots:
 
         QCoreApplication::processEvents();
         QCOMPARE(w.log, (QStringList{u"paint"_s, u"key"_s, u"mouse"_s}));
+    }
+
+    void messageBoxHasTheApplicationsTitleAndOnlyOk()
+    {
+        QCoreApplication::setApplicationName(u"LM-50"_s);
+        QString shown;
+        test::answerModal([&](QWidget* w) {
+            auto* box = qobject_cast<QMessageBox*>(w);
+            QVERIFY(box && box->icon() == QMessageBox::NoIcon);
+            shown = box->windowTitle() + u'|' + box->text();
+            QCOMPARE(box->buttons().size(), 1);
+            box->button(QMessageBox::Ok)->click();
+        });
+        SystemHost().message(u"ファイルが見つかりません。"_s);
+        QCOMPARE(shown, u"LM-50|ファイルが見つかりません。"_s);
     }
 };
 
