@@ -82,11 +82,13 @@ Simulator::Simulator(Setup setup) : m_setup(std::move(setup))
                          m_tape->LoadTapeData(folder, route);
                      });
     QObject::connect(panel, &PanelWindow::tapeNextClicked, panel, [this] {
-        if (m_tape->TapeNextClicked())
+        m_tape->TapeNext();
+        if (m_tape->EntryStepsBoard())
             m_panel->run().Step(1);
     });
     QObject::connect(panel, &PanelWindow::tapeBackClicked, panel, [this] {
-        if (m_tape->TapeBackClicked())
+        m_tape->TapeBack();
+        if (m_tape->EntryStepsBoard())
             m_panel->run().Step(0);
     });
     QObject::connect(panel, &PanelWindow::tapeStopClicked, panel, [this] { m_tape->TapeStop(); });

@@ -1,5 +1,7 @@
 #pragma once
-// The resource library's dialogs, each in a file of its own.
+// The resource library's dialogs behind WidgetResLib: the digit settings
+// (DigitDialog.cpp) and the standard ones (StdDialogs.cpp). Each returns what
+// the matching ResLib call returns.
 
 #include "reslib/ResLib.h"
 

@@ -1,7 +1,8 @@
 #pragma once
-// The program's error codes. The numbers are the classic runtime error numbers
-// that the messages of the settings routines and the backlight switch show,
-// so a user who reports "エラー Code: 53" means the same thing everywhere.
+// The program's error codes: the numbers that the messages of the settings
+// routines and the backlight switch show after "エラー Code:". Each number
+// stands for one kind of failure everywhere, so "エラー Code: 53" always means
+// a missing file.
 
 #include <QString>
 

@@ -1,4 +1,6 @@
 #pragma once
+// The operating system's name, as ResLib::GetOsInfo reports it.
+
 #include <QString>
 
 namespace lumena {

@@ -27,8 +27,8 @@ struct PlgInfo {
     qint32 operator[](int i) const { return v[static_cast<size_t>(i)]; }
 };
 
-// A calendar date as the date dialog returns it (SYSTEMTIME layout). The caller
-// zeroes it and reads only year, month and day afterwards.
+// A calendar date as the date dialog returns it, day of week 0 for Sunday. The
+// caller zeroes it and reads only year, month and day afterwards.
 struct DialogDate {
     qint16 year = 0, month = 0, dayOfWeek = 0, day = 0;
     qint16 hour = 0, minute = 0, second = 0, millisecond = 0;

@@ -7,8 +7,7 @@
 
 namespace lumena::sjis {
 
-// Text to Shift-JIS. A character that code page 932 lacks becomes "?", as the
-// system's ANSI conversion does.
+// Text to Shift-JIS. A character that code page 932 lacks becomes "?".
 QByteArray fromUnicode(QStringView text);
 
 // Shift-JIS to text. An invalid or truncated sequence becomes U+FFFD; nothing

@@ -1,6 +1,6 @@
 #pragma once
-// The two value forms that every window and file of the system shares:
-// lengths in twips and colours as 0x00BBGGRR.
+// Lengths in twips, the unit of every position and size in the windows'
+// layout and the settings file. (Colours: reslib/Colors.h.)
 
 #include <QtGlobal>
 

@@ -68,6 +68,8 @@ qint32 WidgetResLib::Vk4_SetCorpAddList(const QString& path,
     return m_plugins.setCorpAddList(path, addItem);
 }
 
+// The stop name and date are in/out for the caller; this engine leaves them
+// as they came.
 qint32 WidgetResLib::Vk4_DrawSeiriken(const QString& path, QImage* dc, QString& stopName,
                                       QString& date, const QString& time, qint32 routeNumber,
                                       qint16 ticketNo, qint16 row, qint16 company)

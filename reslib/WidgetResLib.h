@@ -1,6 +1,6 @@
 #pragma once
-// The resource library as the application uses it: Qt dialogs, the Shift-JIS
-// helpers and our ticket plug-in engine behind the ResLib contracts.
+// The resource library as the application uses it: Qt dialogs, the system's
+// name and our ticket plug-in engine behind the ResLib contracts.
 
 #include "reslib/ResLib.h"
 #include "reslib/plugin/PluginEngine.h"

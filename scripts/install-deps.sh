@@ -6,8 +6,9 @@ set -euo pipefail
 packages=(
   # toolchain
   cmake ninja-build g++ pkg-config ccache clang-format libbenchmark-dev
-  # Qt 6 widgets (libgl-dev: Qt's CMake package looks for OpenGL headers)
-  qt6-base-dev qt6-base-dev-tools libgl-dev
+  # Qt 6 widgets (libgl-dev: Qt's CMake package looks for OpenGL headers;
+  # qt6-base-private-dev: the window-system queue that tst_system_host uses)
+  qt6-base-dev qt6-base-dev-tools libgl-dev qt6-base-private-dev
   # dot-matrix faces and fallback fonts
   libfreetype-dev xfonts-shinonome fonts-ipafont-gothic fonts-ipafont-mincho
   # sound and speech

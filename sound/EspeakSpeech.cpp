@@ -156,13 +156,13 @@ QList<QPair<QString, QString>> EspeakSpeech::voices()
     };
 }
 
-bool EspeakSpeech::setSettings(const VoiceSettings& s)
+bool EspeakSpeech::setSettings(const VoiceSettings& settings)
 {
-    if (!applyVoice(s)) {
+    if (!applyVoice(settings)) {
         applyVoice(m_settings);
         return false;
     }
-    m_settings = s;
+    m_settings = settings;
     return true;
 }
 

@@ -1,14 +1,14 @@
 #pragma once
 // Speech with libespeak-ng's Japanese voice. The text is first turned into its
-// katakana pronunciation (KanaReader), synthesised into a buffer — synthesis
-// runs hundreds of times faster than real time, so the caller is held only
-// for a few milliseconds — and then played on the mixer's speech voice, so
-// Speak returns while the reading is heard.
+// katakana pronunciation (KanaReader), then synthesised block by block onto
+// the mixer's speech voice, which starts playing with the first block.
+// Synthesis runs many times faster than real time, so Speak holds the caller
+// for a few milliseconds and returns while the reading is heard.
 //
 // espeak-ng keeps its state in the process: it is initialised on the first
 // create() and stays initialised; one engine should exist at a time.
 
-#include "sound/KanaReading.h"
+#include "sound/KanaReader.h"
 #include "sound/MixerBackend.h"
 #include "sound/SpeechEngine.h"
 
@@ -44,7 +44,7 @@ public:
     void ShowSettingsDlg(QObject* owner, const QString& title) override;
     void SetReadingsFile(const QString& path) override;
 
-    // The samples of a reading (mono, signed 16-bit, at sampleRate()), for
+    // The whole reading at once (mono, signed 16-bit, at sampleRate()), for
     // kana text that needs no further conversion. Empty on failure.
     std::vector<std::int16_t> synthesize(const QString& kana);
     int sampleRate() const { return m_rate; }
@@ -53,7 +53,7 @@ public:
     static QList<QPair<QString, QString>> voices();
     VoiceSettings settings() const { return m_settings; }
     // Applies the settings; false (and nothing changed) for an unknown voice.
-    bool setSettings(const VoiceSettings& s);
+    bool setSettings(const VoiceSettings& settings);
 
     KanaReader& reader() { return *m_reader; }
     void setDialogHook(DialogHook hook) { m_dialog = std::move(hook); }

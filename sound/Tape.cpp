@@ -87,8 +87,10 @@ void Tape::LoadTapeData(const QString& folder, const QString& route)
     m_pos = 0;
     for (const QByteArrayView line : lines) {
         ++m_pos;
-        if (!parseTapeLine(line, m_table[size_t(m_pos - 1)]))
+        const std::optional<TapeEntry> entry = parseTapeLine(line);
+        if (!entry)
             return fail();
+        m_table[size_t(m_pos - 1)] = *entry;
     }
 
     if (m_available) {
@@ -162,18 +164,6 @@ void Tape::ShowVoiceDlg()
 {
     if (m_engine)
         m_engine->ShowSettingsDlg(m_frame.tapeDialogOwner(), kVoiceTitle);
-}
-
-bool Tape::TapeNextClicked()
-{
-    TapeNext();
-    return GetTapeStepFlag(m_pos) == 1;
-}
-
-bool Tape::TapeBackClicked()
-{
-    TapeBack();
-    return GetTapeStepFlag(m_pos) == 1;
 }
 
 } // namespace lumena

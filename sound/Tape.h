@@ -55,15 +55,14 @@ public:
     qint32 TapePos() const { return m_pos; }
     bool SpeechAvailable() const { return m_available; }
 
-    // The tape buttons "送り" and "戻し": move the tape, then answer whether
-    // the board is to step one stop the same way (the entry now under the
-    // tape has step flag 1, also when the tape stood at its end).
-    bool TapeNextClicked();
-    bool TapeBackClicked();
+    // Whether the board steps with the tape: after TapeNext or TapeBack the
+    // tape buttons step the board one stop the same way when the entry under
+    // the tape has step flag 1, also when the tape stood at its end and did
+    // not move.
+    bool EntryStepsBoard() const { return GetTapeStepFlag(m_pos) == 1; }
 
     // Row `pos` (1..TapeCount) of the table.
     const TapeEntry& entry(qint32 pos) const { return m_table[size_t(pos - 1)]; }
-    SpeechEngine* engine() const { return m_engine.get(); }
 
     static constexpr const char* kReadingsFile = "readings.csv";
 

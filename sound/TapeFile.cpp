@@ -43,13 +43,12 @@ QByteArrayView trimmed(QByteArrayView v)
     return v;
 }
 
-bool parseFlag(QByteArrayView field, qint16& value)
+// A signed 16-bit flag; an empty field reads as 0.
+std::optional<qint16> parseFlag(QByteArrayView field)
 {
     field = trimmed(field);
-    if (field.isEmpty()) {
-        value = 0;
-        return true;
-    }
+    if (field.isEmpty())
+        return qint16(0);
     const char* first = field.data();
     const char* last = first + field.size();
     if (*first == '+')
@@ -57,14 +56,13 @@ bool parseFlag(QByteArrayView field, qint16& value)
     long long v = 0;
     const auto [ptr, ec] = std::from_chars(first, last, v);
     if (ec != std::errc() || ptr != last || v < -32768 || v > 32767)
-        return false;
-    value = static_cast<qint16>(v);
-    return true;
+        return std::nullopt;
+    return static_cast<qint16>(v);
 }
 
 } // namespace
 
-bool parseTapeLine(QByteArrayView line, TapeEntry& entry)
+std::optional<TapeEntry> parseTapeLine(QByteArrayView line)
 {
     // Shift-JIS trail bytes never take the values of '"' or ',', so the
     // fields can be split on bytes before the text is decoded.
@@ -76,33 +74,32 @@ bool parseTapeLine(QByteArrayView line, TapeEntry& entry)
     if (i < n && line[i] == '"') {
         const qsizetype close = line.indexOf('"', i + 1);
         if (close < 0)
-            return false;
+            return std::nullopt;
         text = line.sliced(i + 1, close - i - 1);
         i = close + 1;
         while (i < n && isBlank(line[i]))
             ++i;
         if (i >= n || line[i] != ',')
-            return false;
+            return std::nullopt;
     } else {
         const qsizetype comma = line.indexOf(',', i);
         if (comma < 0)
-            return false;
+            return std::nullopt;
         text = trimmed(line.sliced(i, comma - i));
         i = comma;
     }
     const QByteArrayView rest = line.sliced(i + 1);
     const qsizetype comma = rest.indexOf(',');
     if (comma < 0)
-        return false;
+        return std::nullopt;
     const QByteArrayView third = rest.sliced(comma + 1);
     if (third.contains(','))
-        return false;
-    TapeEntry e;
-    if (!parseFlag(rest.first(comma), e.TapeStepFlag) || !parseFlag(third, e.TapeSndFlag))
-        return false;
-    e.TapeText = sjis::toUnicode(text);
-    entry = e;
-    return true;
+        return std::nullopt;
+    const std::optional<qint16> step = parseFlag(rest.first(comma));
+    const std::optional<qint16> sound = parseFlag(third);
+    if (!step || !sound)
+        return std::nullopt;
+    return TapeEntry{sjis::toUnicode(text), *step, *sound};
 }
 
 QString tapeFilePath(const QString& folder, const QString& route)

@@ -7,6 +7,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <optional>
 
 namespace lumena {
 
@@ -21,10 +22,10 @@ struct TapeEntry {
 // is allowed and adds no line.
 QList<QByteArrayView> tapeLines(QByteArrayView data);
 
-// Parses one line. False for a line that does not hold exactly the three
+// Parses one line. None for a line that does not hold exactly the three
 // fields: an empty line, a missing field, a flag that is not a whole number
 // or lies outside -32768..32767, an unterminated quote.
-bool parseTapeLine(QByteArrayView line, TapeEntry& entry);
+std::optional<TapeEntry> parseTapeLine(QByteArrayView line);
 
 // The announcement file of a route in `folder` (which ends with "/" or is
 // empty): the decimal value of the route number followed by "tp.csv", so

@@ -4,6 +4,7 @@
 //
 // Run on the real device or with SDL_AUDIODRIVER=dummy.
 
+#include "reslib/ShiftJis.h"
 #include "sound/EspeakSpeech.h"
 #include "sound/SdlMixer.h"
 #include "sound/SoundChannels.h"
@@ -165,8 +166,7 @@ void BM_TapeButtonToFirstSpeech(benchmark::State& state)
     const QString folder = tempDir().path() + u'/';
     QFile f(folder + QStringLiteral("1tp.csv"));
     f.open(QIODevice::WriteOnly);
-    f.write(QStringLiteral("次は、上大岡駅前です。お降りの方はお知らせください。,0,0\r\n")
-                .toLocal8Bit());
+    f.write(sjis::fromUnicode(u"次は、上大岡駅前です。お降りの方はお知らせください。,0,0\r\n"));
     f.close();
     NullFrame frame;
     NoSounds options;
@@ -186,7 +186,7 @@ void BM_TapeButtonToFirstSpeech(benchmark::State& state)
         tape.LoadTapeData(folder, QStringLiteral("1"));
         g_armed = true;
         const auto t0 = Clock::now();
-        tape.TapeNextClicked();
+        tape.TapeNext();
         callSeconds += std::chrono::duration<double>(Clock::now() - t0).count();
         while (g_armed.load() && Clock::now() - t0 < std::chrono::seconds(1))
             std::this_thread::yield();

@@ -99,11 +99,9 @@ qint32 PluginEngine::setCorpAddList(const QString& path,
     return 1;
 }
 
-// The stop name and date are in/out for the caller; this engine leaves them
-// as they came.
-qint32 PluginEngine::drawSeiriken(const QString& path, QImage* dc, QString& stopName, QString& date,
-                                  const QString& time, qint32 routeNumber, qint16 ticketNo,
-                                  qint16 row, qint16 company)
+qint32 PluginEngine::drawSeiriken(const QString& path, QImage* dc, const QString& stopName,
+                                  const QString& date, const QString& time, qint32 routeNumber,
+                                  qint16 ticketNo, qint16 row, qint16 company)
 {
     if (!dc || dc->isNull())
         return 0;

@@ -21,9 +21,9 @@ public:
     qint32 getPlgInfo(const QString& path, PlgInfo& info);
     qint32 setPlgComment(const QString& path, const std::function<void(const QString&)>& setText);
     qint32 setCorpAddList(const QString& path, const std::function<void(const QString&)>& addItem);
-    qint32 drawSeiriken(const QString& path, QImage* dc, QString& stopName, QString& date,
-                        const QString& time, qint32 routeNumber, qint16 ticketNo, qint16 row,
-                        qint16 company);
+    qint32 drawSeiriken(const QString& path, QImage* dc, const QString& stopName,
+                        const QString& date, const QString& time, qint32 routeNumber,
+                        qint16 ticketNo, qint16 row, qint16 company);
 
     // The plug-in at `path`, or null with `error` saying why it is refused.
     const TicketPlugin* load(const QString& path, QString* error = nullptr);

@@ -7,9 +7,9 @@
 #include "tests/common/FakeHost.h"
 #include "tests/common/TestSupport.h"
 
+#include <QDataStream>
 #include <QFile>
 #include <QTemporaryDir>
-#include <QtEndian>
 
 #include <cmath>
 
@@ -20,27 +20,20 @@ namespace {
 // A mono 16-bit PCM WAV file of a tone.
 QByteArray makeWav(int ms, int rate = 22050)
 {
-    const int frames = rate * ms / 1000;
-    QByteArray pcm(frames * 2, Qt::Uninitialized);
-    for (int i = 0; i < frames; ++i)
-        qToLittleEndian<qint16>(qint16(8000 * std::sin(2 * M_PI * 660.0 * i / rate)),
-                                pcm.data() + 2 * i);
+    const quint32 frames = quint32(rate * ms / 1000);
     QByteArray w;
-    auto u32 = [&w](quint32 v) { w.append(reinterpret_cast<const char*>(&v), 4); };
-    auto u16 = [&w](quint16 v) { w.append(reinterpret_cast<const char*>(&v), 2); };
-    w.append("RIFF");
-    u32(36 + pcm.size());
-    w.append("WAVEfmt ");
-    u32(16);
-    u16(1);
-    u16(1);
-    u32(rate);
-    u32(rate * 2);
-    u16(2);
-    u16(16);
-    w.append("data");
-    u32(pcm.size());
-    return w + pcm;
+    QDataStream out(&w, QIODevice::WriteOnly);
+    out.setByteOrder(QDataStream::LittleEndian);
+    out.writeRawData("RIFF", 4);
+    out << quint32(36 + 2 * frames);
+    out.writeRawData("WAVEfmt ", 8);
+    out << quint32(16) << quint16(1) << quint16(1) << quint32(rate) << quint32(rate * 2)
+        << quint16(2) << quint16(16);
+    out.writeRawData("data", 4);
+    out << quint32(2 * frames);
+    for (quint32 i = 0; i < frames; ++i)
+        out << qint16(8000 * std::sin(2 * M_PI * 660.0 * i / rate));
+    return w;
 }
 
 QString data(const char* name)
@@ -76,8 +69,6 @@ private slots:
         m_mixer->stopSpeech();
         QVERIFY(!m_mixer->isPlaying(0) && !m_mixer->speechPlaying());
         QVERIFY(!m_mixer->isOpen());
-        QVERIFY(m_mixer->openDevice());
-        QCOMPARE(m_mixer->driverName(), QStringLiteral("dummy"));
     }
     void init() { test::failOnUnexpectedWarnings(); }
     void cleanup()
@@ -104,6 +95,7 @@ private slots:
         QFETCH(QString, path);
         QFETCH(int, kind);
         QVERIFY(m_mixer->open(0, path, SoundKind(kind)));
+        QCOMPARE(m_mixer->driverName(), QStringLiteral("dummy"));
         const int ms = m_mixer->lengthMs(0);
         QFETCH(int, minMs);
         QFETCH(int, maxMs);

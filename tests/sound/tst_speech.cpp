@@ -4,22 +4,21 @@
 #include "reslib/ShiftJis.h"
 #include "sound/EspeakSpeech.h"
 #include "sound/SpeechUi.h"
-#include "sound/VoiceDlg.h"
+#include "tests/common/ModalAnswer.h"
 #include "tests/common/TestSupport.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFile>
-#include <QPushButton>
 #include <QSlider>
 #include <QTemporaryDir>
-#include <QTimer>
 
 using namespace lumena;
+using namespace Qt::StringLiterals;
 
 namespace {
 
+// Keeps the samples of the last reading; refuses playback unless `accept`.
 class FakeOutput final : public SpeechOutput {
 public:
     bool accept = true;
@@ -41,17 +40,6 @@ public:
     void stopSpeech() override { playing = false; }
     bool speechPlaying() const override { return playing; }
 };
-
-// Runs `act` on the modal dialog once it is open.
-void whenModal(std::function<void(QWidget*)> act)
-{
-    QTimer::singleShot(0, [act] {
-        if (QWidget* w = QApplication::activeModalWidget())
-            act(w);
-        else
-            whenModal(act);
-    });
-}
 
 } // namespace
 
@@ -77,20 +65,14 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("kana");
-        QTest::newRow("particle wa read as ワ") << "次は駅前です"
-                                                << "ツギワエキマエデス";
-        QTest::newRow("Latin spelled") << "JR"
-                                       << "ジェイアール";
-        QTest::newRow("full-width Latin spelled") << "ＪＲ"
-                                                  << "ジェイアール";
-        QTest::newRow("lower-case Latin spelled") << "abc"
-                                                  << "エービーシー";
-        QTest::newRow("digits stay") << "12番"
-                                     << "12バン";
-        QTest::newRow("punctuation stays") << "次は、終点です。"
-                                           << "ツギワ、シューテンデス。";
-        QTest::newRow("empty") << ""
-                               << "";
+        QTest::newRow("particle wa read as ワ") << u"次は駅前です"_s << u"ツギワエキマエデス"_s;
+        QTest::newRow("Latin spelled") << u"JR"_s << u"ジェイアール"_s;
+        QTest::newRow("full-width Latin spelled") << u"ＪＲ"_s << u"ジェイアール"_s;
+        QTest::newRow("lower-case Latin spelled") << u"abc"_s << u"エービーシー"_s;
+        QTest::newRow("digits stay") << u"12番"_s << u"12バン"_s;
+        QTest::newRow("punctuation stays")
+            << u"次は、終点です。"_s << u"ツギワ、シューテンデス。"_s;
+        QTest::newRow("empty") << QString() << QString();
     }
     void toKana()
     {
@@ -101,18 +83,16 @@ private slots:
     void userReadingsReplaceTheAnalyser()
     {
         QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("readings.csv"));
-        QFile f(path);
+        QFile f(dir.filePath(u"readings.csv"_s));
         QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(sjis::fromUnicode(u"# 停留所の読み\r\n上大岡,かみおおおか\r\n大岡,ダイオカ\r\nno "
-                                  u"comma line\r\n"));
+        f.write(sjis::fromUnicode(
+            u"# 停留所の読み\r\n上大岡,かみおおおか\r\n大岡,ダイオカ\r\nno comma line\r\n"));
         f.close();
-        m_engine->SetReadingsFile(path);
-        QCOMPARE(m_engine->reader().toKana(QStringLiteral("次は上大岡です")),
-                 QStringLiteral("ツギワカミオオオカデス"));
-        QCOMPARE(m_engine->reader().toKana(QStringLiteral("大岡")), QStringLiteral("ダイオカ"));
-        m_engine->SetReadingsFile(dir.filePath(QStringLiteral("missing.csv")));
-        QVERIFY(m_engine->reader().toKana(QStringLiteral("大岡")) != u"ダイオカ");
+        m_engine->SetReadingsFile(f.fileName());
+        QCOMPARE(m_engine->reader().toKana(u"次は上大岡です"_s), u"ツギワカミオオオカデス"_s);
+        QCOMPARE(m_engine->reader().toKana(u"大岡"_s), u"ダイオカ"_s);
+        m_engine->SetReadingsFile(dir.filePath(u"missing.csv"_s));
+        QVERIFY(m_engine->reader().toKana(u"大岡"_s) != u"ダイオカ");
     }
 
     void statusValues_data()
@@ -121,9 +101,9 @@ private slots:
         QTest::addColumn<bool>("outputAccepts");
         QTest::addColumn<int>("status");
         QTest::addColumn<int>("plays");
-        QTest::newRow("speaking") << "次は駅前です" << true << int(SpeechSpeaking) << 1;
-        QTest::newRow("empty text ends at once") << "" << true << int(SpeechIdle) << 0;
-        QTest::newRow("playback refused") << "発車します" << false << int(SpeechFailed) << 1;
+        QTest::newRow("speaking") << u"次は駅前です"_s << true << int(SpeechSpeaking) << 1;
+        QTest::newRow("empty text ends at once") << QString() << true << int(SpeechIdle) << 0;
+        QTest::newRow("playback refused") << u"発車します"_s << false << int(SpeechFailed) << 1;
     }
     void statusValues()
     {
@@ -153,18 +133,18 @@ private slots:
         QVERIFY(appEngine);
         auto* engine = static_cast<EspeakSpeech*>(appEngine.get());
         QString title;
-        whenModal([&](QWidget* w) {
+        test::answerModal([&](QWidget* w) {
             title = w->windowTitle();
-            w->findChild<QComboBox*>(QStringLiteral("cboVoice"))->setCurrentIndex(1);
-            w->findChild<QSlider*>(QStringLiteral("sldSpeed"))->setValue(300);
-            w->findChild<QSlider*>(QStringLiteral("sldPitch"))->setValue(70);
-            w->findChild<QSlider*>(QStringLiteral("sldVolume"))->setValue(150);
-            w->findChild<QPushButton*>(QStringLiteral("cmdTest"))->click();
-            auto* box = w->findChild<QDialogButtonBox*>(QStringLiteral("buttons"));
+            w->findChild<QComboBox*>(u"cboVoice"_s)->setCurrentIndex(1);
+            w->findChild<QSlider*>(u"sldSpeed"_s)->setValue(300);
+            w->findChild<QSlider*>(u"sldPitch"_s)->setValue(70);
+            w->findChild<QSlider*>(u"sldVolume"_s)->setValue(150);
+            w->findChild<QPushButton*>(u"cmdTest"_s)->click();
+            auto* box = w->findChild<QDialogButtonBox*>(u"buttons"_s);
             box->button(ok ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel)->click();
         });
-        engine->ShowSettingsDlg(nullptr, QStringLiteral("音声の調節"));
-        QCOMPARE(title, QStringLiteral("音声の調節"));
+        engine->ShowSettingsDlg(nullptr, u"音声の調節"_s);
+        QCOMPARE(title, u"音声の調節"_s);
         QCOMPARE(m_out.plays, 1); // the test button read the sample
         const VoiceSettings expected =
             ok ? VoiceSettings{EspeakSpeech::voices()[1].first, 300, 70, 150} : before;

@@ -1,12 +1,11 @@
-// The announcement file reader and the tape module: loading, the buttons,
-// the pre-announcement sound choice and the order of calls to the engine.
+// The announcement file and the tape: parsing, loading, and what the tape
+// buttons play, read out and step.
 
 #include "reslib/ShiftJis.h"
 #include "sound/Tape.h"
 #include "tests/common/FakeResLib.h"
 #include "tests/common/TestSupport.h"
 
-#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -15,372 +14,241 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-struct Recorder {
-    QStringList log;
-};
-
-class FakeFrame final : public TapeFrame {
-public:
-    QString caption;
-    bool frameEnabled = false;
-    bool buttonsEnabled = false;
-    void setTapeCaption(const QString& c) override { caption = c; }
-    void setTapeFrameEnabled(bool e) override { frameEnabled = e; }
-    void setTapeButtonsEnabled(bool e) override { buttonsEnabled = e; }
-    QObject* tapeDialogOwner() override { return nullptr; }
-};
-
-class FakeOptions final : public TapeOptions {
-public:
-    bool always = false;
-    bool sync = false;
-    bool preSoundAlways() const override { return always; }
-    QString preSoundFile() const override { return QStringLiteral("always.wav"); }
-    QString preSound(int n) const override { return QStringLiteral("pre%1.wav").arg(n); }
-    bool preSoundSync() const override { return sync; }
-};
-
-class FakeSound final : public SoundPlayer {
-public:
-    explicit FakeSound(Recorder& r) : m_r(r) {}
-    void PlaySnd(const QString& f, const QString& ch, bool sync, qint16 wait) override
-    {
-        m_r.log << QStringLiteral("play %1 %2 %3 %4").arg(f, ch).arg(sync).arg(wait);
-    }
-    void CloseAllSnd() override {}
-
-private:
-    Recorder& m_r;
-};
-
+// Logs "stop", "「text」" for Speak, "status", "dialog <title>".
 class FakeEngine final : public SpeechEngine {
 public:
-    explicit FakeEngine(Recorder& r) : m_r(r) {}
-    qint32 status = SpeechSpeaking;
-    void Speak(const QString& t) override { m_r.log << QStringLiteral("speak ") + t; }
-    void Stop() override { m_r.log << QStringLiteral("stop"); }
+    FakeEngine(QStringList& log, qint32 status) : m_log(log), m_status(status) {}
+    void Speak(const QString& text) override { m_log << u"「"_s + text + u"」"_s; }
+    void Stop() override { m_log << u"stop"_s; }
     qint32 Status() const override
     {
-        m_r.log << QStringLiteral("status");
-        return status;
+        m_log << u"status"_s;
+        return m_status;
     }
-    void ShowSettingsDlg(QObject*, const QString& title) override
-    {
-        m_r.log << QStringLiteral("dialog ") + title;
-    }
+    void ShowSettingsDlg(QObject*, const QString& title) override { m_log << u"dialog "_s + title; }
     void SetReadingsFile(const QString&) override {}
 
 private:
-    Recorder& m_r;
+    QStringList& m_log;
+    qint32 m_status;
 };
 
-// The tape and everything it reaches, with the engine made by InitSpeech.
-struct Rig {
-    Recorder rec;
-    FakeFrame frame;
-    FakeOptions options;
-    FakeSound sound{rec};
-    test::FakeResLib res;
-    FakeEngine* engine = nullptr;
-    qint32 engineStatus = SpeechSpeaking;
+// The tape with its frame, options and sounds; a sound logs as "S3 pre1.wav",
+// with " sync" when it is played synchronously.
+struct Rig final : TapeFrame, TapeOptions, SoundPlayer {
+    QStringList log;
+    QString caption;
+    bool frameEnabled = false, buttonsEnabled = false;
+    bool always = false, sync = false;
     bool engineCreates = true;
-    Tape tape{frame, options, sound, res, [this]() -> std::unique_ptr<SpeechEngine> {
+    qint32 engineStatus = SpeechSpeaking;
+    QTemporaryDir dir;
+    test::FakeResLib res;
+    Tape tape{*this, *this, *this, res, [this]() -> std::unique_ptr<SpeechEngine> {
                   if (!engineCreates)
                       return nullptr;
-                  auto e = std::make_unique<FakeEngine>(rec);
-                  e->status = engineStatus;
-                  engine = e.get();
-                  return e;
+                  return std::make_unique<FakeEngine>(log, engineStatus);
               }};
+
+    void setTapeCaption(const QString& text) override { caption = text; }
+    void setTapeFrameEnabled(bool enabled) override { frameEnabled = enabled; }
+    void setTapeButtonsEnabled(bool enabled) override { buttonsEnabled = enabled; }
+    QObject* tapeDialogOwner() override { return nullptr; }
+    bool preSoundAlways() const override { return always; }
+    QString preSoundFile() const override { return u"always.wav"_s; }
+    QString preSound(int n) const override { return u"pre%1.wav"_s.arg(n); }
+    bool preSoundSync() const override { return sync; }
+    void PlaySnd(const QString& file, const QString& channel, bool sync, qint16 waitMs) override
+    {
+        QVERIFY(waitMs == 0);
+        log << channel + u' ' + file + (sync ? u" sync"_s : QString());
+    }
+    void CloseAllSnd() override {}
+
+    void load(const QString& route, const QByteArray& data, const QString& fileName = {})
+    {
+        if (!data.isNull()) {
+            QFile f(dir.filePath(fileName.isEmpty() ? route + u"tp.csv"_s : fileName));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(data);
+        }
+        tape.LoadTapeData(dir.path() + u'/', route);
+    }
 };
 
 const QByteArray kThreeLines =
     sjis::fromUnicode(u"次は駅前です,0,1\r\n\"次は、市役所前,本町です\",1,2\r\n発車します,0,0\r\n");
 
-void writeFile(const QString& path, const QByteArray& data)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(data);
-}
-
 } // namespace
 
 class TestTape : public QObject {
     Q_OBJECT
-    QTemporaryDir m_dir;
-
-    QString folder() const { return m_dir.path() + u'/'; }
-
 private slots:
-    void init()
-    {
-        test::failOnUnexpectedWarnings();
-        for (const QString& f : QDir(m_dir.path()).entryList(QDir::Files))
-            QFile::remove(m_dir.filePath(f));
-    }
+    void init() { test::failOnUnexpectedWarnings(); }
 
     void parseLine_data()
     {
         QTest::addColumn<QByteArray>("line");
-        QTest::addColumn<bool>("ok");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("step");
-        QTest::addColumn<int>("snd");
-        QTest::newRow("plain") << QByteArray("abc,0,1") << true << "abc" << 0 << 1;
-        QTest::newRow("quoted with commas")
-            << sjis::fromUnicode(u"\"次は、市役所前,本町です\",1,2") << true
-            << QStringLiteral("次は、市役所前,本町です") << 1 << 2;
-        QTest::newRow("two commas only") << QByteArray(",,") << true << "" << 0 << 0;
-        QTest::newRow("leading spaces skipped")
-            << QByteArray("  abc, 3 , -1") << true << "abc" << 3 << -1;
-        QTest::newRow("16-bit bounds")
-            << QByteArray("a,-32768,32767") << true << "a" << -32768 << 32767;
-        QTest::newRow("shift-jis text with 0x5C trail byte")
-            << sjis::fromUnicode(u"表示,0,0") << true << QStringLiteral("表示") << 0 << 0;
-        QTest::newRow("empty line") << QByteArray("") << false << "" << 0 << 0;
-        QTest::newRow("missing flag") << QByteArray("abc,1") << false << "" << 0 << 0;
-        QTest::newRow("text only") << QByteArray("abc") << false << "" << 0 << 0;
-        QTest::newRow("non-numeric flag") << QByteArray("abc,x,1") << false << "" << 0 << 0;
-        QTest::newRow("above 16 bits") << QByteArray("abc,32768,0") << false << "" << 0 << 0;
-        QTest::newRow("below 16 bits") << QByteArray("abc,0,-32769") << false << "" << 0 << 0;
-        QTest::newRow("unterminated quote") << QByteArray("\"abc,1,2") << false << "" << 0 << 0;
-        QTest::newRow("extra field") << QByteArray("a,b,1,2") << false << "" << 0 << 0;
+        QTest::addColumn<QString>("entry"); // "text|step|sound"; empty when refused
+        QTest::newRow("plain") << "abc,0,1"_ba << u"abc|0|1"_s;
+        QTest::newRow("quoted with commas") << sjis::fromUnicode(u"\"次は、市役所前,本町です\",1,2")
+                                            << u"次は、市役所前,本町です|1|2"_s;
+        QTest::newRow("two commas only") << ",,"_ba << u"|0|0"_s;
+        QTest::newRow("leading spaces skipped") << "  abc, 3 , -1"_ba << u"abc|3|-1"_s;
+        QTest::newRow("16-bit bounds") << "a,-32768,+32767"_ba << u"a|-32768|32767"_s;
+        QTest::newRow("trail byte 0x5C") << sjis::fromUnicode(u"表示,0,0") << u"表示|0|0"_s;
+        QTest::newRow("empty line") << ""_ba << QString();
+        QTest::newRow("missing flag") << "abc,1"_ba << QString();
+        QTest::newRow("text only") << "abc"_ba << QString();
+        QTest::newRow("non-numeric flag") << "abc,x,1"_ba << QString();
+        QTest::newRow("above 16 bits") << "abc,32768,0"_ba << QString();
+        QTest::newRow("below 16 bits") << "abc,0,-32769"_ba << QString();
+        QTest::newRow("unterminated quote") << "\"abc,1,2"_ba << QString();
+        QTest::newRow("extra field") << "a,b,1,2"_ba << QString();
     }
     void parseLine()
     {
         QFETCH(QByteArray, line);
-        QFETCH(bool, ok);
-        TapeEntry e;
-        QCOMPARE(parseTapeLine(line, e), ok);
-        if (ok) {
-            QTEST(e.TapeText, "text");
-            QTEST(int(e.TapeStepFlag), "step");
-            QTEST(int(e.TapeSndFlag), "snd");
-        }
+        const std::optional<TapeEntry> e = parseTapeLine(line);
+        QTEST(e ? u"%1|%2|%3"_s.arg(e->TapeText).arg(e->TapeStepFlag).arg(e->TapeSndFlag)
+                : QString(),
+              "entry");
     }
 
-    void lineBreaks_data()
-    {
-        QTest::addColumn<QByteArray>("data");
-        QTest::addColumn<int>("lines");
-        QTest::newRow("CR LF with final break") << QByteArray("a\r\nb\r\n") << 2;
-        QTest::newRow("no final break") << QByteArray("a\r\nb") << 2;
-        QTest::newRow("LF only") << QByteArray("a\nb\n") << 2;
-        QTest::newRow("empty middle line counts") << QByteArray("a\r\n\r\nb") << 3;
-        QTest::newRow("empty file") << QByteArray() << 0;
-    }
-    void lineBreaks()
-    {
-        QFETCH(QByteArray, data);
-        QTEST(int(tapeLines(data).size()), "lines");
-    }
-
-    void loadsThreeEntriesAndEnablesButtons()
+    void loadsTheRoutesFile()
     {
         Rig rig;
         rig.tape.InitSpeech();
-        QCOMPARE(rig.frame.caption, QStringLiteral("音合使用可"));
-        QVERIFY(rig.frame.frameEnabled);
-        QVERIFY(!rig.frame.buttonsEnabled);
-        writeFile(folder() + QStringLiteral("12Tp.csv"), kThreeLines); // name in another case
-        rig.tape.LoadTapeData(folder(), QStringLiteral("0012"));
+        QCOMPARE(rig.caption, u"音合使用可"_s);
+        QVERIFY(rig.frameEnabled && !rig.buttonsEnabled);
+        // The number's value names the file, in any case; CR LF, a final break.
+        rig.load(u"0012"_s, kThreeLines, u"12Tp.csv"_s);
+        rig.load(u"12"_s, QByteArray());
         QCOMPARE(rig.tape.TapeCount(), 3);
         QCOMPARE(rig.tape.TapePos(), 0);
-        QCOMPARE(rig.tape.entry(2).TapeText, QStringLiteral("次は、市役所前,本町です"));
-        QCOMPARE(rig.tape.entry(3), (TapeEntry{QStringLiteral("発車します"), 0, 0}));
-        QVERIFY(rig.frame.frameEnabled && rig.frame.buttonsEnabled);
-        QCOMPARE(rig.tape.GetTapeStepFlag(2), qint16(1));
+        QCOMPARE(rig.tape.entry(2), (TapeEntry{u"次は、市役所前,本町です"_s, 1, 2}));
+        QCOMPARE(rig.tape.entry(3), (TapeEntry{u"発車します"_s, 0, 0}));
+        QVERIFY(rig.frameEnabled && rig.buttonsEnabled);
         QCOMPARE(rig.tape.GetTapeSndFlag(0), qint16(0));
         QCOMPARE(rig.tape.GetTapeSndFlag(4), qint16(0));
-    }
-
-    void shorterFileAfterLongerLeavesItsRows()
-    {
-        Rig rig;
-        rig.tape.InitSpeech();
-        writeFile(folder() + QStringLiteral("1tp.csv"), kThreeLines);
-        writeFile(folder() + QStringLiteral("2tp.csv"), QByteArray("one,0,0"));
-        rig.tape.LoadTapeData(folder(), QStringLiteral("1"));
-        rig.tape.LoadTapeData(folder(), QStringLiteral("1"));
-        QCOMPARE(rig.tape.TapeCount(), 3);
-        rig.tape.LoadTapeData(folder(), QStringLiteral("2"));
+        // A shorter file after a longer one leaves only its own rows.
+        rig.load(u"2"_s, "one,0,0"_ba); // no final break
         QCOMPARE(rig.tape.TapeCount(), 1);
-        QCOMPARE(rig.tape.entry(1).TapeText, QStringLiteral("one"));
+        QCOMPARE(rig.tape.entry(1).TapeText, u"one"_s);
         QCOMPARE(rig.tape.GetTapeStepFlag(2), qint16(0));
     }
 
-    void badFileDisablesFrame_data()
+    // A bad file disables the frame and its buttons, keeping the count and
+    // position as far as the load got; without speech they stay disabled.
+    void frameDisabled_data()
     {
+        QTest::addColumn<QString>("os");
+        QTest::addColumn<bool>("engine");
         QTest::addColumn<QByteArray>("data");
         QTest::addColumn<int>("count");
         QTest::addColumn<int>("pos");
-        QTest::newRow("missing file") << QByteArray() << 0 << 0;
-        QTest::newRow("malformed second line") << QByteArray("a,0,0\r\nb,x,0\r\nc,0,0") << 3 << 2;
-        QTest::newRow("flag out of range") << QByteArray("a,70000,0") << 1 << 1;
+        const QString debian = u"Debian GNU/Linux 12 (bookworm)"_s;
+        QTest::newRow("missing file") << debian << true << QByteArray() << 0 << 0;
+        QTest::newRow("malformed second line")
+            << debian << true << "a,0,0\r\nb,x,0\r\nc,0,0"_ba << 3 << 2;
+        QTest::newRow("empty line counts, then fails")
+            << debian << true << "a,0,0\n\nc,0,0"_ba << 3 << 2;
+        QTest::newRow("flag out of range") << debian << true << "a,70000,0"_ba << 1 << 1;
+        QTest::newRow("no engine") << debian << false << kThreeLines << 3 << 0;
+        QTest::newRow("Vista loads no file") << u"Windows Vista"_s << true << kThreeLines << 0 << 0;
     }
-    void badFileDisablesFrame()
-    {
-        QFETCH(QByteArray, data);
-        Rig rig;
-        rig.tape.InitSpeech();
-        writeFile(folder() + QStringLiteral("9tp.csv"), kThreeLines);
-        rig.tape.LoadTapeData(folder(), QStringLiteral("9"));
-        QVERIFY(rig.frame.buttonsEnabled);
-        if (!data.isEmpty())
-            writeFile(folder() + QStringLiteral("5tp.csv"), data);
-        rig.tape.LoadTapeData(folder(), QStringLiteral("5"));
-        QVERIFY(!rig.frame.frameEnabled);
-        QVERIFY(!rig.frame.buttonsEnabled);
-        QTEST(int(rig.tape.TapeCount()), "count");
-        QTEST(int(rig.tape.TapePos()), "pos");
-    }
-
-    void noEngineShowsUnusable_data()
-    {
-        QTest::addColumn<QString>("os");
-        QTest::addColumn<bool>("creates");
-        QTest::newRow("engine fails") << "Debian GNU/Linux 12 (bookworm)" << false;
-        QTest::newRow("Vista") << "Windows Vista" << true;
-    }
-    void noEngineShowsUnusable()
+    void frameDisabled()
     {
         QFETCH(QString, os);
-        QFETCH(bool, creates);
+        QFETCH(bool, engine);
+        QFETCH(QByteArray, data);
         Rig rig;
         rig.res.osName = os;
-        rig.engineCreates = creates;
+        rig.engineCreates = engine;
         rig.tape.InitSpeech();
-        QVERIFY(!rig.tape.SpeechAvailable());
-        QCOMPARE(rig.frame.caption, QStringLiteral("音合使用不可"));
-        QVERIFY(!rig.frame.frameEnabled);
-        QVERIFY(!rig.engine);
-        writeFile(folder() + QStringLiteral("1tp.csv"), kThreeLines);
-        rig.tape.LoadTapeData(folder(), QStringLiteral("1"));
-        QVERIFY(!rig.frame.frameEnabled && !rig.frame.buttonsEnabled);
-        QCOMPARE(rig.tape.TapeCount(), os == u"Windows Vista" ? 0 : 3);
-        QVERIFY(!rig.tape.TapeNextClicked()); // and nothing crashes without an engine
+        QCOMPARE(rig.tape.SpeechAvailable(), rig.frameEnabled);
+        if (rig.tape.SpeechAvailable()) {
+            rig.load(u"9"_s, kThreeLines);
+            QVERIFY(rig.buttonsEnabled);
+        } else {
+            QCOMPARE(rig.caption, u"音合使用不可"_s);
+        }
+        rig.load(u"5"_s, data);
+        QVERIFY(!rig.frameEnabled && !rig.buttonsEnabled);
+        QTEST(int(rig.tape.TapeCount()), "count");
+        QTEST(int(rig.tape.TapePos()), "pos");
+        rig.tape.TapeNext(); // without an engine: no reading, no crash
+        QVERIFY(rig.tape.SpeechAvailable() || !rig.log.join(u'|').contains(u'「'));
     }
 
-    // Presses are "N" (送り) and "B" (戻し); each press logs its sound and
-    // speech calls, then "step" when the board is to step.
+    // Presses: "N" is 送り (TapeNext), "B" is 戻し (TapeBack); "step" is
+    // logged when the board is to step after a press.
     void buttons_data()
     {
+        QTest::addColumn<QByteArray>("file");
         QTest::addColumn<bool>("always");
         QTest::addColumn<bool>("sync");
         QTest::addColumn<QString>("presses");
-        QTest::addColumn<QStringList>("expected");
+        QTest::addColumn<QString>("log");
         QTest::addColumn<int>("pos");
-        const QString s1 = QStringLiteral("speak 次は駅前です");
-        const QString s2 = QStringLiteral("speak 次は、市役所前,本町です");
-        const QString s3 = QStringLiteral("speak 発車します");
-        const QString st = QStringLiteral("stop"), ss = QStringLiteral("status");
-        QTest::newRow("first next speaks entry 1 with PreSound1")
-            << false << true << "N" << QStringList{u"play pre1.wav S3 1 0"_s, st, s1, ss} << 1;
+        const QString e1 = u"「次は駅前です」"_s, e2 = u"「次は、市役所前,本町です」"_s;
+        QTest::newRow("first next: PreSound1 on S3, then entry 1")
+            << kThreeLines << false << true << "N" << u"S3 pre1.wav sync|"_s + e1 << 1;
         QTest::newRow("always sound before every entry")
-            << true << false << "NN" << QStringList{u"play always.wav S3 0 0"_s,
-                                                    st,
-                                                    s1,
-                                                    ss,
-                                                    u"play always.wav S3 0 0"_s,
-                                                    st,
-                                                    s2,
-                                                    ss,
-                                                    u"step"_s}
-            << 2;
+            << kThreeLines << true << false << "NN"
+            << u"S3 always.wav|%1|S3 always.wav|%2|step"_s.arg(e1, e2) << 2;
         QTest::newRow("first back lands on 1 silently")
-            << false << false << "B" << QStringList{} << 1;
-        QTest::newRow("back then next speaks entry 2")
-            << false << false << "BN"
-            << QStringList{u"play pre2.wav S3 0 0"_s, st, s2, ss, u"step"_s} << 2;
-        QTest::newRow("back uses flag sound on S2, never the always sound")
-            << true << false << "NNB" << QStringList{u"play always.wav S3 0 0"_s,
-                                                     st,
-                                                     s1,
-                                                     ss,
-                                                     u"play always.wav S3 0 0"_s,
-                                                     st,
-                                                     s2,
-                                                     ss,
-                                                     u"step"_s,
-                                                     u"play pre1.wav S2 0 0"_s,
-                                                     st,
-                                                     s1,
-                                                     ss}
+            << kThreeLines << false << false << "B" << QString() << 1;
+        QTest::newRow("back then next reads entry 2")
+            << kThreeLines << false << false << "BN" << u"S3 pre2.wav|%1|step"_s.arg(e2) << 2;
+        QTest::newRow("back: flag sound on S2, never the always sound")
+            << kThreeLines << true << true << "NNB"
+            << u"S3 always.wav sync|%1|S3 always.wav sync|%2|step|S2 pre1.wav sync|%1"_s.arg(e1, e2)
             << 1;
         QTest::newRow("next at the end is silent")
-            << false << false << "NNNN" << QStringList{u"play pre1.wav S3 0 0"_s,
-                                                       st,
-                                                       s1,
-                                                       ss,
-                                                       u"play pre2.wav S3 0 0"_s,
-                                                       st,
-                                                       s2,
-                                                       ss,
-                                                       u"step"_s,
-                                                       st,
-                                                       s3,
-                                                       ss}
-            << 3;
-        QTest::newRow("back on entry 2 steps back again")
-            << false << false << "NNB" << QStringList{u"play pre1.wav S3 0 0"_s,
-                                                      st,
-                                                      s1,
-                                                      ss,
-                                                      u"play pre2.wav S3 0 0"_s,
-                                                      st,
-                                                      s2,
-                                                      ss,
-                                                      u"step"_s,
-                                                      u"play pre1.wav S2 0 0"_s,
-                                                      st,
-                                                      s1,
-                                                      ss}
-            << 1;
+            << kThreeLines << false << false << "NNNN"
+            << u"S3 pre1.wav|%1|S3 pre2.wav|%2|step|「発車します」"_s.arg(e1, e2) << 3;
+        QTest::newRow("the end steps the board again by its entry")
+            << "a,1,0"_ba << false << false << "NNB" << u"「a」|step|step|step"_s << 1;
     }
     void buttons()
     {
-        QFETCH(bool, always);
-        QFETCH(bool, sync);
+        QFETCH(QByteArray, file);
         QFETCH(QString, presses);
         Rig rig;
-        rig.options.always = always;
-        rig.options.sync = sync;
+        QFETCH(bool, always);
+        QFETCH(bool, sync);
+        rig.always = always;
+        rig.sync = sync;
         rig.tape.InitSpeech();
-        writeFile(folder() + QStringLiteral("3tp.csv"), kThreeLines);
-        rig.tape.LoadTapeData(folder(), QStringLiteral("3"));
-        for (const QChar p : presses) {
-            const bool step = p == u'N' ? rig.tape.TapeNextClicked() : rig.tape.TapeBackClicked();
-            if (step)
-                rig.rec.log << QStringLiteral("step");
+        rig.load(u"3"_s, file);
+        for (const QChar press : presses) {
+            press == u'N' ? rig.tape.TapeNext() : rig.tape.TapeBack();
+            if (rig.tape.EntryStepsBoard())
+                rig.log << u"step"_s;
         }
-        QTEST(rig.rec.log, "expected");
+        rig.log.removeIf([](const QString& s) { return s == u"stop" || s == u"status"; });
+        QTEST(rig.log.join(u'|'), "log");
         QTEST(int(rig.tape.TapePos()), "pos");
     }
 
-    void endOfTapeStepsAgainByLastEntry()
+    // Stop, speak, read the status, and stop once more when it is -1.
+    void readingOrder_data()
     {
-        Rig rig;
-        rig.tape.InitSpeech();
-        writeFile(folder() + QStringLiteral("4tp.csv"), QByteArray("a,1,0"));
-        rig.tape.LoadTapeData(folder(), QStringLiteral("4"));
-        QVERIFY(rig.tape.TapeNextClicked());
-        rig.rec.log.clear();
-        QVERIFY(rig.tape.TapeNextClicked());
-        QVERIFY(rig.rec.log.isEmpty()); // no sound, no speech
-        QVERIFY(rig.tape.TapeBackClicked());
-        QVERIFY(rig.rec.log.isEmpty());
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("log");
+        QTest::newRow("speaking") << int(SpeechSpeaking) << u"stop|「」|status"_s;
+        QTest::newRow("failed is stopped again") << int(SpeechFailed) << u"stop|「」|status|stop"_s;
     }
-
-    void failedReadingIsStoppedAgain()
+    void readingOrder()
     {
         Rig rig;
-        rig.engineStatus = SpeechFailed;
+        QFETCH(int, status);
+        rig.engineStatus = status;
         rig.tape.InitSpeech();
-        writeFile(folder() + QStringLiteral("3tp.csv"), QByteArray(",,"));
-        rig.tape.LoadTapeData(folder(), QStringLiteral("3"));
+        rig.load(u"3"_s, ",,"_ba);
         rig.tape.TapeNext();
-        QCOMPARE(rig.rec.log, (QStringList{u"stop"_s, u"speak "_s, u"status"_s, u"stop"_s}));
+        QTEST(rig.log.join(u'|'), "log");
     }
 
     void stopAndVoiceDialogReachTheEngine()
@@ -389,7 +257,7 @@ private slots:
         rig.tape.InitSpeech();
         rig.tape.TapeStop();
         rig.tape.ShowVoiceDlg();
-        QCOMPARE(rig.rec.log, (QStringList{u"stop"_s, u"dialog 音声の調節"_s}));
+        QCOMPARE(rig.log, (QStringList{u"stop"_s, u"dialog 音声の調節"_s}));
     }
 };
 

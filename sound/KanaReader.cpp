@@ -1,4 +1,4 @@
-#include "sound/KanaReading.h"
+#include "sound/KanaReader.h"
 
 #include "reslib/ShiftJis.h"
 #include "reslib/SystemPaths.h"

@@ -13,21 +13,21 @@ class QSlider;
 
 namespace lumena {
 
-class VoiceDlg final : public QDialog {
+class VoiceDialog final : public QDialog {
     Q_OBJECT
 public:
-    VoiceDlg(EspeakSpeech& engine, const QString& title, QWidget* parent = nullptr);
+    VoiceDialog(EspeakSpeech& engine, const QString& title, QWidget* parent = nullptr);
 
     static inline const QString kSample =
         QStringLiteral("次は、駅前です。お降りの方はお知らせください。");
 
-    // Shows the dialog modally for `engine`.
-    static void exec(QObject* owner, const QString& title, EspeakSpeech& engine);
+    // Shows the dialog modally for `engine`, owned by `owner`.
+    static void showModal(QObject* owner, const QString& title, EspeakSpeech& engine);
 
     void reject() override;
 
 private:
-    void apply();
+    void applyControls();
 
     EspeakSpeech& m_engine;
     QComboBox* m_voice;

@@ -1,4 +1,4 @@
-#include "sound/VoiceDlg.h"
+#include "sound/VoiceDialog.h"
 
 #include "sound/EspeakSpeech.h"
 #include "sound/SpeechUi.h"
@@ -25,7 +25,7 @@ QSlider* makeSlider(const QString& name, int lo, int hi, int value, QWidget* par
 
 } // namespace
 
-VoiceDlg::VoiceDlg(EspeakSpeech& engine, const QString& title, QWidget* parent)
+VoiceDialog::VoiceDialog(EspeakSpeech& engine, const QString& title, QWidget* parent)
     : QDialog(parent), m_engine(engine)
 {
     setObjectName(QStringLiteral("VoiceDlg"));
@@ -57,16 +57,18 @@ VoiceDlg::VoiceDlg(EspeakSpeech& engine, const QString& title, QWidget* parent)
     layout->addLayout(form);
     layout->addWidget(buttons);
 
-    connect(m_voice, &QComboBox::currentIndexChanged, this, &VoiceDlg::apply);
+    connect(m_voice, &QComboBox::currentIndexChanged, this, &VoiceDialog::applyControls);
     for (QSlider* sl : {m_speed, m_pitch, m_volume})
-        connect(sl, &QSlider::valueChanged, this, &VoiceDlg::apply);
+        connect(sl, &QSlider::valueChanged, this, &VoiceDialog::applyControls);
     connect(test, &QPushButton::clicked, this, [this] { m_engine.Speak(kSample); });
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     m_initial = s;
 }
 
-void VoiceDlg::apply()
+// The controls' values become the engine's at once, so the test button reads
+// with them.
+void VoiceDialog::applyControls()
 {
     VoiceSettings s;
     s.voice = m_voice->currentData().toString();
@@ -76,24 +78,24 @@ void VoiceDlg::apply()
     m_engine.setSettings(s);
 }
 
-void VoiceDlg::reject()
+void VoiceDialog::reject()
 {
     m_engine.Stop();
     m_engine.setSettings(m_initial);
     QDialog::reject();
 }
 
-void VoiceDlg::exec(QObject* owner, const QString& title, EspeakSpeech& engine)
+void VoiceDialog::showModal(QObject* owner, const QString& title, EspeakSpeech& engine)
 {
-    VoiceDlg dlg(engine, title, qobject_cast<QWidget*>(owner));
-    dlg.QDialog::exec();
+    VoiceDialog dlg(engine, title, qobject_cast<QWidget*>(owner));
+    dlg.exec();
 }
 
 std::unique_ptr<SpeechEngine> createSpeechEngine(SpeechOutput& output)
 {
     std::unique_ptr<EspeakSpeech> engine = EspeakSpeech::create(output);
     if (engine)
-        engine->setDialogHook(&VoiceDlg::exec);
+        engine->setDialogHook(&VoiceDialog::showModal);
     return engine;
 }
 
