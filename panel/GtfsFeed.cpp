@@ -251,6 +251,7 @@ private:
     void dataField(const char* p, size_t len)
     {
         const size_t raw = m_field++;
+        m_table.m_hasData = m_table.m_hasData || len > 0;
         if (raw >= m_slotOfField.size() || m_slotOfField[raw] < 0)
             return;
         std::string& text = m_table.m_text;
@@ -340,7 +341,7 @@ bool checkColumns(const Feed& feed, Problem& problem)
             continue;
         }
         // A header-only optional file is as good as none.
-        if (!s.requiredFile && t.rowCount() == 0)
+        if (!s.requiredFile && !t.hasData())
             continue;
         std::vector<std::string_view> required = s.required;
         if (f == File::Translations) {

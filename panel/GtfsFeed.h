@@ -61,7 +61,10 @@ public:
     // The column with this (lower-case) header name, or -1 when the header
     // lacks it or the import does not use it.
     int column(std::string_view name) const;
+    // Rows with something in the kept columns.
     qsizetype rowCount() const { return m_stride ? qsizetype(m_ends.size() / m_stride) : 0; }
+    // Whether any row below the header has something in any column.
+    bool hasData() const { return m_hasData; }
 
     // The field; empty for column -1 and for fields a short row lacks.
     std::string_view field(qsizetype row, int column) const
@@ -80,6 +83,7 @@ private:
     std::vector<quint32> m_ends;           // end of each kept field in m_text
     size_t m_stride = 0;                   // kept columns
     bool m_present = false;
+    bool m_hasData = false;
 };
 
 class Feed {

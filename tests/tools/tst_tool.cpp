@@ -226,10 +226,10 @@ private slots:
             << QStringList{u"truncated: the file ends inside record 1 (0 of 2 records complete)"_s,
                            refused};
         QTest::newRow("trailing bytes")
-            << image({a, a}) + "xyz" << 1
+            << image({a, a}) + "xyz" << 0
             << QStringList{u"3 byte(s) after the last record are ignored"_s, accepted};
         QTest::newRow("odd fares")
-            << image({a, odd}) << 1
+            << image({a, odd}) << 0
             << QStringList{u"record 2: negative fares other than the -1 marker: fare2 = -2"_s,
                            accepted};
     }
