@@ -789,10 +789,14 @@ bool Importer::import(const ImportOptions& o, ImportedRoute& out, Problem& probl
         headsign += QStringLiteral("き");
     else if (!headsign.endsWith(QStringLiteral("行き")))
         headsign += QStringLiteral("行き");
+    // A loop's headsign is often the route's own name: then the name alone.
+    const bool headsignIsName = !out.trip.headsign.isEmpty() &&
+                                (out.trip.headsign == longName || out.trip.headsign == shortName);
+    const QString first = routeName.isEmpty() ? headsign
+                          : headsignIsName    ? routeName
+                                              : routeName + u'、' + headsign;
     QByteArray tape =
-        tapeLine(routeName.isEmpty() ? headsign + QStringLiteral("です。")
-                                     : routeName + u'、' + headsign + QStringLiteral("です。"),
-                 0, 0, warnings, QStringLiteral("the route"));
+        tapeLine(first + QStringLiteral("です。"), 0, 0, warnings, QStringLiteral("the route"));
     for (size_t i = 1; i < path.size(); ++i) {
         const bool last = i + 1 == path.size();
         const QString said = QStringLiteral("次は、") +

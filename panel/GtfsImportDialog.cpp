@@ -81,6 +81,7 @@ GtfsImportDialog::GtfsImportDialog(const RunOptions& options, QWidget* parent)
     m_routeList->setObjectName(u"lstRoutes"_s);
     m_routeList->setRootIsDecorated(false);
     m_routeList->setHeaderLabels({u"系統"_s, u"路線名"_s, u"便数"_s, u"route_id"_s});
+    m_routeList->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_routeList->header()->setSectionResizeMode(1, QHeaderView::Stretch);
     connect(m_routeList, &QTreeWidget::currentItemChanged, this, &GtfsImportDialog::routeChosen);
     layout->addWidget(m_routeList, 1);

@@ -375,6 +375,8 @@ private slots:
                                                  << "岬行"_ba << u"本線、岬行きです。,0,0"_s;
         QTest::newRow("only a number") << "12,"_ba
                                        << "岬行き"_ba << u"12系統、岬行きです。,0,0"_s;
+        QTest::newRow("a loop's headsign is its name") << "12,本線"_ba
+                                                       << "本線"_ba << u"本線です。,0,0"_s;
         QTest::newRow("no headsign: the last stop") << "12,本線"_ba
                                                     << ""_ba << u"本線、中央行きです。,0,0"_s;
         QTest::newRow("a comma is quoted, a quote dropped")
