@@ -167,6 +167,8 @@ QString shiftJisSafe(const QString& in, QString& lacking)
     return out;
 }
 
+struct Stop;
+
 struct TripInfo {
     int route = -1; // row in routes.txt
     int direction = -1;
@@ -307,6 +309,14 @@ struct Importer::Index {
             return it->second;
         return {};
     }
+
+    bool chooseTrip(const ImportOptions& o, int& trip, int& route, Problem& problem) const;
+    // Zones of stops beyond ASCII are kept in `zones`.
+    bool stopsOf(int trip, Ids& zones, std::vector<Stop>& path, QStringList& warnings,
+                 Problem& problem) const;
+    QString stopReading(const Stop& stop) const;
+    QByteArray announcements(int route, int trip, const std::vector<Stop>& path,
+                             QStringList& warnings) const;
 
     TripSummary summary(int trip) const
     {
@@ -494,30 +504,117 @@ QByteArray tapeLine(QString text, int step, int sound, QStringList& warnings, co
 
 } // namespace
 
-bool Importer::import(const ImportOptions& o, ImportedRoute& out, Problem& problem) const
-{
-    const Index& x = *m;
-    const Table& trips = x.table(File::Trips);
-    const Table& routes = x.table(File::Routes);
-    QStringList warnings;
+namespace {
 
-    // Which trip.
-    int trip = -1;
-    int route = -1;
+// Ticket numbers along the path: one per stop, or one per run of stops in
+// one zone. False with `problem` past 150.
+bool numberTickets(std::vector<Stop>& path, bool perZone, const QString& tripId, int& tickets,
+                   QStringList& warnings, Problem& problem)
+{
+    tickets = 0;
+    for (size_t i = 0; i < path.size(); ++i) {
+        if (!perZone || i == 0 || path[i].zone != path[i - 1].zone)
+            ++tickets;
+        path[i].ticket = tickets;
+    }
+    if (tickets > MaxTickets) {
+        problem = {fileName(File::StopTimes),
+                   QStringLiteral("trip \"%1\" needs %2 ticket numbers, more than %3; number "
+                                  "them per zone (--per-zone) or choose another trip")
+                       .arg(tripId)
+                       .arg(tickets)
+                       .arg(MaxTickets)};
+        return false;
+    }
+    if (tickets > BoardTickets)
+        warnings << QStringLiteral("stop_times.txt: trip \"%1\" uses ticket numbers 1 to %2; the "
+                                   "board shows 1 to %3, the fares of the others are in the file "
+                                   "only")
+                        .arg(tripId)
+                        .arg(tickets)
+                        .arg(BoardTickets);
+    return true;
+}
+
+// The records of the path: names in Shift-JIS, tickets, and the fare of
+// every ticket below the stop's own from the zone of the first stop issuing
+// it.
+QList<RouteRecord> records(const Feed& feed, Sv route, const std::vector<Stop>& path, int tickets,
+                           QStringList& warnings)
+{
+    std::unordered_set<Sv> zones;
+    for (const Stop& s : path) {
+        if (!s.zone.empty())
+            zones.insert(s.zone);
+    }
+    const FareIndex fares(feed, route, zones);
+    warnings += fares.warnings;
+    if (!fares.any)
+        warnings << QStringLiteral("fare_attributes.txt, fare_rules.txt: the feed has no fares; "
+                                   "every fare is -1");
+    std::vector<Sv> origin(size_t(tickets) + 1);
+    for (auto it = path.rbegin(); it != path.rend(); ++it)
+        origin[size_t(it->ticket)] = it->zone;
+    QStringList missing;
+    QList<RouteRecord> out;
+    for (const Stop& s : path) {
+        RouteRecord r;
+        QString lacking;
+        r.StopName = shiftJisSafe(s.name, lacking);
+        if (!lacking.isEmpty())
+            warnings << QStringLiteral("stops.txt: the name of stop %1 (%2) has characters "
+                                       "Shift-JIS lacks (%3); written as ?")
+                            .arg(quoted(s.id), s.name, lacking);
+        r.TicketNo = qint16(s.ticket);
+        for (int k = 1; k < s.ticket; ++k) {
+            int fare = -1;
+            if (fares.any) {
+                fare = fares.fare(origin[size_t(k)], s.zone);
+                if (fare < 0) {
+                    auto zone = [](Sv z) { return z.empty() ? QStringLiteral("(none)") : text(z); };
+                    const QString pair =
+                        zone(origin[size_t(k)]) + QStringLiteral(" → ") + zone(s.zone);
+                    if (!missing.contains(pair))
+                        missing << pair;
+                }
+            }
+            r.setFare(k, qint16(fare));
+        }
+        out << r;
+    }
+    if (!missing.isEmpty()) {
+        constexpr qsizetype Shown = 5;
+        QString list = missing.mid(0, Shown).join(QStringLiteral(", "));
+        if (missing.size() > Shown)
+            list += QStringLiteral(" and %1 more").arg(missing.size() - Shown);
+        warnings << QStringLiteral("fare_rules.txt: no fare matches %1 zone pair(s) (origin → "
+                                   "destination): %2; those fares are -1")
+                        .arg(missing.size())
+                        .arg(list);
+    }
+    return out;
+}
+
+} // namespace
+
+bool Importer::Index::chooseTrip(const ImportOptions& o, int& trip, int& route,
+                                 Problem& problem) const
+{
+    trip = route = -1;
     if (!o.routeId.isEmpty()) {
-        route = find(x.routeRow, o.routeId.toStdString());
+        route = find(routeRow, o.routeId.toStdString());
         if (route < 0) {
             problem = {fileName(File::Routes), QStringLiteral("no route \"%1\"").arg(o.routeId)};
             return false;
         }
     }
     if (!o.tripId.isEmpty()) {
-        trip = find(x.tripRow, o.tripId.toStdString());
+        trip = find(tripRow, o.tripId.toStdString());
         if (trip < 0) {
             problem = {fileName(File::Trips), QStringLiteral("no trip \"%1\"").arg(o.tripId)};
             return false;
         }
-        const TripInfo& info = x.trips[size_t(trip)];
+        const TripInfo& info = trips[size_t(trip)];
         if (route >= 0 && info.route != route) {
             problem = {fileName(File::Trips),
                        QStringLiteral("trip \"%1\" is not a trip of route \"%2\"")
@@ -533,62 +630,64 @@ bool Importer::import(const ImportOptions& o, ImportedRoute& out, Problem& probl
         }
         route = info.route;
         if (route < 0) {
+            const Table& t = table(File::Trips);
             problem = {fileName(File::Routes),
                        QStringLiteral("the route %1 of trip \"%2\" is not in the file")
-                           .arg(quoted(trips.field(trip, trips.column("route_id"))), o.tripId)};
+                           .arg(quoted(t.field(trip, t.column("route_id"))), o.tripId)};
             return false;
         }
-    } else if (route >= 0) {
-        int candidates = 0;
-        TripSummary best;
-        for (size_t i = 0; i < x.trips.size(); ++i) {
-            const TripInfo& info = x.trips[i];
-            if (info.route != route || (o.direction >= 0 && info.direction != o.direction))
-                continue;
-            ++candidates;
-            if (info.stops == 0)
-                continue;
-            const TripSummary s = x.summary(int(i));
-            const auto departs = [](int t) { return t < 0 ? INT_MAX : t; };
-            const bool better =
-                trip < 0 || s.stops > best.stops ||
-                (s.stops == best.stops &&
-                 (departs(s.firstDeparture) < departs(best.firstDeparture) ||
-                  (s.firstDeparture == best.firstDeparture && idLess(s.id, best.id))));
-            if (better) {
-                trip = int(i);
-                best = s;
-            }
-        }
-        if (trip < 0) {
-            const QString which =
-                o.direction >= 0 ? QStringLiteral(" in direction %1").arg(o.direction) : QString();
-            problem =
-                candidates == 0
-                    ? Problem{fileName(File::Trips),
-                              QStringLiteral("route \"%1\" has no trips%2").arg(o.routeId, which)}
-                    : Problem{fileName(File::StopTimes),
-                              QStringLiteral("no trip of route \"%1\"%2 has stops")
-                                  .arg(o.routeId, which)};
-            return false;
-        }
-    } else {
+        return true;
+    }
+    if (route < 0) {
         problem = {QString(), QStringLiteral("name a route or a trip")};
         return false;
     }
-    out = ImportedRoute();
-    out.trip = x.summary(trip);
-    const QString tripId = out.trip.id;
-    std::string routeScratch;
-    const Sv routeKey = Ids::key(routes.field(route, routes.column("route_id")), routeScratch);
+    // The most stops; then the earliest first departure; then the smallest id.
+    int candidates = 0;
+    TripSummary best;
+    const auto departs = [](int t) { return t < 0 ? INT_MAX : t; };
+    for (size_t i = 0; i < trips.size(); ++i) {
+        const TripInfo& info = trips[i];
+        if (info.route != route || (o.direction >= 0 && info.direction != o.direction))
+            continue;
+        ++candidates;
+        if (info.stops == 0)
+            continue;
+        const TripSummary s = summary(int(i));
+        const bool better = trip < 0 || s.stops > best.stops ||
+                            (s.stops == best.stops &&
+                             (departs(s.firstDeparture) < departs(best.firstDeparture) ||
+                              (s.firstDeparture == best.firstDeparture && idLess(s.id, best.id))));
+        if (better) {
+            trip = int(i);
+            best = s;
+        }
+    }
+    if (trip >= 0)
+        return true;
+    const QString which =
+        o.direction >= 0 ? QStringLiteral(" in direction %1").arg(o.direction) : QString();
+    problem =
+        candidates == 0
+            ? Problem{fileName(File::Trips),
+                      QStringLiteral("route \"%1\" has no trips%2").arg(o.routeId, which)}
+            : Problem{fileName(File::StopTimes),
+                      QStringLiteral("no trip of route \"%1\"%2 has stops").arg(o.routeId, which)};
+    return false;
+}
 
-    // The trip's stops in stop_sequence order (which need not start at 1 nor
-    // run without gaps).
-    const Table& times = x.table(File::StopTimes);
+// The stop_sequence values need not start at 1 nor run without gaps, and
+// the rows may come in any order.
+bool Importer::Index::stopsOf(int trip, Ids& zones, std::vector<Stop>& path, QStringList& warnings,
+                              Problem& problem) const
+{
+    const QString tripId =
+        text(table(File::Trips).field(trip, table(File::Trips).column("trip_id")));
+    const Table& times = table(File::StopTimes);
     const int cSeq = times.column("stop_sequence"), cStop = times.column("stop_id");
     std::vector<std::pair<long long, qsizetype>> rows;
     for (qsizetype r = 0; r < times.rowCount(); ++r) {
-        if (x.tripOfStopTime[size_t(r)] != trip)
+        if (tripOfStopTime[size_t(r)] != trip)
             continue;
         long long seq = 0;
         if (!parseWhole(times.field(r, cSeq), seq)) {
@@ -626,16 +725,14 @@ bool Importer::import(const ImportOptions& o, ImportedRoute& out, Problem& probl
                        .arg(RouteState::RouteRows)};
         return false;
     }
-
-    const Table& stopTable = x.table(File::Stops);
-    const int cName = stopTable.column("stop_name"), cZone = stopTable.column("zone_id"),
-              cParent = stopTable.column("parent_station"), cStopId = stopTable.column("stop_id");
-    Ids zoneIds;
-    std::vector<Stop> path;
+    const Table& stops = table(File::Stops);
+    const int cName = stops.column("stop_name"), cZone = stops.column("zone_id"),
+              cParent = stops.column("parent_station"), cStopId = stops.column("stop_id");
+    path.clear();
     path.reserve(rows.size());
     for (const auto& [seq, r] : rows) {
         const Sv id = times.field(r, cStop);
-        const int s = find(x.stopRow, id);
+        const int s = find(stopRow, id);
         if (s < 0) {
             problem = {fileName(File::Stops),
                        QStringLiteral("the stop %1 of trip \"%2\" is not in the file")
@@ -644,154 +741,68 @@ bool Importer::import(const ImportOptions& o, ImportedRoute& out, Problem& probl
         }
         Stop stop;
         stop.row = s;
-        stop.id = stopTable.field(s, cStopId);
-        stop.zone = zoneIds.keep(stopTable.field(s, cZone));
-        Sv name = stopTable.field(s, cName);
+        stop.id = stops.field(s, cStopId);
+        stop.zone = zones.keep(stops.field(s, cZone));
+        Sv name = stops.field(s, cName);
         // A platform may leave its name to its station.
         if (name.empty()) {
-            const int parent = find(x.stopRow, stopTable.field(s, cParent));
+            const int parent = find(stopRow, stops.field(s, cParent));
             if (parent >= 0)
-                name = stopTable.field(parent, cName);
+                name = stops.field(parent, cName);
         }
         stop.name = text(name);
         path.push_back(stop);
     }
+    return true;
+}
 
-    // Ticket numbers.
-    int tickets = 0;
-    for (size_t i = 0; i < path.size(); ++i) {
-        if (!o.perZone || i == 0 || path[i].zone != path[i - 1].zone)
-            ++tickets;
-        path[i].ticket = tickets;
+QString Importer::Index::stopReading(const Stop& stop) const
+{
+    const Table& stops = table(File::Stops);
+    QString r = reading("stops"sv, "stop_name"sv, stop.id, stop.name.toStdString());
+    if (r.isEmpty()) {
+        const int parent = find(stopRow, stops.field(stop.row, stops.column("parent_station")));
+        if (parent >= 0)
+            r = reading("stops"sv, "stop_name"sv, stops.field(parent, stops.column("stop_id")),
+                        stops.field(parent, stops.column("stop_name")));
     }
-    if (tickets > MaxTickets) {
-        problem = {fileName(File::StopTimes),
-                   QStringLiteral("trip \"%1\" needs %2 ticket numbers, more than %3; number "
-                                  "them per zone (--per-zone) or choose another trip")
-                       .arg(tripId)
-                       .arg(tickets)
-                       .arg(MaxTickets)};
-        return false;
-    }
-    if (tickets > BoardTickets)
-        warnings << QStringLiteral("stop_times.txt: trip \"%1\" uses ticket numbers 1 to %2; the "
-                                   "board shows 1 to %3, the fares of the others are in the file "
-                                   "only")
-                        .arg(tripId)
-                        .arg(tickets)
-                        .arg(BoardTickets);
+    return r.isEmpty() ? stop.name : r;
+}
 
-    // Fares.
-    std::unordered_set<Sv> zones;
-    for (const Stop& s : path) {
-        if (!s.zone.empty())
-            zones.insert(s.zone);
-    }
-    const FareIndex fares(x.feed, routeKey, zones);
-    warnings += fares.warnings;
-    if (!fares.any)
-        warnings << QStringLiteral("fare_attributes.txt, fare_rules.txt: the feed has no fares; "
-                                   "every fare is -1");
-    std::vector<Sv> origin(size_t(tickets) + 1);
-    for (auto it = path.rbegin(); it != path.rend(); ++it)
-        origin[size_t(it->ticket)] = it->zone;
-    QStringList missing;
-    for (const Stop& s : path) {
-        RouteRecord r;
-        QString lacking;
-        r.StopName = shiftJisSafe(s.name, lacking);
-        if (!lacking.isEmpty())
-            warnings << QStringLiteral("stops.txt: the name of stop %1 (%2) has characters "
-                                       "Shift-JIS lacks (%3); written as ?")
-                            .arg(quoted(s.id), s.name, lacking);
-        r.TicketNo = qint16(s.ticket);
-        for (int k = 1; k < s.ticket; ++k) {
-            int fare = -1;
-            if (fares.any) {
-                fare = fares.fare(origin[size_t(k)], s.zone);
-                if (fare < 0) {
-                    auto zone = [](Sv z) { return z.empty() ? QStringLiteral("(none)") : text(z); };
-                    const QString pair =
-                        zone(origin[size_t(k)]) + QStringLiteral(" → ") + zone(s.zone);
-                    if (!missing.contains(pair))
-                        missing << pair;
-                }
-            }
-            r.setFare(k, qint16(fare));
-        }
-        out.records << r;
-    }
-    if (!missing.isEmpty()) {
-        constexpr qsizetype Shown = 5;
-        QString list = missing.mid(0, Shown).join(QStringLiteral(", "));
-        if (missing.size() > Shown)
-            list += QStringLiteral(" and %1 more").arg(missing.size() - Shown);
-        warnings << QStringLiteral("fare_rules.txt: no fare matches %1 zone pair(s) (origin → "
-                                   "destination): %2; those fares are -1")
-                        .arg(missing.size())
-                        .arg(list);
-    }
-    if (const Error e = routefile::encode(out.records, out.fareFile)) {
-        problem = {fileName(File::Stops), e.description};
-        return false;
-    }
-
-    // Route number.
+// Line 1: the route's name and the headsign; then "次は、…です。" for each
+// following stop.
+QByteArray Importer::Index::announcements(int route, int trip, const std::vector<Stop>& path,
+                                          QStringList& warnings) const
+{
+    const Table& routes = table(File::Routes);
+    const Table& trips = table(File::Trips);
+    const Sv routeId = routes.field(route, routes.column("route_id"));
     const QString shortName = text(routes.field(route, routes.column("route_short_name")));
-    out.number = o.number != 0 ? o.number : routeNumberFromName(shortName);
-    if (o.number == 0 && out.number == 0) {
-        problem = {fileName(File::Routes),
-                   QStringLiteral("the route_short_name \"%1\" of route \"%2\" gives no route "
-                                  "number from 1 to %3; give one (--number)")
-                       .arg(shortName, text(routes.field(route, routes.column("route_id"))))
-                       .arg(MaxRouteNumber)};
-        return false;
-    }
-    if (out.number < 1 || out.number > MaxRouteNumber) {
-        problem = {QString(), QStringLiteral("the route number %1 is outside 1 to %2")
-                                  .arg(out.number)
-                                  .arg(MaxRouteNumber)};
-        return false;
-    }
-
-    // Announcements.
-    const Sv routeIdField = routes.field(route, routes.column("route_id"));
-    auto readingOf = [&](Sv table, Sv field, Sv record, const QString& value) {
-        const std::string v = value.toStdString();
-        const QString reading = x.reading(table, field, record, v);
-        return reading.isEmpty() ? value : reading;
-    };
-    auto stopReading = [&](const Stop& s) {
-        QString reading = x.reading("stops"sv, "stop_name"sv, s.id, s.name.toStdString());
-        if (reading.isEmpty()) {
-            const int parent = find(x.stopRow, stopTable.field(s.row, cParent));
-            if (parent >= 0)
-                reading = x.reading("stops"sv, "stop_name"sv, stopTable.field(parent, cStopId),
-                                    stopTable.field(parent, cName));
-        }
-        return reading.isEmpty() ? s.name : reading;
-    };
     const QString longName = text(routes.field(route, routes.column("route_long_name")));
+    const QString headsignText = text(trips.field(trip, trips.column("trip_headsign")));
+    auto readingOf = [&](Sv table, Sv field, Sv record, const QString& value) {
+        const QString r = reading(table, field, record, value.toStdString());
+        return r.isEmpty() ? value : r;
+    };
     QString routeName;
     if (!longName.isEmpty()) {
-        routeName = readingOf("routes"sv, "route_long_name"sv, routeIdField, longName);
+        routeName = readingOf("routes"sv, "route_long_name"sv, routeId, longName);
     } else if (!shortName.isEmpty()) {
-        routeName = readingOf("routes"sv, "route_short_name"sv, routeIdField, shortName);
+        routeName = readingOf("routes"sv, "route_short_name"sv, routeId, shortName);
         if (std::all_of(shortName.begin(), shortName.end(), [](QChar c) { return c.isDigit(); }))
             routeName += QStringLiteral("系統");
     }
-    QString headsign =
-        out.trip.headsign.isEmpty()
-            ? stopReading(path.back())
-            : readingOf("trips"sv, "trip_headsign"sv, trips.field(trip, trips.column("trip_id")),
-                        out.trip.headsign);
+    QString headsign = headsignText.isEmpty()
+                           ? stopReading(path.back())
+                           : readingOf("trips"sv, "trip_headsign"sv,
+                                       trips.field(trip, trips.column("trip_id")), headsignText);
     if (headsign.endsWith(QStringLiteral("行")))
         headsign += QStringLiteral("き");
     else if (!headsign.endsWith(QStringLiteral("行き")))
         headsign += QStringLiteral("行き");
     // A loop's headsign is often the route's own name: then the name alone.
-    const bool headsignIsName = !out.trip.headsign.isEmpty() &&
-                                (out.trip.headsign == longName || out.trip.headsign == shortName);
+    const bool headsignIsName =
+        !headsignText.isEmpty() && (headsignText == longName || headsignText == shortName);
     const QString first = routeName.isEmpty() ? headsign
                           : headsignIsName    ? routeName
                                               : routeName + u'、' + headsign;
@@ -804,9 +815,52 @@ bool Importer::import(const ImportOptions& o, ImportedRoute& out, Problem& probl
                              QStringLiteral("です。");
         tape += tapeLine(said, 1, 1, warnings, QStringLiteral("stop %1").arg(quoted(path[i].id)));
     }
-    out.tapeFile = tape;
-    out.tickets = tickets;
-    out.warnings = warnings;
+    return tape;
+}
+
+bool Importer::import(const ImportOptions& o, ImportedRoute& out, Problem& problem) const
+{
+    const Index& x = *m;
+    int trip = -1, route = -1;
+    if (!x.chooseTrip(o, trip, route, problem))
+        return false;
+    ImportedRoute r;
+    r.trip = x.summary(trip);
+
+    const Table& routes = x.table(File::Routes);
+    const Sv routeId = routes.field(route, routes.column("route_id"));
+    const QString shortName = text(routes.field(route, routes.column("route_short_name")));
+    r.number = o.number != 0 ? o.number : routeNumberFromName(shortName);
+    if (r.number == 0) {
+        problem = {fileName(File::Routes),
+                   QStringLiteral("the route_short_name \"%1\" of route \"%2\" gives no route "
+                                  "number from 1 to %3; give one (--number)")
+                       .arg(shortName, text(routeId))
+                       .arg(MaxRouteNumber)};
+        return false;
+    }
+    if (r.number < 1 || r.number > MaxRouteNumber) {
+        problem = {QString(), QStringLiteral("the route number %1 is outside 1 to %2")
+                                  .arg(r.number)
+                                  .arg(MaxRouteNumber)};
+        return false;
+    }
+
+    Ids zones;
+    std::vector<Stop> path;
+    QStringList warnings;
+    if (!x.stopsOf(trip, zones, path, warnings, problem) ||
+        !numberTickets(path, o.perZone, r.trip.id, r.tickets, warnings, problem))
+        return false;
+    std::string scratch;
+    r.records = records(x.feed, Ids::key(routeId, scratch), path, r.tickets, warnings);
+    if (const Error e = routefile::encode(r.records, r.fareFile)) {
+        problem = {fileName(File::Stops), e.description};
+        return false;
+    }
+    r.tapeFile = x.announcements(route, trip, path, warnings);
+    r.warnings = warnings;
+    out = std::move(r);
     return true;
 }
 
