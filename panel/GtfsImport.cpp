@@ -716,13 +716,13 @@ bool Importer::Index::stopsOf(int trip, Ids& zones, std::vector<Stop>& path, QSt
                        .arg(rows.size())};
         return false;
     }
-    if (rows.size() > size_t(RouteState::RouteRows)) {
+    if (rows.size() > size_t(MaxStops)) {
         problem = {fileName(File::StopTimes),
                    QStringLiteral("trip \"%1\" has %2 stops, more than the %3 a route holds; "
                                   "choose another trip")
                        .arg(tripId)
                        .arg(rows.size())
-                       .arg(RouteState::RouteRows)};
+                       .arg(MaxStops)};
         return false;
     }
     const Table& stops = table(File::Stops);

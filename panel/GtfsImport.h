@@ -22,7 +22,7 @@
 // compatibility form (NFKC), so a full-width "１２" is the id "12".
 
 #include "panel/GtfsFeed.h"
-#include "panel/RouteState.h"
+#include "panel/RouteState.h" // RouteRecord
 
 #include <QList>
 #include <QStringList>
@@ -32,6 +32,7 @@
 namespace lumena::gtfs {
 
 constexpr int MaxRouteNumber = 99999;
+constexpr int MaxStops = 301;                      // the records a route may have
 constexpr int MaxTickets = RouteRecord::FareCount; // 150
 constexpr int BoardTickets = 50;                   // ticket cells on the board
 
