@@ -1,6 +1,7 @@
 // Controls of the operation panel, at their designed places. Positions are
 // given in twips as designed and converted at 15 twips per pixel.
 
+#include "panel/GtfsImportDialog.h"
 #include "panel/PanelWidgets.h"
 #include "panel/PanelWindow.h"
 #include "panel/RunController.h"
@@ -229,6 +230,15 @@ void PanelWindow::buildPreview()
     m_preview->move(twipsToPixels(5415), twipsToPixels(390));
     m_combo1 = place(new QComboBox(this), u"Combo1"_s, 5430, 2160, 3000, 330);
     m_menu = makePreviewMenu(m_preview, this);
+    // A route made from a GTFS feed goes onto the keypad (in front), section
+    // 1, ready for "リセット".
+    addGtfsImportAction(m_menu, this, m_ports.runOptions, [this](const QString& route) {
+        sendEntryGroupBehind(0);
+        m_keypad.route = route;
+        m_keypad.section = u"1"_s;
+        m_label2[0]->setText(m_keypad.route);
+        m_label2[2]->setText(m_keypad.section);
+    });
 }
 
 } // namespace lumena

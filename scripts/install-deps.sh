@@ -16,6 +16,8 @@ packages=(
   libmecab-dev mecab-ipadic-utf8
   # ticket bar codes, and reading them back in the tests
   libzint-dev libzbar-dev
+  # GTFS feeds: zip archives and CSV
+  libzip-dev libcsv-dev
 )
 # Only for looking at the running simulator without a display:
 #   LUMENA_SCREENSHOT_TOOLS=1 scripts/install-deps.sh

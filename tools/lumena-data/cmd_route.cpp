@@ -387,7 +387,9 @@ int check(const Args& a)
     else
         out += (path + QStringLiteral(": refused\n")).toUtf8();
     std::fwrite(out.constData(), 1, static_cast<size_t>(out.size()), stdout);
-    return problems.isEmpty() ? 0 : 1;
+    if (!accepted(s))
+        return 1;
+    return a.has(QStringLiteral("--strict")) && !problems.isEmpty() ? 1 : 0;
 }
 
 // Wraps a command with a check of its argument count.
@@ -412,7 +414,14 @@ Command make(const char* verb, const char* usage, qsizetype n, int (*run)(const 
 const Register kDump{make("dump", "route dump FILE.hy3", 1, dump)};
 const Register kToCsv{make("to-csv", "route to-csv FILE.hy3 OUT.csv", 2, toCsv)};
 const Register kFromCsv{make("from-csv", "route from-csv IN.csv OUT.hy3", 2, fromCsv)};
-const Register kCheck{make("check", "route check FILE.hy3", 1, check)};
+Command checkCommand()
+{
+    Command c = make("check", "route check [--strict] FILE.hy3", 1, check);
+    c.flags = {QStringLiteral("--strict")}; // any warning fails the check too
+    return c;
+}
+
+const Register kCheck{checkCommand()};
 
 } // namespace
 

@@ -1,0 +1,205 @@
+// "GTFSから路線を作成..." on the sample feed: the choices it offers and what
+// they make, writing into the data folders of the options (asking before a
+// file is replaced), and from the operation panel's menu to a route on the
+// keypad that runs.
+
+#include "panel/GtfsImportDialog.h"
+#include "panel/PanelWindow.h"
+#include "panel/RouteState.h"
+#include "tests/common/ModalAnswer.h"
+#include "tests/common/TestSupport.h"
+#include "tests/panel/PanelFakes.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QTreeWidget>
+
+using namespace Qt::StringLiterals;
+using namespace lumena;
+
+namespace {
+
+QString sampleFeed()
+{
+    return test::sourceDir() + u"/samples/gtfs"_s;
+}
+
+template <class W> W* control(QWidget* in, const QString& name)
+{
+    W* w = in->findChild<W*>(name);
+    if (!w)
+        qFatal("no control %s", qPrintable(name));
+    return w;
+}
+
+QString text(QWidget* in, const QString& name)
+{
+    return control<QLabel>(in, name)->text();
+}
+
+} // namespace
+
+class TestGtfsDialog : public QObject {
+    Q_OBJECT
+    QTemporaryDir m_dir;
+    test::FakeRunOptions m_options;
+
+private slots:
+    void init()
+    {
+        test::failOnUnexpectedWarnings();
+        for (const QString& d : {u"fares"_s, u"tapes"_s}) {
+            QDir(m_dir.filePath(d)).removeRecursively();
+            QVERIFY(QDir().mkpath(m_dir.filePath(d)));
+        }
+        m_options.fareDir = m_dir.filePath(u"fares"_s);
+        m_options.tapeDir = m_dir.filePath(u"tapes"_s);
+    }
+
+    void offersTheFeedsChoices()
+    {
+        GtfsImportDialog dlg(m_options);
+        QVERIFY(dlg.openFeed(sampleFeed()));
+        auto* routes = control<QTreeWidget>(&dlg, u"lstRoutes"_s);
+        QCOMPARE(routes->topLevelItemCount(), 1);
+        const QTreeWidgetItem* route = routes->topLevelItem(0);
+        QCOMPARE((QStringList{route->text(0), route->text(1), route->text(2), route->text(3)}),
+                 (QStringList{u"21"_s, u"中央線"_s, u"5"_s, u"R21"_s}));
+        auto* trips = control<QComboBox>(&dlg, u"cboTrip"_s);
+        QStringList items;
+        for (int i = 0; i < trips->count(); ++i)
+            items << trips->itemText(i);
+        QCOMPARE(items,
+                 (QStringList{u"最も停留所の多い便"_s, u"方向0で最も停留所の多い便（8停留所）"_s,
+                              u"方向1で最も停留所の多い便（8停留所）"_s,
+                              u"T21-0700　方向0　07:00:00発　灯台公園行き　8停留所"_s,
+                              u"T21-0800　方向0　08:00:00発　灯台公園行き　8停留所"_s,
+                              u"T21-0900　方向0　09:00:00発　潮見台行き　6停留所"_s,
+                              u"T21-0730　方向1　07:30:00発　緑町駅前行き　8停留所"_s,
+                              u"T21-0830　方向1　08:30:00発　緑町駅前行き　8停留所"_s}));
+        QCOMPARE(control<QSpinBox>(&dlg, u"spnRouteNumber"_s)->value(), 21);
+        QCOMPARE(text(&dlg, u"lblSummary"_s), u"停留所 8、整理券番号 1～8（便 T21-0700）"_s);
+        QCOMPARE(control<QPlainTextEdit>(&dlg, u"txtMessages"_s)->toPlainText(),
+                 u"警告はありません。"_s);
+        QCOMPARE(text(&dlg, u"lblTargets"_s),
+                 u"書き込み先: %1/21.hy3、%2/21tp.csv"_s.arg(m_options.fareDir, m_options.tapeDir));
+    }
+
+    void choicesMakeTheRoute_data()
+    {
+        QTest::addColumn<int>("choice");
+        QTest::addColumn<bool>("perZone");
+        QTest::addColumn<int>("number");
+        QTest::addColumn<QString>("summary");
+        QTest::addColumn<QString>("targets");
+        const QString route21 = u"21.hy3、"_s;
+        QTest::newRow("direction 1")
+            << 2 << false << 21 << u"停留所 8、整理券番号 1～8（便 T21-0730）"_s << route21;
+        QTest::newRow("a short trip")
+            << 5 << false << 21 << u"停留所 6、整理券番号 1～6（便 T21-0900）"_s << route21;
+        QTest::newRow("per zone, numbered 305")
+            << 0 << true << 305 << u"停留所 8、整理券番号 1～5（便 T21-0700）"_s << u"305.hy3、"_s;
+    }
+    void choicesMakeTheRoute()
+    {
+        QFETCH(int, choice);
+        QFETCH(bool, perZone);
+        QFETCH(int, number);
+        GtfsImportDialog dlg(m_options);
+        QVERIFY(dlg.openFeed(sampleFeed()));
+        control<QComboBox>(&dlg, u"cboTrip"_s)->setCurrentIndex(choice);
+        control<QCheckBox>(&dlg, u"chkPerZone"_s)->setChecked(perZone);
+        control<QSpinBox>(&dlg, u"spnRouteNumber"_s)->setValue(number);
+        QTEST(text(&dlg, u"lblSummary"_s), "summary");
+        QFETCH(QString, targets);
+        QVERIFY2(text(&dlg, u"lblTargets"_s).contains(targets),
+                 qPrintable(text(&dlg, u"lblTargets"_s)));
+    }
+
+    void unusableFeed()
+    {
+        GtfsImportDialog dlg(m_options);
+        QVERIFY(!dlg.openFeed(m_dir.filePath(u"none"_s)));
+        QCOMPARE(control<QPlainTextEdit>(&dlg, u"txtMessages"_s)->toPlainText(),
+                 u"no such file or folder"_s);
+        QVERIFY(!control<QPushButton>(&dlg, u"cmdOK"_s)->isEnabled());
+    }
+
+    void writesIntoTheDataFolders_data()
+    {
+        QTest::addColumn<bool>("existing");
+        QTest::addColumn<int>("answer"); // to "replace?"; 0 when not asked
+        QTest::addColumn<bool>("written");
+        QTest::newRow("new files") << false << 0 << true;
+        QTest::newRow("replace: no") << true << int(QMessageBox::No) << false;
+        QTest::newRow("replace: yes") << true << int(QMessageBox::Yes) << true;
+    }
+    void writesIntoTheDataFolders()
+    {
+        QFETCH(bool, existing);
+        QFETCH(int, answer);
+        QFETCH(bool, written);
+        const QString hy3 = m_options.fareDir + u"/21.hy3"_s;
+        const QString tape = m_options.tapeDir + u"/21tp.csv"_s;
+        if (existing)
+            QVERIFY(QFile(hy3).open(QIODevice::WriteOnly));
+        GtfsImportDialog dlg(m_options);
+        dlg.show();
+        QVERIFY(dlg.openFeed(sampleFeed()));
+        QString asked;
+        if (answer)
+            test::answerMessageBox(QMessageBox::StandardButton(answer), &asked);
+        QTest::mouseClick(control<QPushButton>(&dlg, u"cmdOK"_s), Qt::LeftButton);
+        QCOMPARE(asked.contains(hy3), existing);
+        QCOMPARE(dlg.result() == QDialog::Accepted, written);
+        QCOMPARE(dlg.isVisible(), !written);
+        QCOMPARE(dlg.writtenRoute(), written ? 21 : 0);
+        QCOMPARE(QFileInfo(hy3).size() > 0, written);
+        QCOMPARE(QFileInfo::exists(tape), written);
+    }
+
+    // From the panel's menu to a route that runs: the keypad shows route 21,
+    // section 1, and "リセット" sets it.
+    void panelMenuSetsTheKeypad()
+    {
+        RouteState data;
+        test::FakeOptions options;
+        options.fareDir = m_options.fareDir;
+        options.tapeDir = m_options.tapeDir;
+        test::FakeBoard board;
+        test::FakeSound sound;
+        test::FakeResLib res;
+        test::FakeHost host;
+        PanelWindow panel(
+            PanelWindow::Ports{data, options, board, board, options, sound, res, host});
+        panel.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&panel));
+        auto* action =
+            control<QMenu>(&panel, u"MnuHide"_s)->findChild<QAction*>(u"MnuGtfsImport"_s);
+        QVERIFY(action);
+        QCOMPARE(action->text(), u"GTFSから路線を作成..."_s);
+        test::answerModal([](QWidget* w) {
+            auto* dlg = qobject_cast<GtfsImportDialog*>(w);
+            if (dlg && dlg->openFeed(sampleFeed()))
+                QTest::mouseClick(control<QPushButton>(dlg, u"cmdOK"_s), Qt::LeftButton);
+            else
+                w->close();
+        });
+        action->trigger();
+        QCOMPARE(text(&panel, u"Label2(0)"_s), u"21"_s);
+        QCOMPARE(text(&panel, u"Label2(2)"_s), u"1"_s);
+        QTest::mouseClick(control<QPushButton>(&panel, u"Command1(1)"_s), Qt::LeftButton);
+        QCOMPARE(data.RouteTable(8).StopName, u"灯台公園"_s);
+        QCOMPARE(board.chimei.last(), u"緑町駅前"_s);
+        panel.setSessionEnding(true);
+    }
+};
+
+LUMENA_TEST_MAIN(TestGtfsDialog)
+#include "tst_gtfs_dialog.moc"
