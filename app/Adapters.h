@@ -6,10 +6,11 @@
 
 namespace lumena {
 
-// The folder of the bundled sample routes: samples/data beside the
-// executable, in the installed share folder, or in the source tree the
-// program was built from; empty when none exists.
+// The folders of the bundled sample routes and sounds: samples/data and
+// samples/sounds beside the executable, or in the installed share folder
+// (which the build tree mirrors); empty when none exists.
 QString bundledSampleData();
+QString bundledSounds();
 
 // The tape is made before the panel that holds its frame; this hands the
 // tape's calls on once the panel exists.
