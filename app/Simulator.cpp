@@ -5,6 +5,7 @@
 #include "board/DegitElement.h"
 #include "panel/PanelWindow.h"
 #include "panel/RunController.h"
+#include "settings/FirstStart.h"
 #include "settings/OptionsDialog.h"
 #include "settings/SettingsFile.h"
 #include "sound/EspeakSpeech.h"
@@ -106,6 +107,7 @@ void Simulator::start()
     m_panel->show();
     m_panel->raise();
     placeWindows();
+    useBundledSoundsOnFirstStart(IniLocation::forApplication(), *m_options, bundledSounds());
     LoadIni(m_ini, IniLocation::forApplication(), {*m_options, *m_panel, *m_board}, m_host);
     m_board->show();
 
