@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs the build into a temporary DESTDIR the way the package does
 # (prefix /usr, stripped) and runs the installed programs from there:
-# --version of both, and lumena-data render-board on the installed sample
-# routes with the installed sounds present. The installed programs must not
+# --version of both, and lumena-data render-board (and render-screenshot) on
+# the installed sample routes with the installed sounds present. The installed programs must not
 # know the source tree they were built from.
 #   check-install.sh CMAKE BUILD_DIR SOURCE_DIR VERSION APP_ID
 set -euo pipefail
@@ -35,6 +35,10 @@ out=$("$usr/bin/lumena-data" render-board --data "$usr/share/lumena/samples/data
   --route 12 --section 1 --step 1 "$dest/board.png") || fail "render-board: $out"
 [ "$(head -c 8 "$dest/board.png" | od -An -tx1 | tr -d ' \n')" = 89504e470d0a1a0a ] ||
   fail "render-board wrote no PNG"
+
+"$usr/bin/lumena-data" render-screenshot --data "$usr/share/lumena/samples/data" \
+  --route 305 --section 1 "$dest/both.png" >/dev/null || fail "render-screenshot"
+[ -s "$dest/both.png" ] || fail "render-screenshot wrote nothing"
 
 for exe in lumena lumena-data; do
   if grep -qF "$source" "$usr/bin/$exe"; then
