@@ -5,6 +5,7 @@
 #include "board/DegitElement.h"
 #include "panel/PanelWindow.h"
 #include "panel/RunController.h"
+#include "settings/FirstStart.h"
 #include "settings/OptionsDialog.h"
 #include "sound/SoundChannels.h"
 
@@ -18,27 +19,6 @@
 using namespace Qt::StringLiterals;
 
 namespace lumena {
-
-namespace {
-
-// The folder of the bundled sample routes: samples/data beside the
-// executable, in the installed share folder, or in the source tree the
-// program was built from; empty when none exists.
-QString bundledSampleData()
-{
-    const QString exeDir = QCoreApplication::applicationDirPath();
-    const QStringList candidates = {
-        exeDir + u"/samples/data"_s,
-        exeDir + u"/../share/lumena/samples/data"_s,
-        QStringLiteral(LUMENA_SOURCE_SAMPLES),
-    };
-    for (const QString& dir : candidates)
-        if (QFileInfo(dir).isDir())
-            return QDir::cleanPath(dir);
-    return {};
-}
-
-} // namespace
 
 Simulator::Simulator(Setup setup) : m_setup(std::move(setup))
 {
@@ -54,7 +34,8 @@ Simulator::Simulator(Setup setup) : m_setup(std::move(setup))
     m_options->SetStartDefaults();
     m_options->setFolderOpener(
         [](const QString& folder) { QDesktopServices::openUrl(QUrl::fromLocalFile(folder)); });
-    m_options->setDefaultDataDir(bundledSampleData());
+    if (!m_setup.samples.isEmpty())
+        m_options->setDefaultDataDir(m_setup.samples + u"/data"_s);
 
     m_panel = std::make_unique<PanelWindow>(PanelWindow::Ports{
         m_data, *m_options, *m_board, *m_board, *m_options, *m_sound, m_resLib, host});
@@ -122,6 +103,8 @@ void Simulator::start()
     m_panel->raise();
     if (m_setup.placeWindows)
         m_setup.placeWindows(*m_board, *m_panel);
+    if (!m_setup.samples.isEmpty())
+        useBundledSoundsOnFirstStart(m_setup.settings, *m_options, m_setup.samples + u"/sounds"_s);
     LoadIni(m_ini, m_setup.settings, {*m_options, *m_panel, *m_board}, m_setup.host);
     m_board->show();
 

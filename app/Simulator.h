@@ -46,6 +46,10 @@ public:
         // before the speech engine is built. Both are slow, and the windows
         // are to appear first.
         std::function<void()> openAudio;
+        // The bundled samples (route data under data/, chimes under
+        // sounds/): the data folder while the options name none, and the
+        // sounds of a first start. Empty: none.
+        QString samples;
     };
 
     // Makes every object and wires them; nothing is shown yet.

@@ -24,6 +24,10 @@ packages=(
 if [ "${LUMENA_SCREENSHOT_TOOLS:-0}" = 1 ]; then
   packages+=(xvfb xdotool imagemagick)
 fi
+# Only for building and checking the Debian package (scripts/check-package.sh):
+if [ "${LUMENA_PACKAGE_TOOLS:-0}" = 1 ]; then
+  packages+=(dpkg-dev file desktop-file-utils appstream lintian)
+fi
 # Only for measuring line coverage (scripts/coverage.sh):
 if [ "${LUMENA_COVERAGE_TOOLS:-0}" = 1 ]; then
   packages+=(gcovr)

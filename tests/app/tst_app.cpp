@@ -19,6 +19,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QFile>
+#include <QFileInfo>
 #include <QScrollBar>
 #include <QTemporaryDir>
 
@@ -31,7 +32,11 @@ namespace {
 class RecordingMixer final : public MixerBackend {
 public:
     explicit RecordingMixer(QStringList& log) : m_log(log) {}
-    bool open(int, const QString&, SoundKind) override { return false; }
+    bool open(int channel, const QString& path, SoundKind) override
+    {
+        m_log << u"open %1 %2"_s.arg(channel).arg(QFileInfo(path).fileName());
+        return false;
+    }
     void close(int channel) override { m_log << u"close %1"_s.arg(channel); }
     void play(int) override {}
     void stop(int) override {}
@@ -120,7 +125,8 @@ private slots:
                              },
                              IniLocation(m_dir.path(), u"lumena"_s, m_dir.filePath(u"config"_s)),
                              {},
-                             [this] { m_log << u"audio opened"_s; }});
+                             [this] { m_log << u"audio opened"_s; },
+                             qEnvironmentVariable("LUMENA_SOURCE_DIR") + u"/samples"_s});
         m_sim->start();
         m_logAtStart = m_log;
         QVERIFY(QTest::qWaitForWindowExposed(&board()));
@@ -150,6 +156,8 @@ private slots:
     }
 
     // 12tp.csv: the greeting does not step the board; every "次は" entry does.
+    // On a first start the bundled chimes sound: the pre-announcement chime
+    // (on S3 forward, S2 back) before the reading, the step chime on S2 after.
     void tapeButtonsStepTheBoard()
     {
         setRoute12();
@@ -157,18 +165,24 @@ private slots:
         const struct {
             const char16_t* button;
             QList<int> fares; // Degit(2) and Degit(3) afterwards
+            int chimeChannel;
             const char16_t* spoken;
         } steps[] = {
-            {u"cmdTapeNext", {0, 0}, u"お待たせしました。市内循環線、松原車庫行きです。"},
-            {u"cmdTapeNext", {170, 0}, u"次は、青葉台三丁目です。"},
-            {u"cmdTapeNext", {170, 170}, u"次は、市民病院です。"},
-            {u"cmdTapeBack", {170, 0}, u"次は、青葉台三丁目です。"},
+            {u"cmdTapeNext", {0, 0}, 2, u"お待たせしました。市内循環線、松原車庫行きです。"},
+            {u"cmdTapeNext", {170, 0}, 2, u"次は、青葉台三丁目です。"},
+            {u"cmdTapeNext", {170, 170}, 2, u"次は、市民病院です。"},
+            {u"cmdTapeBack", {170, 0}, 1, u"次は、青葉台三丁目です。"},
         };
         for (const auto& step : steps) {
             m_log.clear();
             click(QString::fromUtf16(step.button));
             QCOMPARE(fares(2, 3), step.fares);
-            QCOMPARE(m_log, QStringList{u"speak "_s + QString::fromUtf16(step.spoken)});
+            QStringList expected{u"close %1"_s.arg(step.chimeChannel),
+                                 u"open %1 pre-chime-2.wav"_s.arg(step.chimeChannel),
+                                 u"speak "_s + QString::fromUtf16(step.spoken)};
+            if (step.fares != QList<int>{0, 0})
+                expected << u"close 1"_s << u"open 1 step-chime.wav"_s;
+            QCOMPARE(m_log, expected);
         }
     }
 

@@ -1,5 +1,7 @@
 // lumena-data render-board: the board window, as the simulator shows it after
-// a route has been set and stepped, rendered offscreen into a PNG.
+// a route has been set and stepped, rendered offscreen into a PNG. With
+// --with-panel the operation panel is drawn too, both windows on one picture
+// the way they sit on a screen (the README's screenshot is made so).
 //
 // It builds the simulator exactly as the program does, with a settings file
 // when one is given, sets the route through the panel's run logic and steps
@@ -25,12 +27,28 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QPainter>
 #include <QTemporaryDir>
 #include <cstdio>
 
 namespace lumena::tool {
 
 namespace {
+
+// The two windows on a plain desktop, the board top left and the panel
+// bottom right, `margin` pixels apart and from the edges.
+QImage desktop(const QImage& board, const QImage& panel)
+{
+    constexpr int margin = 16;
+    const int width = std::max(board.width(), panel.width() + margin * 4) + 2 * margin;
+    const int height = board.height() + panel.height() + 3 * margin;
+    QImage out(width, height, QImage::Format_RGB32);
+    out.fill(QColor(0x4a, 0x58, 0x68));
+    QPainter p(&out);
+    p.drawImage(margin, margin, board);
+    p.drawImage(width - margin - panel.width(), height - margin - panel.height(), panel);
+    return out;
+}
 
 int renderBoard(const Args& a)
 {
@@ -88,7 +106,7 @@ int renderBoard(const Args& a)
     ModalAnswerer answerer;
     SilentMixer silence;
     Simulator simulator(
-        {host, silence, {}, IniLocation(iniDir.path(), QStringLiteral("board"), {}), {}, {}});
+        {host, silence, {}, IniLocation(iniDir.path(), QStringLiteral("board"), {}), {}, {}, {}});
     BoardWindow& board = simulator.board();
     PanelWindow& panel = simulator.panel();
     simulator.start();
@@ -119,7 +137,10 @@ int renderBoard(const Args& a)
     QByteArray png;
     QBuffer buf(&png);
     buf.open(QIODevice::WriteOnly);
-    if (!board.grab().toImage().save(&buf, "PNG"))
+    const QImage picture = a.has(QStringLiteral("--with-panel"))
+                               ? desktop(board.grab().toImage(), panel.grab().toImage())
+                               : board.grab().toImage();
+    if (!picture.save(&buf, "PNG"))
         return fail(a.positional[0], QStringLiteral("cannot encode the picture"));
     QString error;
     if (!writeFileAtomically(a.positional[0], png, error))
@@ -134,11 +155,12 @@ int renderBoard(const Args& a)
 const Register reg{Command{
     {QStringLiteral("render-board")},
     QStringLiteral("render-board --data DIR --route R --section S [--step N] [--after MS] "
-                   "[--backlight 0|1|2] [--late-night] [--settings FILE.in4] OUT.png"),
+                   "[--backlight 0|1|2] [--late-night] [--with-panel] [--settings FILE.in4] "
+                   "OUT.png"),
     {QStringLiteral("--data"), QStringLiteral("--route"), QStringLiteral("--section"),
      QStringLiteral("--step"), QStringLiteral("--after"), QStringLiteral("--settings"),
      QStringLiteral("--backlight")},
-    {QStringLiteral("--late-night")},
+    {QStringLiteral("--late-night"), QStringLiteral("--with-panel")},
     renderBoard,
 }};
 

@@ -11,11 +11,11 @@ using namespace lumena::tool;
 
 namespace {
 
-void usage()
+void usage(std::FILE* to)
 {
-    std::fprintf(stderr, "usage:\n");
+    std::fprintf(to, "usage:\n");
     for (const Command& c : commands())
-        std::fprintf(stderr, "  lumena-data %s\n", c.usage.toUtf8().constData());
+        std::fprintf(to, "  lumena-data %s\n", c.usage.toUtf8().constData());
 }
 
 } // namespace
@@ -29,6 +29,14 @@ int main(int argc, char** argv)
     for (int i = 1; i < argc; ++i)
         words << QString::fromLocal8Bit(argv[i]);
 
+    if (words.value(0) == QStringLiteral("--version")) {
+        std::printf("lumena-data %s\n", LUMENA_VERSION);
+        return 0;
+    }
+    if (words.value(0) == QStringLiteral("--help") || words.value(0) == QStringLiteral("-h")) {
+        usage(stdout);
+        return 0;
+    }
     const Command* found = nullptr;
     for (const Command& c : commands()) {
         if (words.size() >= c.path.size() && words.mid(0, c.path.size()) == c.path) {
@@ -37,7 +45,7 @@ int main(int argc, char** argv)
         }
     }
     if (!found) {
-        usage();
+        usage(stderr);
         return 2;
     }
     Args args;
