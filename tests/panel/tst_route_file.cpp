@@ -192,42 +192,21 @@ private slots:
         QCOMPARE(back[0].StopName, u"どこ?"_s);
     }
 
-    void setRouteCellAddressing_data()
+    void routeTableIsReplacedWhole()
     {
-        QTest::addColumn<int>("row");
-        QTest::addColumn<int>("column");
-        QTest::addColumn<QVariant>("value");
-        QTest::addColumn<int>("code");
-        QTest::newRow("row 0") << 0 << 1 << QVariant(u"x"_s) << int(ErrSubscript);
-        QTest::newRow("row 302") << 302 << 3 << QVariant(5) << int(ErrSubscript);
-        QTest::newRow("column 0") << 1 << 0 << QVariant(5) << int(ErrSubscript);
-        QTest::newRow("column 153") << 1 << 153 << QVariant(5) << int(ErrSubscript);
-        QTest::newRow("fare over 16 bits") << 1 << 3 << QVariant(40000) << int(ErrOverflow);
-        QTest::newRow("row 301 last fare") << 301 << 152 << QVariant(-1) << int(ErrNone);
-        QTest::newRow("ticket") << 7 << 2 << QVariant(12) << int(ErrNone);
-        QTest::newRow("name") << 1 << 1 << QVariant(u"駅前"_s) << int(ErrNone);
-    }
-    void setRouteCellAddressing()
-    {
-        QFETCH(int, row);
-        QFETCH(int, column);
-        QFETCH(QVariant, value);
-        QFETCH(int, code);
         RouteState d;
-        QCOMPARE(d.SetRouteCell(row, column, value).code, code);
-        const RouteRecord& r = d.RouteTable(row);
-        if (code != ErrNone) {
-            QCOMPARE(r, RouteRecord{});
-            return;
-        }
-        if (column == 1)
-            QCOMPARE(r.StopName, value.toString());
-        else if (column == 2)
-            QCOMPARE(r.TicketNo, value.toInt());
-        else
-            QCOMPARE(r.fare(column - 2), value.toInt());
-        d.ClearRouteTable();
-        QCOMPARE(d.RouteTable(row), RouteRecord{});
+        d.SetRouteTable(QList<RouteRecord>(302, record(u"長"_s, 1, 1)));
+        QCOMPARE(d.RouteTable(301), record(u"長"_s, 1, 1));
+        const QList<RouteRecord> shorter = {record(u"一"_s, 1, 1), record(u"二"_s, 2, 2)};
+        d.SetRouteTable(shorter);
+        QCOMPARE(d.RouteTable(2), shorter[1]);
+        QCOMPARE(d.RouteTable(3), RouteRecord{}); // rows of the longer route gone
+        for (int row : {0, 302})
+            QCOMPARE(d.RouteTable(row), RouteRecord{});
+        d.SetStopName(2, u"書換"_s);
+        d.SetStopName(302, u"外"_s);
+        QCOMPARE(d.RouteTable(2).StopName, u"書換"_s);
+        QCOMPARE(d.RouteTable(2).TicketNo, qint16(2));
     }
 };
 
