@@ -5,6 +5,7 @@
 #include "reslib/Host.h"
 #include "reslib/ResLib.h"
 #include "sound/SoundPorts.h"
+#include "ticket/TicketDate.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -161,7 +162,7 @@ void RunController::DispData(qint16 stop)
     m_panel.clearPreview();
     if (m_options.useSeiriPrev()) {
         QString stopName = row.StopName;
-        const QString time = m_host.now().time().toString(QStringLiteral("HH:mm:ss"));
+        const QString time = timeText(m_host.now().time());
         m_resLib.Vk4_DrawSeiriken(m_options.seiriPlgFile(), m_panel.previewImage(), stopName, date,
                                   time, leadingNumber(routeNumber), row.TicketNo, stop,
                                   static_cast<qint16>(m_panel.companyIndex()));

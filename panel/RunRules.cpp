@@ -1,5 +1,7 @@
 #include "panel/RunRules.h"
 
+#include "ticket/TicketDate.h"
+
 #include <limits>
 
 namespace lumena {
@@ -53,30 +55,23 @@ std::optional<QString> chooseStepSound(const RunOptions& options, const RouteRec
     return options.stepSound(v);
 }
 
-namespace {
-QString dateText(const QDate& d)
-{
-    return d.toString(QStringLiteral("MM-dd-yyyy"));
-}
-} // namespace
-
 QString ticketDate(DateMode mode, const QDate& today, const QString& routeSetDate,
                    const QString& fixedDate)
 {
     switch (mode) {
     case DateMode::EachPrint:
-        return dateText(today);
+        return systemDateText(today);
     case DateMode::RouteSet:
         return routeSetDate;
     case DateMode::Fixed:
         return fixedDate;
     }
-    return dateText(today);
+    return systemDateText(today);
 }
 
 QString routeSetDateText(DateMode mode, const QDate& today, const QString& fixedDate)
 {
-    return mode == DateMode::Fixed ? fixedDate : dateText(today);
+    return mode == DateMode::Fixed ? fixedDate : systemDateText(today);
 }
 
 DispInputs DispInputs::from(const RunOptions& o, qint16 startSection, bool lateNight)
