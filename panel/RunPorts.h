@@ -7,7 +7,6 @@
 #include "board/BoardPorts.h"
 
 #include <QString>
-#include <QVariant>
 
 class QImage;
 

@@ -74,26 +74,26 @@ QString routeSetDateText(DateMode mode, const QDate& today, const QString& fixed
     return mode == DateMode::Fixed ? fixedDate : systemDateText(today);
 }
 
-DispInputs DispInputs::from(const RunOptions& o, qint16 startSection, bool lateNight)
+DispInputs DispInputs::from(const RunOptions& options, qint16 startSection, bool lateNight)
 {
     DispInputs in;
     in.startSection = startSection;
     in.lateNight = lateNight;
-    in.stopOrderOn = o.infoStopOrderOn();
+    in.stopOrderOn = options.infoStopOrderOn();
     if (in.stopOrderOn) {
-        in.stopOrderCell = o.infoStopOrderCell();
-        in.stopOrderFromZero = o.infoStopOrderFromZero();
+        in.stopOrderCell = options.infoStopOrderCell();
+        in.stopOrderFromZero = options.infoStopOrderFromZero();
     }
-    in.seiriNumOn = o.infoSeiriNumOn();
+    in.seiriNumOn = options.infoSeiriNumOn();
     if (in.seiriNumOn)
-        in.seiriNumCell = o.infoSeiriNumCell();
-    in.routeNumOn = o.infoRouteNumOn();
+        in.seiriNumCell = options.infoSeiriNumCell();
+    in.routeNumOn = options.infoRouteNumOn();
     if (in.routeNumOn)
-        in.routeNumCell = o.infoRouteNumCell();
-    in.columnOn = o.infoColumnOn();
+        in.routeNumCell = options.infoRouteNumCell();
+    in.columnOn = options.infoColumnOn();
     if (in.columnOn) {
-        in.column = o.infoColumn();
-        in.columnCell = o.infoColumnCell();
+        in.column = options.infoColumn();
+        in.columnCell = options.infoColumnCell();
     }
     return in;
 }
