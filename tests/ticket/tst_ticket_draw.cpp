@@ -1,19 +1,11 @@
 // Tickets as drawn: fields and dates in the printed text, the route number as
-// the drawing takes it, the company name, and bar codes read back by zbar;
-// then the preview as the board refresh draws it: route and stop reach the
-// bar code, the date modes and the company choice reach the ticket.
+// the drawing takes it, the company name, and bar codes read back by zbar.
 
-#include "panel/RouteFile.h"
-#include "panel/RouteState.h"
-#include "panel/RunController.h"
 #include "reslib/plugin/PluginEngine.h"
 #include "reslib/plugin/TicketRenderer.h"
-#include "tests/common/FakeRunPorts.h"
 #include "tests/common/TestSupport.h"
 #include "tests/ticket/ZbarReader.h"
-#include "ticket/SeirikenPreview.h"
 
-#include <QApplication>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -32,15 +24,15 @@ struct Drawn {
     qint32 result = 0;
 };
 
-Drawn draw(PluginEngine& engine, const QString& path, qint32 route, qint16 row, qint16 ticket,
-           qint16 company = -1, QString date = u"12-06-2026"_s)
+// The ticket on a white 240 x 120 picture, stop 中央駅前, 12-06-2026 17:45:10, no company chosen.
+Drawn draw(PluginEngine& engine, const QString& path, qint32 route, qint16 row, qint16 ticket)
 {
     Drawn d;
     d.image = QImage(240, 120, QImage::Format_RGB32);
     d.image.fill(Qt::white);
-    QString stop = u"中央駅前"_s;
+    QString stop = u"中央駅前"_s, date = u"12-06-2026"_s;
     d.result =
-        engine.drawSeiriken(path, &d.image, stop, date, u"17:45:10"_s, route, ticket, row, company);
+        engine.drawSeiriken(path, &d.image, stop, date, u"17:45:10"_s, route, ticket, row, -1);
     return d;
 }
 
@@ -52,72 +44,6 @@ QString writePlugin(QTemporaryDir& dir, const QByteArray& body)
         f.write("[ticket]\nformat = 1\nwidth = 3000\nheight = 1500\n" + body);
     return path;
 }
-
-// The fake library with the real plug-in engine behind the Vk4_* calls.
-struct EngineResLib final : test::FakeResLib {
-    PluginEngine engine;
-    qint32 Vk4_GetPlgInfo(const QString& path, PlgInfo& info) override
-    {
-        return engine.getPlgInfo(path, info);
-    }
-    qint32 Vk4_DrawSeiriken(const QString& path, QImage* dc, QString& stopName, QString& date,
-                            const QString& time, qint32 routeNumber, qint16 ticketNo, qint16 row,
-                            qint16 company) override
-    {
-        test::FakeResLib::Vk4_DrawSeiriken(path, dc, stopName, date, time, routeNumber, ticketNo,
-                                           row, company);
-        return engine.drawSeiriken(path, dc, stopName, date, time, routeNumber, ticketNo, row,
-                                   company);
-    }
-};
-
-// The panel's preview picture box behind PanelControls.
-struct PreviewPanel final : PanelControls {
-    SeirikenPreview preview;
-    int company = -1;
-    bool lateNight() const override { return false; }
-    int companyIndex() const override { return company; }
-    void enableStepping() override {}
-    void clearPreview() override { preview.clearPicture(); }
-    QImage* previewImage() override { return preview.image(); }
-    void repaintPreview() override { preview.update(); }
-};
-
-bool allWhite(const QImage& img)
-{
-    for (int y = 0; y < img.height(); ++y) {
-        for (int x = 0; x < img.width(); ++x) {
-            if (img.pixel(x, y) != qRgb(255, 255, 255))
-                return false;
-        }
-    }
-    return true;
-}
-
-struct Rig : test::RunRig {
-    PreviewPanel panel;
-    EngineResLib resLib;
-    RunController run{data, options, board, panel, sound, tape, resLib, host};
-
-    explicit Rig(const char* plugin)
-    {
-        options.preview = true;
-        options.plugin = sample(plugin);
-        QList<RouteRecord> stops;
-        for (int i = 1; i <= 4; ++i) {
-            RouteRecord r;
-            r.StopName = u"停留所"_s + QString::number(i);
-            r.TicketNo = static_cast<qint16>(i + 10);
-            stops << r;
-        }
-        writeRoute(u"12.hy3"_s, stops);
-        // As SetPlgin does when the plug-in is chosen.
-        PlgInfo info;
-        if (resLib.Vk4_GetPlgInfo(options.plugin, info))
-            panel.preview.setSizeTwips(info[1], info[2]);
-    }
-    QStringList codes() { return test::readBarcodes(panel.preview.picture()); }
-};
 
 } // namespace
 
@@ -253,73 +179,6 @@ private slots:
         QString stop = u"駅"_s, date = u"12-06-2026"_s;
         QCOMPARE(engine.drawSeiriken(sample("classic.4SP"), nullptr, stop, date, {}, 1, 1, 1, -1),
                  0);
-    }
-
-    // --- the preview as the board refresh draws it ---------------------------
-
-    void routeEnteredAs00012ReachesTheBarcodeAs12()
-    {
-        Rig rig("thermal-nw7.4SP");
-        QVERIFY(rig.run.SetRoute(u"00012"_s, u"001"_s));
-        QCOMPARE(rig.codes(), QStringList{u"Codabar:A01201B"_s});
-        rig.run.Step(1);
-        rig.run.Step(1);
-        QCOMPARE(rig.codes(), QStringList{u"Codabar:A01203B"_s});
-    }
-
-    void dateModesReachTheTicket_data()
-    {
-        QTest::addColumn<int>("mode");
-        QTest::addColumn<QString>("printed");
-        QTest::newRow("each print: today, mm-dd-yyyy") << int(DateMode::EachPrint) << "12-07-2026";
-        QTest::newRow("route set: the day of the route setting")
-            << int(DateMode::RouteSet) << "12-06-2026";
-        QTest::newRow("fixed: yyyy/mm/dd") << int(DateMode::Fixed) << "2025/01/05";
-    }
-    void dateModesReachTheTicket()
-    {
-        QFETCH(int, mode);
-        QFETCH(QString, printed);
-        Rig rig("companies.4SP"); // its QR code carries the date as received
-        rig.options.mode = DateMode(mode);
-        rig.options.fixed = u"2025/01/05"_s;
-        QVERIFY(rig.run.SetRoute(u"12"_s, u"1"_s));
-        rig.host.clock = rig.host.clock.addDays(1); // the day changes on the way
-        rig.run.Step(1);
-        QCOMPARE(rig.codes(), QStringList{u"QR-Code:LUMENA;12;2;12;"_s + printed});
-    }
-
-    void blankPreview_data()
-    {
-        QTest::addColumn<bool>("preview");
-        QTest::newRow("unchecked preview: not drawn") << false;
-        QTest::newRow("no plug-in file: called, draws nothing") << true;
-    }
-    void blankPreview()
-    {
-        QFETCH(bool, preview);
-        Rig rig("classic.4SP");
-        QVERIFY(rig.run.SetRoute(u"12"_s, u"1"_s));
-        QVERIFY(!allWhite(rig.panel.preview.picture()));
-        rig.options.preview = preview;
-        rig.options.plugin.clear();
-        rig.resLib.calls.clear();
-        rig.run.Step(1);
-        QVERIFY(allWhite(rig.panel.preview.picture()));
-        QCOMPARE(rig.resLib.callNames().contains(u"Vk4_DrawSeiriken"_s), preview);
-    }
-
-    void companyChoiceReachesTheTicket()
-    {
-        Rig rig("companies.4SP");
-        QVERIFY(rig.run.SetRoute(u"12"_s, u"1"_s));
-        const QImage none = rig.panel.preview.picture();
-        rig.panel.company = 0;
-        rig.run.DispData(1);
-        QCOMPARE(rig.panel.preview.picture(), none); // nothing chosen prints the first
-        rig.panel.company = 2;
-        rig.run.DispData(1);
-        QVERIFY(rig.panel.preview.picture() != none);
     }
 };
 
