@@ -102,7 +102,7 @@ void BM_SetRoute301(benchmark::State& state)
         f.write(fullImage());
     }
     RouteState data;
-    test::FakeRunOptions options;
+    test::FakeOptions options;
     options.fareDir = dir.path();
     NullBoard board;
     NullPanel panel;

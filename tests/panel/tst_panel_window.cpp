@@ -10,9 +10,9 @@
 #include "settings/IniCodec.h"
 #include "settings/SettingsFile.h"
 #include "tests/common/FakeIniPorts.h"
+#include "tests/common/FakeRunPorts.h"
 #include "tests/common/ModalAnswer.h"
 #include "tests/common/TestSupport.h"
-#include "tests/panel/PanelFakes.h"
 
 #include <QApplication>
 #include <QComboBox>
