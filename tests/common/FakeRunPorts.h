@@ -137,10 +137,10 @@ public:
     void setClockRunning(bool running) override { clockRunning = running; }
     bool clockVisible() const override { return clockShown; }
     void clearClock() override { ++clockClears; }
-    void setChimeiScroll(qint16 s, qint32 w) override
+    void setChimeiScroll(qint16 scrollSpeed, qint32 wait) override
     {
-        speed = s;
-        startWait = w;
+        speed = scrollSpeed;
+        startWait = wait;
     }
     void setBoardEnabled(bool enabled) override { enabledCalls << enabled; }
 };

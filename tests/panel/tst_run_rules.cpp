@@ -1,5 +1,5 @@
 // The pure rules: entries to numbers, the step sound choice, every cell value
-// of one refresh (the late-night fare is checked here and nowhere else).
+// of one refresh, late night included.
 
 #include "panel/RunRules.h"
 #include "tests/common/FakeRunPorts.h"
