@@ -112,6 +112,9 @@ private slots:
     void routeSettingCallsInOrder()
     {
         Rig rig;
+        // Every information number on, in cells 1..4 below StartSection.
+        rig.options.orderOn = rig.options.orderFromZero = rig.options.seiriOn = true;
+        rig.options.routeOn = rig.options.columnOn = true;
         QVERIFY(rig.set(u"00012"_s, 8, u"005"_s));
         QVERIFY(rig.host.messages.isEmpty());
         QCOMPARE(rig.data.CurrentPos(), qint16(4));
@@ -126,7 +129,8 @@ private slots:
         expected << u"enableStepping"_s;
         for (int k = 5; k <= 50; ++k)
             expected << u"Value:%1:%2"_s.arg(k).arg(150 + 50 + k);
-        expected << u"clearPreview"_s << u"SetChimei:停留所5"_s;
+        expected << u"Value:1:4"_s << u"Value:2:5"_s << u"Value:3:00012"_s << u"Value:4:251"_s
+                 << u"clearPreview"_s << u"SetChimei:停留所5"_s;
         QCOMPARE(rig.log.calls, expected);
         // Lamps lit before the 3000 ms pause, cleared after it; events run
         // once for the lamp test and once before the stop name.
