@@ -2,7 +2,6 @@
 
 #include "reslib/ShiftJis.h"
 
-#include <QStringDecoder>
 #include <QtEndian>
 
 namespace lumena::routefile {
@@ -28,36 +27,18 @@ bool isAscii(QByteArrayView b)
     return true;
 }
 
-// Decodes stop names with one converter for the whole file (opening a
-// converter costs more than decoding a name). A name the converter finds
-// fault with goes through the careful per-character path instead.
-class NameDecoder {
-public:
-    QString decode(QByteArrayView name, bool& valid)
-    {
+// A stop name as text, and whether its bytes are valid Shift-JIS. ASCII bytes
+// stand for themselves: the code-page converter would exchange the control
+// bytes 0x1A, 0x1C and 0x7F.
+QString decodeName(QByteArrayView name, bool& valid)
+{
+    if (isAscii(name)) {
         valid = true;
-        if (isAscii(name))
-            return QString::fromLatin1(name);
-        if (!m_decoder.isValid() || m_decoder.hasError())
-            m_decoder = QStringDecoder("windows-31j", QStringConverter::Flag::Stateless);
-        QString text = m_decoder.decode(name);
-        if (!m_decoder.hasError() && wellFormed(name) && !text.contains(QChar(0x1A)))
-            return text;
-        valid = sjis::isValid(name);
-        return sjis::toUnicode(name);
+        return QString::fromLatin1(name);
     }
-
-private:
-    // Every lead byte has its trail byte; the converter drops a lone last one quietly.
-    static bool wellFormed(QByteArrayView b)
-    {
-        qsizetype i = 0;
-        while (i < b.size())
-            i += sjis::isLeadByte(static_cast<unsigned char>(b[i])) ? 2 : 1;
-        return i == b.size();
-    }
-    QStringDecoder m_decoder;
-};
+    valid = sjis::isValid(name);
+    return sjis::toUnicode(name);
+}
 
 } // namespace
 
@@ -76,7 +57,6 @@ Scan scan(QByteArrayView bytes, int maxRecords)
     if (want > 0)
         s.records.reserve(want);
     qsizetype pos = HeaderSize;
-    NameDecoder names;
     for (int i = 1; i <= want; ++i) {
         if (s.size - pos < 2) {
             s.cut = Cut::NameLength;
@@ -97,7 +77,7 @@ Scan scan(QByteArrayView bytes, int maxRecords)
         }
         RouteRecord& r = s.records.emplace_back();
         bool valid = true;
-        r.StopName = names.decode(QByteArrayView(data + pos + 2, len), valid);
+        r.StopName = decodeName(QByteArrayView(data + pos + 2, len), valid);
         if (!valid)
             s.badNames << i;
         const char* p = data + pos + 2 + len;

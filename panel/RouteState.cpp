@@ -1,7 +1,6 @@
 #include "panel/RouteState.h"
 
 #include <algorithm>
-#include <limits>
 
 namespace lumena {
 
@@ -22,31 +21,17 @@ const RouteRecord& RouteState::RouteTable(int row) const
     return m_table[static_cast<size_t>(row - 1)];
 }
 
-Error RouteState::SetRouteCell(int row, int column, const QVariant& value)
+void RouteState::SetRouteTable(const QList<RouteRecord>& records)
 {
-    if (row < 1 || row > RouteRows || column < 1 || column > ColumnCount)
-        return Error::of(ErrSubscript);
-    RouteRecord& r = m_table[static_cast<size_t>(row - 1)];
-    if (column == 1) {
-        r.StopName = value.toString();
-        return {};
-    }
-    bool ok = false;
-    const qlonglong v = value.toLongLong(&ok);
-    if (!ok)
-        return Error::of(ErrTypeMismatch);
-    if (v < std::numeric_limits<qint16>::min() || v > std::numeric_limits<qint16>::max())
-        return Error::of(ErrOverflow);
-    if (column == 2)
-        r.TicketNo = static_cast<qint16>(v);
-    else
-        r.setFare(column - 2, static_cast<qint16>(v));
-    return {};
+    const auto n = std::min<qsizetype>(records.size(), RouteRows);
+    std::copy_n(records.cbegin(), n, m_table.begin());
+    std::fill(m_table.begin() + n, m_table.end(), RouteRecord{});
 }
 
-void RouteState::ClearRouteTable()
+void RouteState::SetStopName(int row, const QString& name)
 {
-    std::fill(m_table.begin(), m_table.end(), RouteRecord{});
+    if (row >= 1 && row <= RouteRows)
+        m_table[static_cast<size_t>(row - 1)].StopName = name;
 }
 
 } // namespace lumena

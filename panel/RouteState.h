@@ -8,10 +8,8 @@
 // record, so a refresh with a bad row shows nothing instead of reading beyond
 // the table.
 
-#include "reslib/ErrorCodes.h"
-
+#include <QList>
 #include <QString>
-#include <QVariant>
 #include <array>
 #include <vector>
 
@@ -29,10 +27,10 @@ struct RouteRecord {
     {
         return k >= 1 && k <= FareCount ? Fares[static_cast<size_t>(k - 1)] : qint16(0);
     }
-    void setFare(int k, qint16 v)
+    void setFare(int k, qint16 fare)
     {
         if (k >= 1 && k <= FareCount)
-            Fares[static_cast<size_t>(k - 1)] = v;
+            Fares[static_cast<size_t>(k - 1)] = fare;
     }
     bool operator==(const RouteRecord&) const = default;
 };
@@ -40,33 +38,29 @@ struct RouteRecord {
 class RouteState {
 public:
     static constexpr int RouteRows = 301;
-    // Columns of a route record: 1 the stop name, 2 TicketNo, 3..152 Fares(1..150).
-    static constexpr int ColumnCount = 2 + RouteRecord::FareCount;
 
     RouteState();
 
     // Row `row` (1..301); an empty record for any other row.
     const RouteRecord& RouteTable(int row) const;
 
-    // Stores one value: column 1 the stop name (as text), column 2 TicketNo,
-    // column c in 3..152 Fares(c - 2) (as signed 16-bit). A row outside
-    // 1..301 or a column outside 1..152 changes nothing and gives ErrSubscript;
-    // a number that is not a signed 16-bit value gives ErrOverflow.
-    Error SetRouteCell(int row, int column, const QVariant& value);
+    // Replaces the whole table: rows 1..n take the records in order (at most
+    // 301; any further ones are left out), every other row becomes empty.
+    void SetRouteTable(const QList<RouteRecord>& records);
 
-    // Makes all 301 rows empty.
-    void ClearRouteTable();
+    // The stop name of row `row` (1..301); other rows change nothing.
+    void SetStopName(int row, const QString& name);
 
     qint16 CurrentPos() const { return m_currentPos; }
-    void setCurrentPos(qint16 v) { m_currentPos = v; }
+    void setCurrentPos(qint16 pos) { m_currentPos = pos; }
     qint16 RecordCount() const { return m_recordCount; }
-    void setRecordCount(qint16 v) { m_recordCount = v; }
+    void setRecordCount(qint16 count) { m_recordCount = count; }
     qint16 StartSection() const { return m_startSection; }
-    void setStartSection(qint16 v) { m_startSection = v; }
+    void setStartSection(qint16 section) { m_startSection = section; }
     const QString& RouteNumber() const { return m_routeNumber; }
-    void setRouteNumber(const QString& v) { m_routeNumber = v; }
+    void setRouteNumber(const QString& number) { m_routeNumber = number; }
     const QString& RouteSetDate() const { return m_routeSetDate; }
-    void setRouteSetDate(const QString& v) { m_routeSetDate = v; }
+    void setRouteSetDate(const QString& date) { m_routeSetDate = date; }
 
 private:
     std::vector<RouteRecord> m_table; // RouteRows rows, row 1 at index 0

@@ -5,6 +5,7 @@
 #include "reslib/Host.h"
 #include "reslib/ResLib.h"
 #include "sound/SoundPorts.h"
+#include "ticket/TicketDate.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -49,7 +50,6 @@ bool RunController::SetRoute(const QString& routeText, const QString& sectionTex
 
     m_sound.PlaySnd(m_options.routeSetSound(), kChannelRouteSet, false, 0);
 
-    m_data.setRouteNumber(QString());
     m_data.setRouteNumber(routeText);
     const qint16 section = sectionFromText(sectionText);
     m_data.setStartSection(section);
@@ -106,14 +106,7 @@ bool RunController::SetRoute(const QString& routeText, const QString& sectionTex
     }
 
     // Accepted: from here on the new route replaces the old one.
-    m_data.ClearRouteTable();
-    for (int i = 1; i <= count; ++i) {
-        const RouteRecord& r = body.records[i - 1];
-        m_data.SetRouteCell(i, 1, r.StopName);
-        m_data.SetRouteCell(i, 2, r.TicketNo);
-        for (int c = 3; c <= RouteState::ColumnCount; ++c)
-            m_data.SetRouteCell(i, c, r.fare(c - 2));
-    }
+    m_data.SetRouteTable(body.records);
     m_data.setRecordCount(count);
     m_data.setCurrentPos(static_cast<qint16>(section - 1));
 
@@ -169,13 +162,13 @@ void RunController::DispData(qint16 stop)
     m_panel.clearPreview();
     if (m_options.useSeiriPrev()) {
         QString stopName = row.StopName;
-        const QString time = m_host.now().time().toString(QStringLiteral("HH:mm:ss"));
+        const QString time = timeText(m_host.now().time());
         m_resLib.Vk4_DrawSeiriken(m_options.seiriPlgFile(), m_panel.previewImage(), stopName, date,
                                   time, leadingNumber(routeNumber), row.TicketNo, stop,
                                   static_cast<qint16>(m_panel.companyIndex()));
         // The library may rewrite the name in place; what it leaves is kept.
         if (stopName != row.StopName)
-            m_data.SetRouteCell(stop, 1, stopName);
+            m_data.SetStopName(stop, stopName);
         m_panel.repaintPreview();
     }
     m_host.processEvents();

@@ -2,12 +2,12 @@
 // What route setting, stepping and the board refresh reach outside the run
 // logic. Each is a small interface so the logic runs and is tested without
 // windows: the options dialog implements RunOptions, the operation panel
-// PanelControls; the board is reached through its BoardDisplay.
+// PanelControls; the board is reached through its BoardDisplay, the sound
+// channels and the announcement loader through sound/SoundPorts.h.
 
 #include "board/BoardPorts.h"
 
 #include <QString>
-#include <QVariant>
 
 class QImage;
 

@@ -1,5 +1,7 @@
 #include "panel/RunRules.h"
 
+#include "ticket/TicketDate.h"
+
 #include <limits>
 
 namespace lumena {
@@ -53,52 +55,45 @@ std::optional<QString> chooseStepSound(const RunOptions& options, const RouteRec
     return options.stepSound(v);
 }
 
-namespace {
-QString dateText(const QDate& d)
-{
-    return d.toString(QStringLiteral("MM-dd-yyyy"));
-}
-} // namespace
-
 QString ticketDate(DateMode mode, const QDate& today, const QString& routeSetDate,
                    const QString& fixedDate)
 {
     switch (mode) {
     case DateMode::EachPrint:
-        return dateText(today);
+        return systemDateText(today);
     case DateMode::RouteSet:
         return routeSetDate;
     case DateMode::Fixed:
         return fixedDate;
     }
-    return dateText(today);
+    return systemDateText(today);
 }
 
 QString routeSetDateText(DateMode mode, const QDate& today, const QString& fixedDate)
 {
-    return mode == DateMode::Fixed ? fixedDate : dateText(today);
+    return mode == DateMode::Fixed ? fixedDate : systemDateText(today);
 }
 
-DispInputs DispInputs::from(const RunOptions& o, qint16 startSection, bool lateNight)
+DispInputs DispInputs::from(const RunOptions& options, qint16 startSection, bool lateNight)
 {
     DispInputs in;
     in.startSection = startSection;
     in.lateNight = lateNight;
-    in.stopOrderOn = o.infoStopOrderOn();
+    in.stopOrderOn = options.infoStopOrderOn();
     if (in.stopOrderOn) {
-        in.stopOrderCell = o.infoStopOrderCell();
-        in.stopOrderFromZero = o.infoStopOrderFromZero();
+        in.stopOrderCell = options.infoStopOrderCell();
+        in.stopOrderFromZero = options.infoStopOrderFromZero();
     }
-    in.seiriNumOn = o.infoSeiriNumOn();
+    in.seiriNumOn = options.infoSeiriNumOn();
     if (in.seiriNumOn)
-        in.seiriNumCell = o.infoSeiriNumCell();
-    in.routeNumOn = o.infoRouteNumOn();
+        in.seiriNumCell = options.infoSeiriNumCell();
+    in.routeNumOn = options.infoRouteNumOn();
     if (in.routeNumOn)
-        in.routeNumCell = o.infoRouteNumCell();
-    in.columnOn = o.infoColumnOn();
+        in.routeNumCell = options.infoRouteNumCell();
+    in.columnOn = options.infoColumnOn();
     if (in.columnOn) {
-        in.column = o.infoColumn();
-        in.columnCell = o.infoColumnCell();
+        in.column = options.infoColumn();
+        in.columnCell = options.infoColumnCell();
     }
     return in;
 }

@@ -1,8 +1,8 @@
 #pragma once
 // The pure rules behind route setting, stepping and the board refresh: how
 // entries become numbers, which step sound plays, and what every fare cell
-// receives. No I/O and no ports, so each rule is checked on its own and the
-// refresh can be measured without a board.
+// receives. No files, board, sound or clock: each rule is checked on its own
+// and the refresh can be measured without a board.
 
 #include "panel/RouteState.h"
 #include "panel/RunPorts.h"

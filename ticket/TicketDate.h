@@ -1,7 +1,7 @@
 #pragma once
-// The date and time texts in the forms a ticket drawing receives them. The
-// choice between the three date modes is made by the board refresh
-// (panel/RunRules.h); these are the forms for callers outside it.
+// The date and time texts in the forms a ticket drawing receives them, for
+// the board refresh (which also chooses between the date modes, see
+// panel/RunRules.h) and the data tool.
 
 #include <QDate>
 #include <QString>

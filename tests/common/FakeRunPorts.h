@@ -1,47 +1,47 @@
 #pragma once
-// Recording stand-ins for everything RunController reaches. All of them
-// write into one CallLog so a test can check the order of calls across
-// board, panel, sound, tape and resource library; each entry also notes how
-// many waits and event runs the FakeHost had seen at that moment.
+// Recording stand-ins for what the run logic and the operation panel reach:
+// the option values (both interfaces in one, as the options dialog implements
+// both), the board (what the refresh and the panel drive), the panel's
+// controls, the sound channels and the announcement loader. Each keeps what
+// a test asserts on; given a CallLog, they also write every call into it, so
+// a test can check the order of calls across them.
 
-#include "panel/RouteFile.h"
-#include "panel/RouteState.h"
+#include "panel/PanelPorts.h"
 #include "panel/RunPorts.h"
 #include "sound/SoundPorts.h"
 #include "tests/common/FakeHost.h"
 #include "tests/common/FakeResLib.h"
 
-#include <QFile>
 #include <QImage>
+#include <QMap>
 #include <QStringList>
-#include <QTemporaryDir>
-#include <map>
+#include <functional>
 
 namespace lumena::test {
 
+// Calls in order; each entry also notes how many waits and event runs the
+// host had seen at that moment.
 struct CallLog {
     const FakeHost* host = nullptr;
     QStringList calls;
-    std::vector<std::pair<size_t, int>> hostState; // (waits, event runs) at each call
+    std::vector<std::pair<size_t, int>> hostState;
 
     void add(const QString& call)
     {
         calls << call;
         hostState.emplace_back(host ? host->waits.size() : 0, host ? host->eventRuns : 0);
     }
-    QStringList named(const QString& prefix) const
-    {
-        QStringList out;
-        for (const QString& c : calls)
-            if (c.startsWith(prefix))
-                out << c;
-        return out;
-    }
 };
 
-// Not final: a test may add the panel's own option ports to it.
-struct FakeRunOptions : RunOptions {
-    QString fareDir, tapeDir, routeSound;
+inline void note(CallLog* log, const QString& call)
+{
+    if (log)
+        log->add(call);
+}
+
+class FakeOptions final : public RunOptions, public PanelOptions {
+public:
+    QString fareDir, tapeDir, routeSound = QStringLiteral("route.wav");
     DateMode mode = DateMode::EachPrint;
     QString fixed = QStringLiteral("04-01-2027");
     bool always = true;
@@ -54,6 +54,10 @@ struct FakeRunOptions : RunOptions {
     int orderCell = 1, seiriCell = 2, routeCell = 3, column = 51, columnCell = 4;
     bool preview = false;
     QString plugin = QStringLiteral("/plug/ticket.4SP");
+    bool automatic = true;
+    bool user[3] = {};
+    QString files[3];
+    std::function<void()> onShow;
 
     QString fareDataDir() const override { return fareDir; }
     QString tapeDataDir() const override { return tapeDir; }
@@ -62,10 +66,7 @@ struct FakeRunOptions : RunOptions {
     QString fixedDate() const override { return fixed; }
     bool stepSoundAlways() const override { return always; }
     QString stepSoundFile() const override { return alwaysFile; }
-    QString stepSound(int n) const override
-    {
-        return n >= 1 && n <= 3 ? byValue[n - 1] : QString();
-    }
+    QString stepSound(int n) const override { return byValue[n - 1]; }
     int stepSoundColumn() const override { return soundColumn; }
     bool stepSoundSync() const override { return sync; }
     bool infoStopOrderOn() const override { return orderOn; }
@@ -80,107 +81,116 @@ struct FakeRunOptions : RunOptions {
     int infoColumnCell() const override { return columnCell; }
     bool useSeiriPrev() const override { return preview; }
     QString seiriPlgFile() const override { return plugin; }
+    quint32 seiriNumColor(int state) const override { return 0xA0u + quint32(state); }
+    bool panelAuto() const override { return automatic; }
+    bool panelUser(int state) const override { return user[state]; }
+    QString panelFile(int state) const override { return files[state]; }
+    QString resetSound() const override { return QStringLiteral("reset.wav"); }
+    void showOptions() override
+    {
+        if (onShow)
+            onShow();
+    }
 };
 
-struct RecordingBoard final : BoardDisplay {
-    CallLog& log;
-    std::map<int, QVariant> cells; // the value each cell shows now
-    explicit RecordingBoard(CallLog& l) : log(l) {}
-    void SetChimei(const QString& text) override { log.add(QStringLiteral("SetChimei:") + text); }
+class FakeBoard final : public BoardDisplay, public PanelBoard {
+public:
+    CallLog* log = nullptr;
+    QStringList chimei;
+    QMap<int, QVariant> values; // what each cell shows now
+    QList<int> blanked;         // ResetDegit(cell, false)
+    QString caption;
+    QImage background;
+    quint32 seiriNumColor = 0;
+    bool clockRunning = true;
+    bool clockShown = false;
+    int clockClears = 0;
+    qint16 speed = 0;
+    qint32 startWait = -1;
+    QList<bool> enabledCalls;
+
+    void SetChimei(const QString& text) override
+    {
+        chimei << text;
+        note(log, QStringLiteral("SetChimei:") + text);
+    }
     void ResetDegit(int cell, bool lit) override
     {
-        log.add(QStringLiteral("ResetDegit:%1:%2").arg(cell).arg(lit));
+        if (!lit)
+            blanked << cell;
+        note(log, QStringLiteral("ResetDegit:%1:%2").arg(cell).arg(lit));
     }
     void setDegitValue(int cell, const QVariant& value) override
     {
-        cells[cell] = value;
-        log.add(QStringLiteral("Value:%1:%2").arg(cell).arg(value.toString()));
+        values[cell] = value;
+        note(log, QStringLiteral("Value:%1:%2").arg(cell).arg(value.toString()));
     }
+    void setBoardCaption(const QString& text) override { caption = text; }
+    QImage builtInPicture(int state) const override
+    {
+        QImage picture(8, 8, QImage::Format_RGB32);
+        picture.fill(QColor::fromRgb(10 * (state + 1), 0, 0));
+        return picture;
+    }
+    void setBackgroundPicture(const QImage& picture) override { background = picture; }
+    void setSeiriNumColor(quint32 color) override { seiriNumColor = color; }
+    void setClockRunning(bool running) override { clockRunning = running; }
+    bool clockVisible() const override { return clockShown; }
+    void clearClock() override { ++clockClears; }
+    void setChimeiScroll(qint16 scrollSpeed, qint32 wait) override
+    {
+        speed = scrollSpeed;
+        startWait = wait;
+    }
+    void setBoardEnabled(bool enabled) override { enabledCalls << enabled; }
 };
 
-struct RecordingPanel final : PanelControls {
-    CallLog& log;
+// The panel's controls; the preview picture is cleared to white as the
+// panel's own preview does.
+class FakePanel final : public PanelControls {
+public:
+    CallLog* log = nullptr;
     bool night = false;
     int company = -1;
-    QImage image{8, 8, QImage::Format_ARGB32};
-    explicit RecordingPanel(CallLog& l) : log(l) {}
+    QImage image{8, 8, QImage::Format_RGB32};
+
     bool lateNight() const override { return night; }
     int companyIndex() const override { return company; }
-    void enableStepping() override { log.add(QStringLiteral("enableStepping")); }
-    void clearPreview() override { log.add(QStringLiteral("clearPreview")); }
+    void enableStepping() override { note(log, QStringLiteral("enableStepping")); }
+    void clearPreview() override
+    {
+        image.fill(Qt::white);
+        note(log, QStringLiteral("clearPreview"));
+    }
     QImage* previewImage() override { return &image; }
-    void repaintPreview() override { log.add(QStringLiteral("repaintPreview")); }
+    void repaintPreview() override { note(log, QStringLiteral("repaintPreview")); }
 };
 
-struct RecordingSound final : SoundPlayer {
-    CallLog& log;
-    explicit RecordingSound(CallLog& l) : log(l) {}
+class FakeSound final : public SoundPlayer {
+public:
+    CallLog* log = nullptr;
+    QStringList played; // "file@channel"
+    std::function<void()> onCloseAll;
+
     void PlaySnd(const QString& file, const QString& channel, bool sync, qint16 waitMs) override
     {
-        log.add(QStringLiteral("PlaySnd:%1:%2:%3:%4").arg(file, channel).arg(sync).arg(waitMs));
+        played << file + u'@' + channel;
+        note(log, QStringLiteral("PlaySnd:%1:%2:%3:%4").arg(file, channel).arg(sync).arg(waitMs));
     }
-    void CloseAllSnd() override { log.add(QStringLiteral("CloseAllSnd")); }
+    void CloseAllSnd() override
+    {
+        note(log, QStringLiteral("CloseAllSnd"));
+        if (onCloseAll)
+            onCloseAll();
+    }
 };
 
-struct RecordingTape final : TapeLoader {
-    CallLog& log;
-    explicit RecordingTape(CallLog& l) : log(l) {}
+class FakeTape final : public TapeLoader {
+public:
+    CallLog* log = nullptr;
     void LoadTapeData(const QString& folder, const QString& route) override
     {
-        log.add(QStringLiteral("LoadTapeData:%1:%2").arg(folder, route));
-    }
-};
-
-// The resource library fake, also logging the ticket drawing into the
-// shared log and optionally rewriting the in/out texts as a plug-in may.
-struct LoggingResLib final : FakeResLib {
-    CallLog& log;
-    QString rewriteName, rewriteDate;
-    explicit LoggingResLib(CallLog& l) : log(l) {}
-    qint32 Vk4_DrawSeiriken(const QString& path, QImage* dc, QString& stopName, QString& date,
-                            const QString& time, qint32 routeNumber, qint16 ticketNo, qint16 row,
-                            qint16 company) override
-    {
-        FakeResLib::Vk4_DrawSeiriken(path, dc, stopName, date, time, routeNumber, ticketNo, row,
-                                     company);
-        log.add(QStringLiteral("Vk4_DrawSeiriken"));
-        if (!rewriteName.isNull())
-            stopName = rewriteName;
-        if (!rewriteDate.isNull())
-            date = rewriteDate;
-        return 0;
-    }
-};
-
-// What a RunController needs besides its panel and resource library, with a
-// folder for the route files; a test adds those two and the controller.
-struct RunRig {
-    CallLog log;
-    FakeHost host;
-    FakeRunOptions options;
-    RecordingBoard board{log};
-    RecordingSound sound{log};
-    RecordingTape tape{log};
-    RouteState data;
-    QTemporaryDir dir;
-
-    RunRig()
-    {
-        log.host = &host;
-        options.fareDir = dir.path();
-    }
-    void write(const QString& name, const QByteArray& bytes)
-    {
-        QFile f(dir.filePath(name));
-        if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
-            qFatal("cannot write test file");
-    }
-    void writeRoute(const QString& name, const QList<RouteRecord>& stops)
-    {
-        QByteArray bytes;
-        if (routefile::encode(stops, bytes))
-            qFatal("cannot encode the route");
-        write(name, bytes);
+        note(log, QStringLiteral("LoadTapeData:%1:%2").arg(folder, route));
     }
 };
 

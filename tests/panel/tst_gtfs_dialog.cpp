@@ -6,9 +6,9 @@
 #include "panel/GtfsImportDialog.h"
 #include "panel/PanelWindow.h"
 #include "panel/RouteState.h"
+#include "tests/common/FakeRunPorts.h"
 #include "tests/common/ModalAnswer.h"
 #include "tests/common/TestSupport.h"
-#include "tests/panel/PanelFakes.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -48,7 +48,7 @@ QString text(QWidget* in, const QString& name)
 class TestGtfsDialog : public QObject {
     Q_OBJECT
     QTemporaryDir m_dir;
-    test::FakeRunOptions m_options;
+    test::FakeOptions m_options;
 
 private slots:
     void init()

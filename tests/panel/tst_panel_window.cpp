@@ -6,9 +6,9 @@
 #include "panel/RouteFile.h"
 #include "panel/RouteState.h"
 #include "panel/RunController.h"
+#include "tests/common/FakeRunPorts.h"
 #include "tests/common/ModalAnswer.h"
 #include "tests/common/TestSupport.h"
-#include "tests/panel/PanelFakes.h"
 
 #include <QAction>
 #include <QApplication>
