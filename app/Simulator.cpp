@@ -38,7 +38,7 @@ void Simulator::start()
     m_sound = std::make_unique<SoundChannels>(*m_mixer, m_host);
 
     // The board prepares its elements and its built-in pictures.
-    m_board = std::make_unique<BoardWindow>(m_resLib, m_host);
+    m_board = std::make_unique<BoardWindow>(m_resLib, m_host, m_glyphs);
     // The options dialog exists, hidden, for the whole run; the board gives
     // it its start values before the settings file may override them.
     m_options = std::make_unique<OptionsDialog>(m_resLib, m_host);

@@ -4,6 +4,7 @@
 // the start-up benchmark does the same.
 
 #include "app/Adapters.h"
+#include "board/DotFonts.h"
 #include "panel/RouteState.h"
 #include "reslib/SystemHost.h"
 #include "reslib/WidgetResLib.h"
@@ -44,6 +45,7 @@ private:
     WidgetResLib m_resLib;
     RouteState m_data;
     IniData m_ini;
+    DotFonts m_glyphs; // the stop-name faces, opened once for the program
     std::unique_ptr<DeferredMixer> m_mixer;
     std::unique_ptr<SoundChannels> m_sound;
     std::unique_ptr<BoardWindow> m_board;

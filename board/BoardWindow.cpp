@@ -48,8 +48,9 @@ void applyColors(DegitElement* d, const DegitColors& c)
 
 } // namespace
 
-BoardWindow::BoardWindow(ResLib& res, Host& host, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_res(res), m_host(host)
+BoardWindow::BoardWindow(ResLib& res, Host& host, GlyphSource& glyphs, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_res(res), m_host(host),
+      m_glyphs(glyphs)
 {
     setObjectName(QStringLiteral("Form1"));
     setFixedSize(layout::BoardSize);
@@ -109,7 +110,7 @@ void BoardWindow::createElements()
         d->setVisible(false);
         m_timeDegit[size_t(i)] = d;
     }
-    m_chimei = new ChimeiElement(m_res, m_host, this);
+    m_chimei = new ChimeiElement(m_glyphs, m_host, this);
     m_chimei->setObjectName(QStringLiteral("ChimeiCtl"));
     m_chimei->setGeometry(layout::chimeiRect());
 }

@@ -26,8 +26,9 @@ class QTimer;
 namespace lumena {
 
 class ChimeiElement;
-class Host;
 class DegitElement;
+class GlyphSource;
+class Host;
 class ResLib;
 
 class BoardWindow final : public QWidget,
@@ -41,8 +42,10 @@ public:
     // fare elements get DegitStyle 1 and are blanked, the built-in panel
     // picture becomes imgRes(0..2) and the background, the window is shaped
     // and the clock timer starts. Placing the windows and LoadIni are the
-    // application's (they involve the panel and the options dialog).
-    BoardWindow(ResLib& res, Host& host, QWidget* parent = nullptr);
+    // application's (they involve the panel and the options dialog). The
+    // stop-name strip draws its characters with `glyphs`, which must outlive
+    // the window.
+    BoardWindow(ResLib& res, Host& host, GlyphSource& glyphs, QWidget* parent = nullptr);
     ~BoardWindow() override;
 
     DegitElement* Degit(int k) const;     // 0 (spare, hidden) and 1..50
@@ -113,6 +116,7 @@ private:
 
     ResLib& m_res;
     Host& m_host;
+    GlyphSource& m_glyphs;
     std::array<QLabel*, 51> m_seiriNum{};
     std::array<DegitElement*, 51> m_degit{};
     std::array<DegitElement*, 2> m_timeDegit{};

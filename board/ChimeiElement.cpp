@@ -1,9 +1,7 @@
 #include "board/ChimeiElement.h"
 
-#include "board/DotFonts.h"
 #include "reslib/Colors.h"
 #include "reslib/Host.h"
-#include "reslib/ResLib.h"
 
 #include <QPainter>
 #include <QResizeEvent>
@@ -15,8 +13,8 @@ namespace {
 constexpr int kFrameMs = 16; // about one display frame
 } // namespace
 
-ChimeiElement::ChimeiElement(ResLib& res, Host& host, QWidget* parent)
-    : QWidget(parent), m_res(res), m_host(host), m_glyphs(DotFonts::shared())
+ChimeiElement::ChimeiElement(GlyphSource& glyphs, Host& host, QWidget* parent)
+    : QWidget(parent), m_glyphs(glyphs), m_host(host)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     resize(35, 192); // the board's strip

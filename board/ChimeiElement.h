@@ -18,8 +18,8 @@
 
 namespace lumena {
 
+class GlyphSource;
 class Host;
-class ResLib;
 
 class ChimeiElement : public QWidget {
     Q_OBJECT
@@ -33,7 +33,8 @@ class ChimeiElement : public QWidget {
     Q_PROPERTY(bool FontBold READ FontBold WRITE setFontBold)
 
 public:
-    ChimeiElement(ResLib& res, Host& host, QWidget* parent = nullptr);
+    // `glyphs` draws the characters; it must outlive the element.
+    ChimeiElement(GlyphSource& glyphs, Host& host, QWidget* parent = nullptr);
     ~ChimeiElement() override;
 
     quint32 BackColor() const { return m_props.BackColor; }
@@ -98,9 +99,8 @@ private:
     void stripChanged();
     void changed(const char* name);
 
-    ResLib& m_res;
-    Host& m_host;
     GlyphSource& m_glyphs;
+    Host& m_host;
     ChimeiProps m_props;
     DotStrip m_strip;
     QImage m_view; // m_strip in colour, made when the strip changes

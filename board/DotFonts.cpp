@@ -238,10 +238,4 @@ Dots16 DotFonts::draw(const QString& text, Typeface face, bool bold)
     return dots;
 }
 
-DotFonts& DotFonts::shared()
-{
-    static DotFonts fonts;
-    return fonts;
-}
-
 } // namespace lumena

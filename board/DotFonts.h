@@ -29,9 +29,6 @@ public:
 
     Dots16 draw(const QString& text, Typeface face, bool bold) override;
 
-    // One instance for the whole program, so every element shares faces and cache.
-    static DotFonts& shared();
-
     // JIS X 0208 code (row and cell plus 0x20 each, e.g. 0x3158) of a double-byte
     // Shift-JIS character; 0 when the bytes lie outside the double-byte ranges.
     static quint16 jisFromShiftJis(unsigned char lead, unsigned char trail);

@@ -6,6 +6,7 @@
 #include "board/ChimeiElement.h"
 #include "board/DegitElement.h"
 #include "board/DegitSegments.h"
+#include "board/DotFonts.h"
 #include "reslib/WidgetResLib.h"
 #include "tests/common/Controls.h"
 #include "tests/common/FakeHost.h"
@@ -62,6 +63,7 @@ class TestBoardElements : public QObject {
     Q_OBJECT
     test::FakeResLib m_res;
     test::FakeHost m_host;
+    DotFonts m_glyphs;
 
     // The strip's top after `ms` more of the virtual clock and one frame.
     int topAfter(ChimeiElement& e, std::chrono::milliseconds ms)
@@ -388,7 +390,7 @@ private slots:
     // --- stop-name element ---
     void shortNameStandsStill()
     {
-        ChimeiElement e(m_res, m_host);
+        ChimeiElement e(m_glyphs, m_host);
         const int runs = m_host.eventRuns;
         e.SetChimei(u"市民病院前駅"_s);
         QCOMPARE(m_host.eventRuns, runs + 1); // pending events run once first
@@ -403,7 +405,7 @@ private slots:
     // never blocks; the geometry itself is covered without a window.
     void longNameWaitsThenScrolls()
     {
-        ChimeiElement e(m_res, m_host); // viewport 35 x 192
+        ChimeiElement e(m_glyphs, m_host); // viewport 35 x 192
         e.SetChimei(kSeven);
         QVERIFY(e.isScrolling());
         QCOMPARE(e.strip().height(), 224);
@@ -418,7 +420,7 @@ private slots:
 
     void newTextEndsTheScroll()
     {
-        ChimeiElement e(m_res, m_host);
+        ChimeiElement e(m_glyphs, m_host);
         e.SetChimei(kSeven);
         QVERIFY(topAfter(e, 3s) < 192);
         e.SetChimei(u"駅前"_s);
@@ -441,7 +443,7 @@ private slots:
 
     void speedZeroScrollsAsOne()
     {
-        ChimeiElement e(m_res, m_host);
+        ChimeiElement e(m_glyphs, m_host);
         e.setSpeed(0);
         QSignalSpy changed(&e, &ChimeiElement::propertyChanged);
         e.SetChimei(kSeven);
@@ -453,7 +455,7 @@ private slots:
 
     void speedChangedWhileScrolling()
     {
-        ChimeiElement e(m_res, m_host);
+        ChimeiElement e(m_glyphs, m_host);
         e.SetChimei(kSeven);
         QCOMPARE(topAfter(e, 2500ms), 142);
         e.setSpeed(10); // no jump, then 100 px/s
@@ -479,7 +481,7 @@ private slots:
     {
         QFETCH(QString, property);
         QFETCH(QVariant, value);
-        ChimeiElement e(m_res, m_host);
+        ChimeiElement e(m_glyphs, m_host);
         QSignalSpy changed(&e, &ChimeiElement::propertyChanged);
         QVERIFY(e.setProperty(property.toLatin1().constData(), value));
         QCOMPARE(changed.size(), 1);
@@ -489,7 +491,7 @@ private slots:
 
     void appearanceResizesTheViewport()
     {
-        ChimeiElement e(m_res, m_host);
+        ChimeiElement e(m_glyphs, m_host);
         QCOMPARE(e.size(), QSize(35, 192));
         e.setAppearance(0);
         QCOMPARE(e.size(), QSize(35, 185));
@@ -501,7 +503,7 @@ private slots:
 
     void readPropertiesAppliesWithoutResizeOrNotice()
     {
-        ChimeiElement e(m_res, m_host);
+        ChimeiElement e(m_glyphs, m_host);
         QSignalSpy changed(&e, &ChimeiElement::propertyChanged);
         ChimeiProps p;
         p.Appearance = 0;
@@ -516,7 +518,7 @@ private slots:
 
     void paintsDotsInForeColorOnBackColor()
     {
-        ChimeiElement e(m_res, m_host);
+        ChimeiElement e(m_glyphs, m_host);
         e.setBackColor(0x00000000);
         e.SetChimei(u"駅"_s);
         const QImage shot = e.grab().toImage();

@@ -7,6 +7,7 @@
 #include "board/BoardWindow.h"
 #include "board/ChimeiElement.h"
 #include "board/DegitElement.h"
+#include "board/DotFonts.h"
 #include "board/PanelImage.h"
 #include "tests/common/Controls.h"
 #include "tests/common/FakeHost.h"
@@ -50,11 +51,12 @@ class TestBoardWindow : public QObject {
 
     DialogResLib m_res;
     test::FakeHost m_host;
+    DotFonts m_glyphs;
     QWidget m_panel;
 
     std::unique_ptr<BoardWindow> makeBoard()
     {
-        auto b = std::make_unique<BoardWindow>(m_res, m_host);
+        auto b = std::make_unique<BoardWindow>(m_res, m_host, m_glyphs);
         b->setPanelWindow(&m_panel);
         m_res.panel = &m_panel;
         return b;

@@ -11,6 +11,7 @@
 
 #include "board/BoardWindow.h"
 #include "board/ChimeiElement.h"
+#include "board/DotFonts.h"
 #include "panel/NullSound.h"
 #include "panel/PanelWindow.h"
 #include "panel/RouteState.h"
@@ -136,7 +137,8 @@ int renderBoard(const Args& a)
     WidgetResLib res;
     VirtualHost host;
     ModalAnswerer answerer;
-    BoardWindow board(res, host);
+    DotFonts glyphs;
+    BoardWindow board(res, host, glyphs);
     OptionsDialog options(res, host);
     options.SetStartDefaults();
     RouteState data;
