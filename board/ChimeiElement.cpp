@@ -2,6 +2,7 @@
 
 #include "reslib/Colors.h"
 #include "reslib/Host.h"
+#include "reslib/ShiftJis.h"
 
 #include <QPainter>
 #include <QResizeEvent>
@@ -129,10 +130,13 @@ void ChimeiElement::SetChimei(const QString& strText)
     scrollFrame();
 }
 
-void ChimeiElement::DrawDot16(qint32& X, qint32& Y, QString& strText)
+QString ChimeiElement::DrawDot16(qint32 x, qint32 y, const QString& text)
 {
-    m_strip.plot(X, Y, cellDots(m_glyphs, strText, m_props.FontMode, m_props.FontBold));
+    const QByteArray cell = sjis::fromUnicode(text);
+    m_strip.plot(x, y, cellDots(m_glyphs, cell, m_props.FontMode, m_props.FontBold));
     stripChanged();
+    const QByteArrayView drawn = cellStyle(cell, m_props.FontMode).cell;
+    return drawn == cell ? text : sjis::toUnicode(drawn);
 }
 
 void ChimeiElement::Refresh()

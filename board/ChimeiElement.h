@@ -64,8 +64,9 @@ public:
     // scroll; seven cells or more start a new one. Returns at once.
     void SetChimei(const QString& strText);
     // Draws one cell (a full-width character or up to two half-width ones)
-    // with its top-left at (X, Y) of the strip. "ー" comes back as "丨".
-    void DrawDot16(qint32& X, qint32& Y, QString& strText);
+    // with its top-left at (x, y) of the strip, and returns the text drawn:
+    // `text` itself, or "丨" for "ー".
+    QString DrawDot16(qint32 x, qint32 y, const QString& text);
     // Repaints the strip now.
     void Refresh();
 
