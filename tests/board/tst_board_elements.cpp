@@ -486,7 +486,7 @@ private slots:
         QVERIFY(e.setProperty(property.toLatin1().constData(), value));
         QCOMPARE(changed.size(), 1);
         QCOMPARE(changed[0][0].toString(), property);
-        QCOMPARE(e.WriteProperties().value(property).toLongLong(), value.toLongLong());
+        QCOMPARE(e.WriteProperties().get(property).toLongLong(), value.toLongLong());
     }
 
     void appearanceResizesTheViewport()
