@@ -102,11 +102,11 @@ void ChimeiElement::ReadProperties(const ChimeiProps& props)
     stripChanged();
 }
 
-void ChimeiElement::SetChimei(const QString& strText)
+void ChimeiElement::SetChimei(const QString& text)
 {
     m_host.processEvents();
     m_strip.clear();
-    if (strText.isEmpty()) {
+    if (text.isEmpty()) {
         // A scroll left running would only move the blank strip: end it too.
         stopScroll();
         m_stripTop = 0;
@@ -115,7 +115,7 @@ void ChimeiElement::SetChimei(const QString& strText)
     }
     stopScroll();
     const NameLayout l =
-        drawName(m_strip, m_glyphs, strText, m_props.Mode, m_props.FontMode, m_props.FontBold);
+        drawName(m_strip, m_glyphs, text, m_props.Mode, m_props.FontMode, m_props.FontBold);
     stripChanged();
     if (!l.scrolls) {
         m_stripTop = 0;

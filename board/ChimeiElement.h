@@ -56,13 +56,13 @@ public:
     void setFontBold(bool v);
 
     // The stored property set. Reading applies the colours and the border
-    // (without resizing) and stores the rest; it notifies nothing.
+    // (without resizing) and stores the rest; it emits no propertyChanged.
     ChimeiProps WriteProperties() const { return m_props; }
     void ReadProperties(const ChimeiProps& props);
 
     // Shows a name; empty blanks the strip. A non-empty text ends any running
     // scroll; seven cells or more start a new one. Returns at once.
-    void SetChimei(const QString& strText);
+    void SetChimei(const QString& text);
     // Draws one cell (a full-width character or up to two half-width ones)
     // with its top-left at (x, y) of the strip, and returns the text drawn:
     // `text` itself, or "丨" for "ー".
@@ -85,7 +85,7 @@ public slots:
     void scrollFrame();
 
 signals:
-    // A property was set (the persistence mechanism listens).
+    // A stored property was set (its stored name).
     void propertyChanged(const QString& name);
 
 protected:

@@ -213,7 +213,7 @@ private slots:
         PanelBoard& panel = *board;
         board->show();
         QVERIFY(!panel.clockVisible()); // created hidden, whatever the board shows
-        board->Timer1_Timer();
+        board->showTime();
         panel.clearClock();
         QCOMPARE(board->TimeDegit(0)->Value(), QVariant(QString()));
         QCOMPARE(board->TimeDegit(1)->Value(), QVariant(QString()));
@@ -286,7 +286,7 @@ private slots:
         QFETCH(QTime, time);
         auto board = makeBoard();
         m_host.clock = QDateTime(QDate(2026, 12, 6), time);
-        board->Timer1_Timer();
+        board->showTime();
         QCOMPARE(board->TimeDegit(0)->Value(), QVariant(time.hour()));
         QCOMPARE(board->TimeDegit(1)->Value(), QVariant(time.minute()));
         QTEST(board->TimeDegit(0)->litText().trimmed(), "hours");

@@ -148,7 +148,7 @@ int renderBoard(const Args& a)
         PanelWindow::Ports{data, options, board, board, options, sound, tape, res, host});
     options.setTargets(&board, &panel);
     board.setPanelWindow(&panel);
-    board.Timer1_Timer();
+    board.showTime();
     board.show();
     if (!settings.isEmpty()) {
         IniData record;
