@@ -65,7 +65,9 @@ public:
     void SetChimei(const QString& text);
     // Draws one cell (a full-width character or up to two half-width ones)
     // with its top-left at (x, y) of the strip, and returns the text drawn:
-    // `text` itself, or "丨" for "ー".
+    // `text` itself, or "丨" for "ー". The cell is drawn from its code page
+    // 932 form, as SetChimei draws its cells: a character the code page lacks
+    // shows as "?".
     QString DrawDot16(qint32 x, qint32 y, const QString& text);
     // Repaints the strip now.
     void Refresh();
