@@ -26,7 +26,7 @@ Simulator::Simulator(Setup setup) : m_setup(std::move(setup))
     m_sound = std::make_unique<SoundChannels>(m_setup.mixer, host);
 
     // The board prepares its elements and its built-in pictures.
-    m_board = std::make_unique<BoardWindow>(m_resLib, host);
+    m_board = std::make_unique<BoardWindow>(m_resLib, host, m_glyphs);
     // The options dialog exists, hidden, for the whole run; the board gives
     // it its start values before the settings file may override them.
     m_options = std::make_unique<OptionsDialog>(m_resLib, host);

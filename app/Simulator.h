@@ -6,6 +6,7 @@
 // messages, audio, the settings file, placing the windows) comes in as a
 // Setup.
 
+#include "board/DotFonts.h"
 #include "panel/RouteState.h"
 #include "reslib/WidgetResLib.h"
 #include "settings/IniData.h"
@@ -74,6 +75,7 @@ private:
     WidgetResLib m_resLib;
     RouteState m_data;
     IniData m_ini;
+    DotFonts m_glyphs; // the stop-name faces, opened once for the program
     std::unique_ptr<SoundChannels> m_sound;
     std::unique_ptr<BoardWindow> m_board;
     std::unique_ptr<OptionsDialog> m_options;

@@ -106,7 +106,7 @@ public:
     virtual void SetSeiriNumVisible(bool visible) = 0;
     // The ticket-number labelling routine with the chosen style (list index,
     // -1 for none) and zero option (0/1).
-    virtual void SeirikenNumSet(qint16 style, qint16 zeroPad) = 0;
+    virtual void SeirikenNumSet(qint16 style, qint16 zeroOption) = 0;
     // ForeColor of lblSeiriNum(1..50).
     virtual void SetSeiriNumColor(quint32 color) = 0;
     // BackColor, BaseForeColor, DegitForeColor of Degit(1..50), then of

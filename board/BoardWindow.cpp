@@ -48,8 +48,9 @@ void applyColors(DegitElement* d, const DegitColors& c)
 
 } // namespace
 
-BoardWindow::BoardWindow(ResLib& res, Host& host, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_res(res), m_host(host)
+BoardWindow::BoardWindow(ResLib& res, Host& host, GlyphSource& glyphs, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_res(res), m_host(host),
+      m_glyphs(glyphs)
 {
     setObjectName(QStringLiteral("Form1"));
     setFixedSize(layout::BoardSize);
@@ -70,7 +71,7 @@ BoardWindow::BoardWindow(ResLib& res, Host& host, QWidget* parent)
     m_timer1 = new QTimer(this);
     m_timer1->setObjectName(QStringLiteral("Timer1"));
     m_timer1->setInterval(1000);
-    connect(m_timer1, &QTimer::timeout, this, &BoardWindow::Timer1_Timer);
+    connect(m_timer1, &QTimer::timeout, this, &BoardWindow::showTime);
     m_timer1->start();
 }
 
@@ -98,7 +99,7 @@ void BoardWindow::createElements()
         d->setGeometry(layout::degitRect(i));
         d->setVisible(i != 0);
         if (i != 0)
-            connect(d, &DegitElement::DblClick, this, [this, i] { Degit_DblClick(i); });
+            connect(d, &DegitElement::DblClick, this, [this, i] { applyZeroSettingsToAll(i); });
         m_degit[size_t(i)] = d;
     }
     for (int i = 0; i < 2; ++i) {
@@ -109,7 +110,7 @@ void BoardWindow::createElements()
         d->setVisible(false);
         m_timeDegit[size_t(i)] = d;
     }
-    m_chimei = new ChimeiElement(m_res, m_host, this);
+    m_chimei = new ChimeiElement(m_glyphs, m_host, this);
     m_chimei->setObjectName(QStringLiteral("ChimeiCtl"));
     m_chimei->setGeometry(layout::chimeiRect());
 }
@@ -156,16 +157,16 @@ void BoardWindow::setPicture(const QImage& image)
     update();
 }
 
-void BoardWindow::Timer1_Timer()
+void BoardWindow::showTime()
 {
     const QTime t = m_host.now().time();
     m_timeDegit[0]->setValue(t.hour());
     m_timeDegit[1]->setValue(t.minute());
 }
 
-void BoardWindow::Degit_DblClick(int index)
+void BoardWindow::applyZeroSettingsToAll(int cell)
 {
-    DegitElement* d = Degit(index);
+    DegitElement* d = Degit(cell);
     if (!d || !d->UserSet())
         return;
     if (m_panel)
@@ -255,9 +256,9 @@ void BoardWindow::SetSeiriNumVisible(bool visible)
         m_seiriNum[size_t(i)]->setVisible(visible);
 }
 
-void BoardWindow::SeirikenNumSet(qint16 style, qint16 zeroPad)
+void BoardWindow::SeirikenNumSet(qint16 style, qint16 zeroOption)
 {
-    lumena::SeirikenNumSet(*this, style, zeroPad);
+    lumena::SeirikenNumSet(*this, style, zeroOption);
 }
 
 void BoardWindow::SetSeiriNumColor(quint32 color)

@@ -5,12 +5,11 @@
 // (hidden, still running) clock TimeDegit(0..1).
 //
 // The board has no operator controls. It is driven by the run logic through
-// BoardDisplay, by the operation panel through PanelBoard, by the settings
-// routines through BoardIniPort, and by the options dialog through the
-// SetProp part of BoardIniPort. Its own
-// behaviour: layout and shape, dragging by the background, the one-second
-// clock, and the double-click on a fare element that applies that element's
-// zero handling, zero fill and shift to all 50.
+// BoardDisplay, by the operation panel through PanelBoard, and by the settings
+// routines and the options dialog through BoardIniPort. Its own behaviour:
+// layout and shape, dragging by the background, the one-second clock, and the
+// double-click on a fare element that applies that element's zero handling,
+// zero fill and shift to all 50.
 
 #include "board/BoardPorts.h"
 #include "board/SeirikenNum.h"
@@ -26,8 +25,9 @@ class QTimer;
 namespace lumena {
 
 class ChimeiElement;
-class Host;
 class DegitElement;
+class GlyphSource;
+class Host;
 class ResLib;
 
 class BoardWindow final : public QWidget,
@@ -41,8 +41,10 @@ public:
     // fare elements get DegitStyle 1 and are blanked, the built-in panel
     // picture becomes imgRes(0..2) and the background, the window is shaped
     // and the clock timer starts. Placing the windows and LoadIni are the
-    // application's (they involve the panel and the options dialog).
-    BoardWindow(ResLib& res, Host& host, QWidget* parent = nullptr);
+    // application's (they involve the panel and the options dialog). The
+    // stop-name strip draws its characters with `glyphs`, which must outlive
+    // the window.
+    BoardWindow(ResLib& res, Host& host, GlyphSource& glyphs, QWidget* parent = nullptr);
     ~BoardWindow() override;
 
     DegitElement* Degit(int k) const;     // 0 (spare, hidden) and 1..50
@@ -64,9 +66,14 @@ public:
     // application asks the quit question there). Without it the window closes.
     void setCloseHandler(std::function<void()> handler) { m_closeHandler = std::move(handler); }
 
-    // Handlers, public so the application and tests can drive them.
-    void Timer1_Timer();
-    void Degit_DblClick(int index);
+    // Shows the Host's hour and minute on the clock elements (each tick of
+    // Timer1; public so that a render can show the clock at once).
+    void showTime();
+    // The double-click on Degit(cell): unless the element's UserSet is off,
+    // opens its settings dialog with the panel window disabled and, when the
+    // dialog is confirmed, gives all 50 fare elements that element's zero
+    // handling, zero fill and shift, each taking effect at once.
+    void applyZeroSettingsToAll(int cell);
 
     // BoardDisplay
     void SetChimei(const QString& text) override;
@@ -81,7 +88,7 @@ public:
     void SetTimeDegitColors(int index, const DegitColors& colors) override;
     void SetChimeiColors(quint32 backColor, quint32 foreColor) override;
     void SetSeiriNumVisible(bool visible) override;
-    void SeirikenNumSet(qint16 style, qint16 zeroPad) override;
+    void SeirikenNumSet(qint16 style, qint16 zeroOption) override;
     void SetSeiriNumColor(quint32 color) override;
     void SetAllDegitColors(const DegitColors& colors) override;
     void SetChimeiProps(quint32 backColor, quint32 foreColor, qint16 fontMode,
@@ -113,6 +120,7 @@ private:
 
     ResLib& m_res;
     Host& m_host;
+    GlyphSource& m_glyphs;
     std::array<QLabel*, 51> m_seiriNum{};
     std::array<DegitElement*, 51> m_degit{};
     std::array<DegitElement*, 2> m_timeDegit{};

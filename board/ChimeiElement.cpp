@@ -1,9 +1,8 @@
 #include "board/ChimeiElement.h"
 
-#include "board/DotFonts.h"
 #include "reslib/Colors.h"
 #include "reslib/Host.h"
-#include "reslib/ResLib.h"
+#include "reslib/ShiftJis.h"
 
 #include <QPainter>
 #include <QResizeEvent>
@@ -15,8 +14,8 @@ namespace {
 constexpr int kFrameMs = 16; // about one display frame
 } // namespace
 
-ChimeiElement::ChimeiElement(ResLib& res, Host& host, QWidget* parent)
-    : QWidget(parent), m_res(res), m_host(host), m_glyphs(DotFonts::shared())
+ChimeiElement::ChimeiElement(GlyphSource& glyphs, Host& host, QWidget* parent)
+    : QWidget(parent), m_glyphs(glyphs), m_host(host)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     resize(35, 192); // the board's strip
@@ -103,11 +102,11 @@ void ChimeiElement::ReadProperties(const ChimeiProps& props)
     stripChanged();
 }
 
-void ChimeiElement::SetChimei(const QString& strText)
+void ChimeiElement::SetChimei(const QString& text)
 {
     m_host.processEvents();
     m_strip.clear();
-    if (strText.isEmpty()) {
+    if (text.isEmpty()) {
         // A scroll left running would only move the blank strip: end it too.
         stopScroll();
         m_stripTop = 0;
@@ -116,7 +115,7 @@ void ChimeiElement::SetChimei(const QString& strText)
     }
     stopScroll();
     const NameLayout l =
-        drawName(m_strip, m_glyphs, strText, m_props.Mode, m_props.FontMode, m_props.FontBold);
+        drawName(m_strip, m_glyphs, text, m_props.Mode, m_props.FontMode, m_props.FontBold);
     stripChanged();
     if (!l.scrolls) {
         m_stripTop = 0;
@@ -131,10 +130,13 @@ void ChimeiElement::SetChimei(const QString& strText)
     scrollFrame();
 }
 
-void ChimeiElement::DrawDot16(qint32& X, qint32& Y, QString& strText)
+QString ChimeiElement::DrawDot16(qint32 x, qint32 y, const QString& text)
 {
-    m_strip.plot(X, Y, cellDots(m_glyphs, strText, m_props.FontMode, m_props.FontBold));
+    const QByteArray cell = sjis::fromUnicode(text);
+    m_strip.plot(x, y, cellDots(m_glyphs, cell, m_props.FontMode, m_props.FontBold));
     stripChanged();
+    const QByteArrayView drawn = cellStyle(cell, m_props.FontMode).cell;
+    return drawn == cell ? text : sjis::toUnicode(drawn);
 }
 
 void ChimeiElement::Refresh()

@@ -18,8 +18,8 @@
 
 namespace lumena {
 
+class GlyphSource;
 class Host;
-class ResLib;
 
 class ChimeiElement : public QWidget {
     Q_OBJECT
@@ -33,7 +33,8 @@ class ChimeiElement : public QWidget {
     Q_PROPERTY(bool FontBold READ FontBold WRITE setFontBold)
 
 public:
-    ChimeiElement(ResLib& res, Host& host, QWidget* parent = nullptr);
+    // `glyphs` draws the characters; it must outlive the element.
+    ChimeiElement(GlyphSource& glyphs, Host& host, QWidget* parent = nullptr);
     ~ChimeiElement() override;
 
     quint32 BackColor() const { return m_props.BackColor; }
@@ -55,16 +56,19 @@ public:
     void setFontBold(bool v);
 
     // The stored property set. Reading applies the colours and the border
-    // (without resizing) and stores the rest; it notifies nothing.
+    // (without resizing) and stores the rest; it emits no propertyChanged.
     ChimeiProps WriteProperties() const { return m_props; }
     void ReadProperties(const ChimeiProps& props);
 
     // Shows a name; empty blanks the strip. A non-empty text ends any running
     // scroll; seven cells or more start a new one. Returns at once.
-    void SetChimei(const QString& strText);
+    void SetChimei(const QString& text);
     // Draws one cell (a full-width character or up to two half-width ones)
-    // with its top-left at (X, Y) of the strip. "ー" comes back as "丨".
-    void DrawDot16(qint32& X, qint32& Y, QString& strText);
+    // with its top-left at (x, y) of the strip, and returns the text drawn:
+    // `text` itself, or "丨" for "ー". The cell is drawn from its code page
+    // 932 form, as SetChimei draws its cells: a character the code page lacks
+    // shows as "?".
+    QString DrawDot16(qint32 x, qint32 y, const QString& text);
     // Repaints the strip now.
     void Refresh();
 
@@ -83,7 +87,7 @@ public slots:
     void scrollFrame();
 
 signals:
-    // A property was set (the persistence mechanism listens).
+    // A stored property was set (its stored name).
     void propertyChanged(const QString& name);
 
 protected:
@@ -98,9 +102,8 @@ private:
     void stripChanged();
     void changed(const char* name);
 
-    ResLib& m_res;
-    Host& m_host;
     GlyphSource& m_glyphs;
+    Host& m_host;
     ChimeiProps m_props;
     DotStrip m_strip;
     QImage m_view; // m_strip in colour, made when the strip changes

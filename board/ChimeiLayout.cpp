@@ -3,6 +3,10 @@
 #include "reslib/Colors.h"
 #include "reslib/ShiftJis.h"
 
+#include <algorithm>
+#include <array>
+#include <vector>
+
 using namespace Qt::StringLiterals;
 
 namespace lumena {
@@ -92,43 +96,64 @@ Typeface typefaceFor(qint16 fontMode, QByteArrayView sjisCell)
     }
 }
 
-CellStyle cellStyle(const QString& text, qint16 fontMode)
+namespace {
+
+// The cells drawn otherwise in vertical writing, as code page 932 bytes.
+struct VerticalForms {
+    QByteArray longVowel = sjis::fromUnicode(u"ー");
+    QByteArray verticalStroke = sjis::fromUnicode(u"丨"); // drawn for the long vowel mark
+    // These two sit one pixel left of centre in the Gothic face.
+    std::array<QByteArray, 2> offCentre{sjis::fromUnicode(u"申"), sjis::fromUnicode(u"山")};
+    // Drawn in the upper right of the cell, as in vertical writing.
+    std::array<QByteArray, 2> marks{sjis::fromUnicode(u"。"), sjis::fromUnicode(u"、")};
+    // Brackets and arrows, stood upright by mirroring about the diagonal.
+    std::vector<QByteArray> turned;
+
+    VerticalForms()
+    {
+        for (QChar c : u"（）『』〔〕「」［］＜＞｛｝〈〉《》【】～＝→←⇒⇔"_s)
+            turned.push_back(sjis::fromUnicode(QStringView(&c, 1)));
+    }
+};
+
+const VerticalForms& verticalForms()
 {
-    static const QString turned[] = {u"（"_s, u"）"_s, u"『"_s, u"』"_s, u"〔"_s, u"〕"_s, u"「"_s,
-                                     u"」"_s, u"［"_s, u"］"_s, u"＜"_s, u"＞"_s, u"｛"_s, u"｝"_s,
-                                     u"〈"_s, u"〉"_s, u"《"_s, u"》"_s, u"【"_s, u"】"_s, u"～"_s,
-                                     u"＝"_s, u"→"_s,  u"←"_s,  u"⇒"_s,  u"⇔"_s};
+    static const VerticalForms forms;
+    return forms;
+}
+
+template <typename List> bool isOneOf(QByteArrayView cell, const List& list)
+{
+    return std::any_of(list.begin(), list.end(), [&](const QByteArray& b) { return cell == b; });
+}
+
+} // namespace
+
+CellStyle cellStyle(QByteArrayView sjisCell, qint16 fontMode)
+{
+    const VerticalForms& v = verticalForms();
     CellStyle s;
-    s.text = text;
-    if (text == u"ー"_s) {
-        s.text = u"丨"_s; // a vertical stroke: the long vowel mark written downwards
-    } else if (text == u"申"_s || text == u"山"_s) {
-        // These two sit one pixel left of centre in the Gothic face.
-        if (fontMode == 0 || fontMode == 2)
+    s.cell = sjisCell;
+    if (sjisCell == v.longVowel) {
+        s.cell = v.verticalStroke;
+    } else if (isOneOf(sjisCell, v.offCentre)) {
+        if (fontMode == 0 || fontMode == 2) // kanji in the Gothic face
             s.ox = 1;
-    } else if (text == u"。"_s || text == u"、"_s) {
-        // From the lower left of the cell to the upper right, as in vertical writing.
+    } else if (isOneOf(sjisCell, v.marks)) {
         s.ox = 10;
         s.oy = -10;
     } else {
-        for (const QString& t : turned) {
-            if (text == t) {
-                s.turned = true;
-                break;
-            }
-        }
+        s.turned = isOneOf(sjisCell, v.turned);
     }
     return s;
 }
 
-Dots16 cellDots(GlyphSource& glyphs, QString& text, qint16 fontMode, bool fontBold)
+Dots16 cellDots(GlyphSource& glyphs, QByteArrayView sjisCell, qint16 fontMode, bool fontBold)
 {
-    if (text.isEmpty())
+    if (sjisCell.isEmpty())
         return {};
-    const CellStyle s = cellStyle(text, fontMode);
-    text = s.text;
-    const QByteArray code = sjis::fromUnicode(s.text);
-    Dots16 d = glyphs.draw(s.text, typefaceFor(fontMode, code), fontBold).shifted(s.ox, s.oy);
+    const CellStyle s = cellStyle(sjisCell, fontMode);
+    Dots16 d = glyphs.draw(s.cell, typefaceFor(fontMode, s.cell), fontBold).shifted(s.ox, s.oy);
     return s.turned ? d.transposed() : d;
 }
 
@@ -224,10 +249,18 @@ NameLayout drawName(DotStrip& strip, GlyphSource& glyphs, const QString& text, q
     const auto bytes = qint32(sjisText.size());
     const NameLayout l = nameLayout(bytes, mode);
     strip.setHeight(l.stripHeight);
+    qint32 charStart = 0; // the first character boundary at or after the cell
     // Cells beyond the last byte are empty and draw nothing; stop there.
     for (qint32 i = 1; 2 * i - 1 <= bytes && i <= kMaxCells; ++i) {
-        QString cell = sjis::toUnicode(
-            QByteArrayView(sjisText).sliced(2 * i - 2, std::min(2, bytes - (2 * i - 2))));
+        const qint32 start = 2 * i - 2;
+        QByteArrayView cell = QByteArrayView(sjisText).sliced(start, std::min(2, bytes - start));
+        while (charStart < start)
+            charStart += sjis::isLeadByte(uchar(sjisText[charStart])) ? 2 : 1;
+        QByteArray reread;
+        if (charStart != start && sjis::isLeadByte(uchar(cell[0]))) {
+            reread = sjis::fromUnicode(sjis::toUnicode(cell).remove(QChar::ReplacementCharacter));
+            cell = reread;
+        }
         strip.plot(kCellX, l.y0 + (i - 1) * l.pitch, cellDots(glyphs, cell, fontMode, fontBold));
     }
     return l;

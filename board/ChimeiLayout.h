@@ -42,18 +42,19 @@ bool isAlnumClass(QByteArrayView sjisCell);
 // Typeface of a cell under FontMode 0..4 (other values act as 0).
 Typeface typefaceFor(qint16 fontMode, QByteArrayView sjisCell);
 
-// How a cell is drawn: `text` after substitution, offset in work-area pixels,
-// and whether the pattern is mirrored about its diagonal.
+// How a cell is drawn: `cell` after substitution (丨 for ー), its offset in
+// work-area pixels, and whether the pattern is mirrored about its diagonal.
+// `cell` views either the cell passed in or a constant of the program.
 struct CellStyle {
-    QString text;
+    QByteArrayView cell;
     int ox = 0, oy = 0;
     bool turned = false;
 };
-CellStyle cellStyle(const QString& text, qint16 fontMode);
+CellStyle cellStyle(QByteArrayView sjisCell, qint16 fontMode);
 
 // The dots a cell lights, in cell coordinates after turning: what DrawDot16
-// sets at (X + 2 x, Y + 2 y). `text` is replaced by its substitute ("ー").
-Dots16 cellDots(GlyphSource& glyphs, QString& text, qint16 fontMode, bool fontBold);
+// sets at (X + 2 x, Y + 2 y).
+Dots16 cellDots(GlyphSource& glyphs, QByteArrayView sjisCell, qint16 fontMode, bool fontBold);
 
 // The drawing surface of the element: 37 pixels wide, keeping what is drawn on
 // it until cleared. Pixels hold palette indices: 0 is the background, so a new
@@ -90,6 +91,12 @@ private:
 // next two bytes. The strip is resized (cleared) first. A final odd byte forms
 // one more cell at y0 + cells * pitch. Only the first kMaxCells cells of a
 // longer text are drawn.
+//
+// After a single-byte character the cells straddle characters. A cell that
+// pairs the second byte of a double-byte character with the next character's
+// first byte may form a code that the code page writes otherwise, or not at
+// all; such a cell is drawn as the code page reads it: the characters it
+// reads there (none for a byte it cannot read), written as it writes them.
 NameLayout drawName(DotStrip& strip, GlyphSource& glyphs, const QString& text, qint16 mode,
                     qint16 fontMode, bool fontBold);
 

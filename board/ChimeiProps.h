@@ -1,14 +1,12 @@
 #pragma once
 // The stop-name element's stored property set: the values and defaults the
-// element keeps between runs, read and written by name. A value equal to its
-// default is not written.
+// element keeps between runs (see PropertySet).
 
-#include <QStringList>
-#include <QVariantMap>
+#include "board/PropertySet.h"
 
 namespace lumena {
 
-struct ChimeiProps {
+struct ChimeiProps : PropertySet<ChimeiProps> {
     quint32 BackColor = 0x00808080; // 0x00BBGGRR
     quint32 ForeColor = 0x0000BEFF; // orange: red 255, green 190, blue 0
     qint16 Speed = 5;               // Speed / 200 pixels per scroll step
@@ -18,16 +16,7 @@ struct ChimeiProps {
     qint16 FontMode = 0;            // typeface rule 0..4
     bool FontBold = false;
 
-    static QStringList names();
-    QVariant value(const QString& name) const;
-    // False for an unknown name or a value of the wrong kind (nothing changes).
-    bool setValue(const QString& name, const QVariant& v);
-
-    // Writes the values that differ from their defaults.
-    QVariantMap write() const;
-    // Reads by name; a missing or unreadable entry takes its default.
-    static ChimeiProps read(const QVariantMap& bag);
-
+    static const std::vector<PropertyField<ChimeiProps>>& fields();
     bool operator==(const ChimeiProps&) const = default;
 };
 

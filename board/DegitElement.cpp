@@ -117,7 +117,7 @@ qint32 DegitElement::ShowSetDlg()
     return result;
 }
 
-void DegitElement::ResetDegit(const bool& nMode)
+void DegitElement::ResetDegit(bool lit)
 {
     const qint16 shift = m_props.Shift;
     const qint16 zeroMode = m_props.ZeroMode;
@@ -125,7 +125,7 @@ void DegitElement::ResetDegit(const bool& nMode)
     setShift(0);
     setZeroMode(0);
     setFillZero(0);
-    setValue(nMode ? QVariant(QString(std::max<int>(0, m_props.Keta), u'8')) : QVariant(QString()));
+    setValue(lit ? QVariant(QString(std::max<int>(0, m_props.Keta), u'8')) : QVariant(QString()));
     setShift(shift);
     setZeroMode(zeroMode);
     setFillZero(fillZero);

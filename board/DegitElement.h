@@ -73,7 +73,7 @@ public:
 
     // Lamp test (true: every segment of every cell lit) or blank (false), with
     // zero handling, zero fill and shift off for this one redraw only.
-    void ResetDegit(const bool& nMode);
+    void ResetDegit(bool lit);
 
     // The stored property set, and reading one back: values are stored as
     // read, BackColor is applied, nothing is resized or redrawn.

@@ -3,8 +3,8 @@
 // zero handling, zero fill, shift and truncation to the cell count. Kept apart
 // from drawing so that every case can be checked without a window.
 //
-// A value is a number (any integer or floating type, bool counting as the
-// Basic-style -1/0), a text, or nothing (an invalid QVariant, treated as the
+// A value is a number (any integer or floating type; a bool counts as -1 for
+// true and 0 for false), a text, or nothing (an invalid QVariant, treated as the
 // empty text). Numbers compare with 0 and -1 as numbers; a text never equals a
 // number, and only the empty text equals the empty text.
 

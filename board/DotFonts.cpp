@@ -82,6 +82,12 @@ namespace {
 // pixels) above it, as a 12-point Japanese face does at 96 dots per inch.
 constexpr int kBaseline = 14;
 
+// A byte that is a character by itself in the code page (JIS X 0201).
+bool isSingleByteChar(unsigned char b)
+{
+    return b < 0x80 || (b >= 0xA1 && b <= 0xDF);
+}
+
 // Ors a rendered one-bit FreeType bitmap into `out` with its top-left at (x0, y0).
 void blit(const FT_Bitmap& bm, int x0, int y0, Dots16& out)
 {
@@ -108,7 +114,7 @@ struct DotFonts::Impl {
     // Opened on first use: kanji G, G bold, M, M bold, half, half bold, outline G, M.
     std::array<FT_Face, 8> faces{};
     std::array<bool, 8> tried{};
-    std::array<QHash<QString, Dots16>, 4> cache; // by face and boldness
+    std::array<QHash<QByteArray, Dots16>, 4> cache; // by face and boldness
 
     FT_Face face(int i)
     {
@@ -172,38 +178,36 @@ struct DotFonts::Impl {
         return int(g->advance.x >> 6);
     }
 
-    Dots16 render(const QString& text, Typeface tf, bool bold)
+    Dots16 render(QByteArrayView sjis, Typeface tf, bool bold)
     {
         Dots16 out;
         int pen = 0;
-        for (qsizetype i = 0; i < text.size() && pen < 16;) {
-            const qsizetype n =
-                (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
-                    ? 2
-                    : 1;
-            const QStringView ch = QStringView(text).mid(i, n);
-            const char32_t ucs =
-                n == 2 ? QChar::surrogateToUcs4(text[i], text[i + 1]) : char32_t(text[i].unicode());
-            i += n;
-            if (ucs == QChar::ReplacementCharacter)
-                continue; // a broken byte: blank, as wide as a half-width character
-            const QByteArray b = sjis::fromUnicode(ch);
-            const bool unmapped = b == "?" && ucs != U'?';
-            if (!unmapped && b.size() == 2) {
-                const quint16 jis = jisFromShiftJis(uchar(b[0]), uchar(b[1]));
+        for (qsizetype i = 0; i < sjis.size() && pen < 16;) {
+            const auto lead = uchar(sjis[i]);
+            const qsizetype n = sjis::isLeadByte(lead) && i + 1 < sjis.size() ? 2 : 1;
+            if (n == 2) {
+                const quint16 jis = jisFromShiftJis(lead, uchar(sjis[i + 1]));
                 const int fi = (tf == Typeface::Gothic ? 0 : 2) + (bold ? 1 : 0);
                 if (jis && drawBitmap(face(fi), jis, pen, out)) {
                     pen += 16;
+                    i += 2;
                     continue;
                 }
-            } else if (!unmapped && b.size() == 1) {
-                if (drawBitmap(face(bold ? 5 : 4), uchar(b[0]), pen, out)) {
-                    pen += 8;
-                    continue;
-                }
+            } else if (isSingleByteChar(lead) && drawBitmap(face(bold ? 5 : 4), lead, pen, out)) {
+                pen += 8;
+                i += 1;
+                continue;
             }
-            const int adv = drawOutline(tf, bold, ucs, pen, out);
-            pen += adv > 0 ? adv : (b.size() == 1 ? 8 : 16);
+            // Not in the bitmap faces: the outline face draws the character
+            // the bytes stand for.
+            const QString ch = sjis::toUnicode(sjis.sliced(i, n));
+            if (ch.isEmpty() || ch.startsWith(QChar::ReplacementCharacter)) {
+                i += 1; // a byte that starts no character; the next starts afresh
+                continue;
+            }
+            i += n;
+            const int adv = drawOutline(tf, bold, ch.at(0).unicode(), pen, out);
+            pen += adv > 0 ? adv : 8 * int(n);
         }
         return out;
     }
@@ -225,23 +229,18 @@ DotFonts::DotFonts(DotFontFiles files) : d(std::make_unique<Impl>())
 
 DotFonts::~DotFonts() = default;
 
-Dots16 DotFonts::draw(const QString& text, Typeface face, bool bold)
+Dots16 DotFonts::draw(QByteArrayView sjis, Typeface face, bool bold)
 {
     auto& cache = d->cache[size_t((face == Typeface::Gothic ? 0 : 2) + (bold ? 1 : 0))];
-    const auto it = cache.constFind(text);
+    const QByteArray key = sjis.toByteArray();
+    const auto it = cache.constFind(key);
     if (it != cache.constEnd())
         return *it;
-    const Dots16 dots = d->render(text, face, bold);
+    const Dots16 dots = d->render(sjis, face, bold);
     if (cache.size() >= 8192)
         cache.clear(); // names are short and repeat; this only bounds hostile input
-    cache.insert(text, dots);
+    cache.insert(key, dots);
     return dots;
-}
-
-DotFonts& DotFonts::shared()
-{
-    static DotFonts fonts;
-    return fonts;
 }
 
 } // namespace lumena

@@ -1,10 +1,12 @@
 #pragma once
 // The stop-name element sees characters only as 16 x 16 dot patterns: what a
 // 16-pixel work area with white paper and black ink would show after the cell
-// text was drawn at its top-left corner. Where the patterns come from (bitmap
-// faces, an outline font) is the business of a GlyphSource.
+// was drawn at its top-left corner. A cell travels as the code page 932
+// (Shift-JIS) bytes the name was encoded to, so it is encoded once per name.
+// Where the patterns come from (bitmap faces, an outline font) is the
+// business of a GlyphSource.
 
-#include <QString>
+#include <QByteArrayView>
 #include <array>
 #include <cstdint>
 
@@ -37,10 +39,11 @@ enum class Typeface { Gothic, Mincho };
 class GlyphSource {
 public:
     virtual ~GlyphSource() = default;
-    // `text` (one full-width character or up to two half-width ones; more is
-    // clipped) drawn with its top-left at (0, 0) of an empty 16 x 16 area.
-    // Characters no face has leave their place blank.
-    virtual Dots16 draw(const QString& text, Typeface face, bool bold) = 0;
+    // The cell `sjis` (one full-width character or up to two half-width ones;
+    // more is clipped) drawn with its top-left at (0, 0) of an empty 16 x 16
+    // area. A character no face has leaves its place blank; a byte that starts
+    // no character of the code page takes no place.
+    virtual Dots16 draw(QByteArrayView sjis, Typeface face, bool bold) = 0;
 };
 
 } // namespace lumena

@@ -3,6 +3,7 @@
 // built-in panel picture the window draws at start.
 
 #include "board/BoardWindow.h"
+#include "board/DotFonts.h"
 #include "board/PanelImage.h"
 #include "tests/common/FakeHost.h"
 #include "tests/common/FakeResLib.h"
@@ -18,7 +19,8 @@ void BoardRefresh(benchmark::State& state)
 {
     test::FakeResLib res;
     test::FakeHost host;
-    BoardWindow board(res, host);
+    DotFonts glyphs;
+    BoardWindow board(res, host, glyphs);
     board.show();
     const QString names[2] = {QStringLiteral("市役所前・中央図書館入口（北口）"),
                               QStringLiteral("県立総合病院東・新町二丁目バス停")};

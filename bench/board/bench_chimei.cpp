@@ -4,7 +4,6 @@
 #include "board/ChimeiElement.h"
 #include "board/DotFonts.h"
 #include "reslib/SystemHost.h"
-#include "reslib/WidgetResLib.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -43,9 +42,9 @@ double processCpuSeconds()
 // name after the first few shown).
 void BM_SetChimei20(benchmark::State& state)
 {
-    WidgetResLib res;
+    DotFonts glyphs;
     ManualHost host;
-    ChimeiElement e(res, host);
+    ChimeiElement e(glyphs, host);
     e.SetChimei(kName20);
     for (auto _ : state) {
         e.SetChimei(kName20);
@@ -57,7 +56,6 @@ BENCHMARK(BM_SetChimei20)->Unit(benchmark::kMicrosecond);
 // The same name drawn with a glyph source that has just opened its faces.
 void BM_DrawName20Cold(benchmark::State& state)
 {
-    WidgetResLib res;
     for (auto _ : state) {
         DotFonts fonts;
         DotStrip strip;
@@ -71,9 +69,9 @@ BENCHMARK(BM_DrawName20Cold)->Unit(benchmark::kMillisecond);
 // and a synchronous repaint. A minute at 60 frames a second is 3600 of them.
 void BM_ScrollFrame(benchmark::State& state)
 {
-    WidgetResLib res;
+    DotFonts glyphs;
     ManualHost host;
-    ChimeiElement e(res, host);
+    ChimeiElement e(glyphs, host);
     e.show();
     QCoreApplication::processEvents(); // let the window be exposed, so repaints really paint
     e.SetChimei(kName20);
@@ -90,9 +88,9 @@ BENCHMARK(BM_ScrollFrame)->Unit(benchmark::kMicrosecond)->MeasureProcessCPUTime(
 // painting. Reports the process CPU used as a share of one core.
 void BM_ScrollLive(benchmark::State& state)
 {
-    WidgetResLib res;
+    DotFonts glyphs;
     SystemHost host;
-    ChimeiElement e(res, host);
+    ChimeiElement e(glyphs, host);
     e.setScrollStartWait(0);
     e.show();
     QCoreApplication::processEvents(); // let the window be exposed, so repaints really paint

@@ -111,7 +111,7 @@ int renderBoard(const Args& a)
     PanelWindow& panel = simulator.panel();
     simulator.start();
     board.move(0, 0); // a stored position means nothing offscreen
-    board.Timer1_Timer();
+    board.showTime();
     // --data wins over the settings file's folder; the dialog's box is the live
     // value.
     if (auto* box = simulator.options().findChild<QLineEdit*>(QStringLiteral("Text2(0)")))

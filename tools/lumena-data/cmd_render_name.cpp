@@ -2,8 +2,8 @@
 // anyone can see how a stop name will look on the board.
 
 #include "board/ChimeiElement.h"
+#include "board/DotFonts.h"
 #include "reslib/SystemHost.h"
-#include "reslib/WidgetResLib.h"
 #include "tools/lumena-data/Command.h"
 
 #include <QBuffer>
@@ -25,9 +25,9 @@ int renderName(const Args& args)
     if (fontMode < -32768 || fontMode > 32767 || mode < -32768 || mode > 32767)
         return fail(QString(), QStringLiteral("--font-mode and --mode take 16-bit numbers"));
 
-    WidgetResLib res;
+    DotFonts glyphs;
     SystemHost host;
-    ChimeiElement element(res, host);
+    ChimeiElement element(glyphs, host);
     element.setFontMode(qint16(fontMode));
     element.setMode(qint16(mode));
     element.setFontBold(args.has(QStringLiteral("--bold")));

@@ -1,0 +1,535 @@
+// The board's widgets: the digit element's setter rules, lamp test, settings
+// dialog call and the pixels of its picture; the stop-name element's scroll on
+// the virtual clock and its painted pixels; the stored property sets of both;
+// and the board window: its shape and start state, the double-click that
+// gives one fare element's zero settings to all 50, the clock, dragging,
+// closing, the settings calls that do more than pass a value on, and the
+// built-in panel picture under the elements.
+
+#include "board/BoardLayout.h"
+#include "board/BoardWindow.h"
+#include "board/ChimeiElement.h"
+#include "board/DegitElement.h"
+#include "board/DegitSegments.h"
+#include "board/DotFonts.h"
+#include "board/PanelImage.h"
+#include "reslib/Colors.h"
+#include "tests/common/FakeHost.h"
+#include "tests/common/FakeResLib.h"
+#include "tests/common/Probes.h"
+#include "tests/common/TestSupport.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QTimer>
+
+using namespace lumena;
+using namespace Qt::StringLiterals;
+using namespace std::chrono_literals;
+
+namespace {
+
+constexpr QRgb kBase = 0xff969696;
+constexpr QRgb kLit = 0xfff8d272; // 0x0072D2F8 as red, green, blue
+constexpr QRgb kBack = 0xff808080;
+
+// Colour of a pixel well inside segment `seg` of cell `cell` (0 = leftmost): the
+// mean of the outline's corners, which lies inside every (convex) segment.
+QRgb segment(const DegitElement& d, int cell, int seg)
+{
+    const auto outlines = degitSegmentOutlines(degitCellStyle(d.DegitStyle()), true);
+    const DegitSizeClass& cls = degitSizeClass(d.DegitSize());
+    QPointF sum;
+    for (const QPointF& p : outlines[seg])
+        sum += p;
+    sum /= static_cast<qreal>(outlines[seg].size());
+    const QPoint at(cell * cls.cellWidth() + static_cast<int>(sum.x() * cls.cellWidth()),
+                    static_cast<int>(sum.y() * cls.height()));
+    return d.image().pixel(at) | 0xff000000;
+}
+
+const QString kSeven = u"市民病院前北口"_s; // one cell more than the viewport holds
+
+QList<int> litRows(const ChimeiElement& e)
+{
+    const DotStrip& s = e.strip();
+    return test::litRows(kStripWidth, s.height(), [&](int x, int y) { return s.isLit(x, y); });
+}
+
+// Notes whether the operation panel was disabled while the digit dialog was open.
+struct DialogResLib final : test::FakeResLib {
+    QWidget* panel = nullptr;
+    bool panelEnabledInDialog = true;
+    qint32 Call_dlg100(QObject* owner, qint16 keta, qint16& zeroMode, qint16& shift,
+                       qint16& fillZero) override
+    {
+        panelEnabledInDialog = panel->isEnabled();
+        return FakeResLib::Call_dlg100(owner, keta, zeroMode, shift, fillZero);
+    }
+};
+
+void sendMouse(QWidget* w, QEvent::Type type, QPoint local, Qt::MouseButton button,
+               Qt::MouseButtons buttons)
+{
+    const QPointF global = w->mapToGlobal(QPointF(local));
+    QMouseEvent e(type, QPointF(local), global, button, buttons, Qt::NoModifier);
+    QApplication::sendEvent(w, &e);
+}
+
+} // namespace
+
+class TestBoardWidgets : public QObject {
+    Q_OBJECT
+    DialogResLib m_res;
+    test::FakeHost m_host;
+    DotFonts m_glyphs;
+    QWidget m_panel;
+
+    // The strip's top after `ms` more of the virtual clock and one frame.
+    int topAfter(ChimeiElement& e, std::chrono::milliseconds ms)
+    {
+        m_host.advance(ms);
+        e.scrollFrame();
+        return e.stripTop();
+    }
+
+    std::unique_ptr<BoardWindow> makeBoard()
+    {
+        auto b = std::make_unique<BoardWindow>(m_res, m_host, m_glyphs);
+        b->setPanelWindow(&m_panel);
+        return b;
+    }
+
+private slots:
+    void init()
+    {
+        test::failOnUnexpectedWarnings();
+        m_res.calls.clear();
+        m_res.dlg100Result = 0;
+        m_res.panel = &m_panel;
+        m_host.waits.clear();
+        m_panel.setEnabled(true);
+    }
+
+    // Reading a stored set keeps every value as stored, each under the
+    // element's property of the same name; it applies the back colour but
+    // neither resizes nor redraws.
+    void readingStoredProperties()
+    {
+        DegitProps degit;
+        ChimeiProps chimei;
+        int v = 1; // a different value for each, several beyond the setters' ranges
+        for (const QString& name : DegitProps::names())
+            QVERIFY(degit.set(name, v++));
+        for (const QString& name : ChimeiProps::names())
+            QVERIFY(chimei.set(name, v++));
+        DegitElement d(m_res);
+        d.setValue(150);
+        d.readProperties(degit);
+        ChimeiElement e(m_glyphs, m_host);
+        e.ReadProperties(chimei);
+        for (const QString& name : DegitProps::names())
+            QCOMPARE(d.property(name.toLatin1().constData()), degit.get(name));
+        for (const QString& name : ChimeiProps::names())
+            QCOMPARE(e.property(name.toLatin1().constData()), chimei.get(name));
+        QCOMPARE(d.storedProperties(), degit);
+        QCOMPARE(e.WriteProperties(), chimei);
+        QCOMPARE(d.size(), QSize(52, 20));
+        QCOMPARE(d.litText(), u"150"_s);
+        QCOMPARE(d.image().pixel(0, 0) | 0xff000000, rgbFromBgr(degit.BackColor));
+        QCOMPARE(e.size(), QSize(35, 192));
+        QCOMPARE(e.stripImage().pixel(0, 0), rgbFromBgr(chimei.BackColor));
+    }
+
+    // --- digit element ---
+    // Property set with Keta already at `keta` -> the value stored.
+    void setterRules_data()
+    {
+        QTest::addColumn<int>("keta");
+        QTest::addColumn<QString>("property");
+        QTest::addColumn<int>("input");
+        QTest::addColumn<int>("stored");
+        auto add = [](const char* tag, int keta, const char* property, int input, int stored) {
+            QTest::newRow(tag) << keta << QString::fromLatin1(property) << input << stored;
+        };
+        add("Keta 0 stores 4", 2, "Keta", 0, 4);
+        add("Keta 15 kept", 4, "Keta", 15, 15);
+        add("DegitSize 7 stores 0", 4, "DegitSize", 7, 0);
+        add("DegitSize 3 kept", 4, "DegitSize", 3, 3);
+        add("ZeroMode 4 stores 0", 4, "ZeroMode", 4, 0);
+        add("ZeroMode -1 kept", 4, "ZeroMode", -1, -1);
+        add("FillZero 5 stores Keta 2", 2, "FillZero", 5, 2);
+        add("Shift 5 stores Keta 2 - 1", 2, "Shift", 5, 1);
+        add("Shift -2 stores 0", 4, "Shift", -2, 0);
+        add("DegitStyle 9 kept", 4, "DegitStyle", 9, 9);
+    }
+    void setterRules()
+    {
+        QFETCH(int, keta);
+        QFETCH(QString, property);
+        QFETCH(int, input);
+        DegitElement d(m_res);
+        d.setKeta(qint16(keta));
+        const QByteArray name = property.toLatin1();
+        QVERIFY(d.setProperty(name.constData(), QVariant::fromValue<qint16>(qint16(input))));
+        QTEST(d.property(name.constData()).toInt(), "stored");
+    }
+
+    void zeroSettingsWaitForTheNextValue()
+    {
+        DegitElement d(m_res);
+        // The first picture, made before any value, shows the back colour only.
+        QCOMPARE(segment(d, 0, 0), kBack);
+        d.setValue(0);
+        QCOMPARE(segment(d, 0, 0), kBase);
+        d.setZeroMode(1);
+        d.setFillZero(3);
+        d.setShift(1);
+        QCOMPARE(d.litText(), QString());
+        d.setValue(d.Value());
+        QCOMPARE(d.litText(), u"000 "_s);
+        QCOMPARE(d.Value(), QVariant(0)); // the value itself is never rewritten
+    }
+
+    // The lamp test lights every segment of every cell and keeps the settings.
+    void resetDegit_data()
+    {
+        QTest::addColumn<bool>("lit");
+        QTest::addColumn<int>("keta");
+        QTest::newRow("lamp test 4") << true << 4;
+        QTest::newRow("lamp test 2") << true << 2;
+        QTest::newRow("blank") << false << 4;
+    }
+    void resetDegit()
+    {
+        QFETCH(bool, lit);
+        QFETCH(int, keta);
+        DegitElement d(m_res);
+        d.setKeta(qint16(keta));
+        d.setZeroMode(3);
+        d.setFillZero(2);
+        d.setShift(1);
+        d.setValue(7);
+        d.ResetDegit(lit);
+        QCOMPARE(d.litText(), lit ? QString(keta, u'8') : QString());
+        QCOMPARE(d.ZeroMode(), qint16(3));
+        QCOMPARE(d.FillZero(), qint16(2));
+        QCOMPARE(d.Shift(), qint16(1));
+        for (int cell = 0; cell < keta; ++cell)
+            for (int seg = 0; seg < 7; ++seg)
+                QCOMPARE(segment(d, cell, seg), lit ? kLit : kBase);
+    }
+
+    // The dialog's values are stored without the setters' range rules.
+    void showSetDlgStoresTheDialogsValuesRaw()
+    {
+        m_res.dlg100Result = 1;
+        m_res.dlg100ZeroMode = 9;
+        m_res.dlg100Shift = 7;
+        m_res.dlg100FillZero = 3;
+        DegitElement d(m_res);
+        d.setZeroMode(2);
+        d.setShift(1);
+        d.setValue(5);
+        QCOMPARE(d.ShowSetDlg(), 1);
+        QCOMPARE(m_res.callNames(), QStringList{u"Call_dlg100"_s});
+        QCOMPARE(m_res.calls[0].args, (QVariantList{qint16(4), qint16(2), qint16(1), qint16(0)}));
+        QCOMPARE(d.ZeroMode(), qint16(9));
+        QCOMPARE(d.Shift(), qint16(7));
+        QCOMPARE(d.FillZero(), qint16(3));
+        QCOMPARE(d.litText(), u"    "_s); // shifted out of sight
+    }
+
+    void pixels_data()
+    {
+        QTest::addColumn<int>("style");
+        QTest::addColumn<int>("degitSize");
+        for (int style : {0, 1, 2, 5})
+            for (int size : {0, 1, 2, 3})
+                QTest::addRow("style %d size %d", style, size) << style << size;
+    }
+    void pixels()
+    {
+        QFETCH(int, style);
+        QFETCH(int, degitSize);
+        DegitElement d(m_res);
+        d.setDegitStyle(qint16(style));
+        d.setDegitSize(qint16(degitSize));
+        d.setShift(1);
+        d.setValue(15);
+        // Cells: unlit, 1, 5, unlit (shifted one to the left).
+        const std::uint8_t one = degitSegmentMask(u'1'), five = degitSegmentMask(u'5');
+        for (int seg = 0; seg < 7; ++seg) {
+            QCOMPARE(segment(d, 0, seg), kBase);
+            QCOMPARE(segment(d, 1, seg), (one >> seg) & 1 ? kLit : kBase);
+            QCOMPARE(segment(d, 2, seg), (five >> seg) & 1 ? kLit : kBase);
+            QCOMPARE(segment(d, 3, seg), kBase);
+        }
+        // The hollow of each 8 and the top-left corner show the back colour.
+        QCOMPARE(d.image().pixel(0, 0) | 0xff000000, kBack);
+        const DegitSizeClass& cls = degitSizeClass(degitSize);
+        QCOMPARE(d.image().pixel(cls.cellWidth() / 2 + 1, cls.height() / 4 + 1) | 0xff000000,
+                 kBack);
+    }
+
+    // A host extent wider than the cells: unlit cells start at the left, the
+    // lit text ends at the right edge.
+    void litDigitsAlignToTheElementsOwnWidth()
+    {
+        DegitElement d(m_res);
+        d.setKeta(2);
+        d.resize(39, 20);
+        d.setValue(1);
+        QCOMPARE(segment(d, 0, 0), kBase);
+        QCOMPARE(segment(d, 1, 0), kBase);
+        QCOMPARE(segment(d, 2, 0), kBack); // no unlit cell under the third
+        QCOMPARE(segment(d, 2, 1), kLit);
+    }
+
+    // --- stop-name element ---
+    // SetChimei runs pending events once and returns at once; seven cells or
+    // more scroll by the Host's clock from below the viewport; a new text ends
+    // a running scroll, an empty one blanks the strip.
+    void setChimei_data()
+    {
+        QTest::addColumn<QString>("before"); // shown three seconds earlier
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("scrolls");
+        QTest::addColumn<int>("height");
+        QTest::newRow("six stand still") << QString() << u"市民病院前駅"_s << false << 192;
+        QTest::newRow("seven scroll") << QString() << kSeven << true << 224;
+        QTest::newRow("a short name ends a scroll") << kSeven << u"駅前"_s << false << 192;
+        QTest::newRow("an empty text ends a scroll") << kSeven << QString() << false << 224;
+        QTest::newRow("a long name starts again") << kSeven << u"市民病院前南口行"_s << true << 256;
+    }
+    void setChimei()
+    {
+        QFETCH(QString, before);
+        QFETCH(QString, name);
+        QFETCH(bool, scrolls);
+        ChimeiElement e(m_glyphs, m_host);
+        if (!before.isEmpty()) {
+            e.SetChimei(before);
+            topAfter(e, 3s);
+        }
+        const int runs = m_host.eventRuns;
+        e.SetChimei(name);
+        QCOMPARE(m_host.eventRuns, runs + 1);
+        QCOMPARE(e.isScrolling(), scrolls);
+        QTEST(e.strip().height(), "height");
+        QCOMPARE(litRows(e).isEmpty(), name.isEmpty());
+        const int start = scrolls ? e.height() : 0;
+        QCOMPARE(e.stripTop(), start);
+        QCOMPARE(topAfter(e, 1499ms), start); // the start pause
+        QCOMPARE(topAfter(e, 1001ms) < start, scrolls);
+        QVERIFY(m_host.waits.empty());
+    }
+
+    // Speed 0 scrolls as 1; a new speed carries a running scroll on from
+    // where it stands.
+    void scrollSpeed()
+    {
+        ChimeiElement e(m_glyphs, m_host);
+        e.setSpeed(0);
+        e.SetChimei(kSeven);
+        QCOMPARE(e.Speed(), qint16(1));
+        const int top = topAfter(e, 2500ms);
+        e.setSpeed(10);
+        QCOMPARE(topAfter(e, 0ms), top);
+        QCOMPARE(topAfter(e, 1s), top - 100);
+    }
+
+    void appearanceResizesTheViewport()
+    {
+        ChimeiElement e(m_glyphs, m_host);
+        e.setAppearance(0);
+        QCOMPARE(e.size(), QSize(35, 185));
+        e.setAppearance(3);
+        QCOMPARE(e.size(), QSize(37, 195));
+        e.SetChimei(kSeven); // the scroll runs against the viewport's new height
+        QCOMPARE(e.stripTop(), 195);
+    }
+
+    void paintsDotsInForeColorOnBackColor()
+    {
+        ChimeiElement e(m_glyphs, m_host);
+        e.setBackColor(0x00000000);
+        e.SetChimei(u"駅"_s);
+        QCOMPARE(e.DrawDot16(2, 0, u"ー"_s), u"丨"_s);
+        const QImage shot = e.grab().toImage();
+        QCOMPARE(shot.width(), 35); // the strip's last dot column (x = 32) is inside the border
+        const DotStrip& s = e.strip();
+        int lit = 0;
+        for (int y = 0; y < 112; ++y)
+            for (int x = 0; x < 33; ++x) {
+                const QRgb px = shot.pixel(ChimeiElement::kInset + x, ChimeiElement::kInset + y);
+                QCOMPARE(px, s.isLit(x, y) ? qRgb(255, 190, 0) : qRgb(0, 0, 0));
+                lit += s.isLit(x, y);
+            }
+        QVERIFY(lit > 40);
+    }
+
+    // --- the board window ---
+    void shapeAndStartState()
+    {
+        auto board = makeBoard();
+        QVERIFY(board->windowFlags() & Qt::FramelessWindowHint);
+        const QRegion mask = board->mask();
+        QVERIFY(!mask.contains(QPoint(0, 0)));
+        QVERIFY(!mask.contains(QPoint(677, 233)));
+        QVERIFY(mask.contains(QPoint(1, 0)));
+        for (int i : {1, 50}) {
+            QCOMPARE(board->Degit(i)->DegitStyle(), qint16(1));
+            QCOMPARE(board->Degit(i)->litText(), QString()); // blanked
+            QCOMPARE(board->lblSeiriNum(i)->text(), toFullWidthDigits(QString::number(i)));
+        }
+        QCOMPARE(board->picture(), board->imgRes(0));
+        QCOMPARE(board->imgRes(2), board->imgRes(0));
+        QVERIFY(board->Timer1()->isActive());
+    }
+
+    // --- the double-click on a fare element ---
+    void doubleClickGivesItsZeroSettingsToAll_data()
+    {
+        QTest::addColumn<bool>("userSet");
+        QTest::addColumn<int>("result");
+        QTest::addColumn<int>("fillZero"); // chosen; expected on every cell if applied
+        QTest::addColumn<int>("shift");
+        QTest::addColumn<QString>("otherLit");
+        QTest::newRow("confirmed zero fill 4") << true << 1 << 4 << 0 << u"0150"_s;
+        QTest::newRow("confirmed shift 1") << true << 1 << 0 << 1 << u"150 "_s;
+        QTest::newRow("cancelled") << true << 2 << 4 << 1 << u"150"_s;
+        QTest::newRow("UserSet false: no dialog") << false << 1 << 4 << 1 << u"150"_s;
+    }
+    void doubleClickGivesItsZeroSettingsToAll()
+    {
+        QFETCH(bool, userSet);
+        QFETCH(int, result);
+        QFETCH(int, fillZero);
+        QFETCH(int, shift);
+        QFETCH(QString, otherLit);
+        auto board = makeBoard();
+        board->show();
+        for (int j = 1; j <= 50; ++j)
+            board->setDegitValue(j, 150);
+        m_res.dlg100Result = result;
+        m_res.dlg100ZeroMode = 1;
+        m_res.dlg100FillZero = qint16(fillZero);
+        m_res.dlg100Shift = qint16(shift);
+        m_res.panelEnabledInDialog = true;
+        const bool applied = result == 1 && userSet;
+        board->Degit(23)->setUserSet(userSet);
+
+        QTest::mouseDClick(board->Degit(23), Qt::LeftButton);
+
+        QCOMPARE(m_res.callNames().contains(u"Call_dlg100"_s), userSet);
+        QCOMPARE(m_res.panelEnabledInDialog, !userSet);
+        QVERIFY(m_panel.isEnabled());
+        for (int j = 1; j <= 50; ++j) {
+            DegitElement* d = board->Degit(j);
+            QCOMPARE(d->FillZero(), qint16(applied ? fillZero : 0));
+            QCOMPARE(d->Shift(), qint16(applied ? shift : 0));
+            QCOMPARE(d->ZeroMode(), qint16(applied ? 1 : 0));
+            QCOMPARE(d->Value(), QVariant(150));
+            QCOMPARE(d->litText(), otherLit);
+        }
+    }
+
+    // --- what the settings routines and the panel call, and the clock ---
+    void settingsReachTheElements()
+    {
+        auto board = makeBoard();
+        BoardIniPort& port = *board;
+        const DegitColors colors{0x00112233, 0x00445566, 0x00778899};
+        board->setDegitValue(7, 230);
+        port.SetDegitCell(7, ini::DegitCellInfo{2, 1, 3}, colors);
+        QCOMPARE(port.GetDegitCell(7), (ini::DegitCellInfo{2, 1, 3}));
+        QCOMPARE(board->Degit(7)->BackColor(), 0x00112233u);
+        QCOMPARE(board->Degit(7)->Value(), QVariant(u" "_s)); // redrawn empty
+        port.SetAllDegitColors(DegitColors{1, 2, 3});
+        QCOMPARE(board->Degit(50)->BaseForeColor(), 2u);
+        QCOMPARE(board->TimeDegit(1)->DegitForeColor(), 3u); // the clock too
+
+        // The clock: the Host's hour and minute; created hidden, whatever the
+        // board shows.
+        PanelBoard& panel = *board;
+        board->show();
+        QVERIFY(!panel.clockVisible());
+        m_host.clock = QDateTime(QDate(2026, 12, 6), QTime(9, 5, 30));
+        board->showTime();
+        QCOMPARE(board->TimeDegit(0)->litText(), u"9"_s);
+        QCOMPARE(board->TimeDegit(1)->litText(), u"5"_s);
+        panel.clearClock();
+        QCOMPARE(board->TimeDegit(0)->Value(), QVariant(QString()));
+        QCOMPARE(board->TimeDegit(1)->Value(), QVariant(QString()));
+    }
+
+    // --- dragging and closing ---
+    void dragging_data()
+    {
+        QTest::addColumn<QPoint>("at");
+        QTest::addColumn<int>("button");
+        QTest::addColumn<bool>("moves");
+        QTest::newRow("left on the board") << QPoint(10, 100) << int(Qt::LeftButton) << true;
+        QTest::newRow("left on the surround") << QPoint(1, 1) << int(Qt::LeftButton) << true;
+        QTest::newRow("right does nothing") << QPoint(10, 100) << int(Qt::RightButton) << false;
+        QTest::newRow("left on a ticket number") << QPoint(100, 30) << int(Qt::LeftButton) << false;
+        QTest::newRow("left on a fare element") << QPoint(100, 50) << int(Qt::LeftButton) << false;
+    }
+    void dragging()
+    {
+        QFETCH(QPoint, at);
+        QFETCH(int, button);
+        QFETCH(bool, moves);
+        auto board = makeBoard();
+        board->move(40, 30);
+        board->show();
+        const auto b = Qt::MouseButton(button);
+        QWidget* target = board->childAt(at) ? board->childAt(at) : board.get();
+        const QPoint local = target->mapFrom(board.get(), at);
+        sendMouse(target, QEvent::MouseButtonPress, local, b, b);
+        sendMouse(target, QEvent::MouseMove, local + QPoint(25, 12), Qt::NoButton, b);
+        sendMouse(target, QEvent::MouseButtonRelease, local + QPoint(25, 12), b, Qt::NoButton);
+        QCOMPARE(board->pos(), moves ? QPoint(65, 42) : QPoint(40, 30));
+    }
+
+    void closeAsksTheApplication()
+    {
+        auto board = makeBoard();
+        int asked = 0;
+        board->setCloseHandler([&] { ++asked; });
+        board->show();
+        QVERIFY(!board->close());
+        QCOMPARE(asked, 1);
+        QVERIFY(board->isVisible());
+    }
+
+    // --- the built-in panel picture, drawn from the elements' own table ---
+    // The picture's bands and fields lie under the elements, and its texts
+    // are drawn.
+    void panelImage()
+    {
+        using namespace panel_image;
+        const QImage img = builtInPanelImage();
+        QCOMPARE(img.pixel(layout::seiriNumRect(1).center()), BandColor);
+        QCOMPARE(img.pixel(layout::seiriNumRect(50).center()), BandColor);
+        QCOMPARE(img.pixel(layout::degitRect(45).topLeft() + QPoint(1, 1)), FieldColor);
+        QCOMPARE(img.pixel(layout::degitRect(45).topLeft() + QPoint(6, 9)), UnlitColor);
+        QCOMPARE(img.pixel(138, 50), BoardColor); // between two cells
+        QCOMPARE(img.pixel(1, 1), SurroundColor);
+        const auto count = [&](QRect r, int minRed, int minGreen) {
+            int n = 0;
+            for (int y = r.top(); y <= r.bottom(); ++y)
+                for (int x = r.left(); x <= r.right(); ++x)
+                    n += qRed(img.pixel(x, y)) > minRed && qGreen(img.pixel(x, y)) > minGreen;
+            return n;
+        };
+        QVERIFY(count(UnchinWaRect, 200, 200) > 20);
+        QVERIFY(count(MadeRect, 200, 200) > 20);
+        QVERIFY(count(TagRect, 200, 200) > 20);
+        QVERIFY(count(NoticeRect, 200, -1) > 200);
+    }
+};
+
+LUMENA_TEST_MAIN(TestBoardWidgets)
+#include "tst_board_widgets.moc"
