@@ -16,7 +16,8 @@ case "$what" in
     ;;
   test)
     preset=${LUMENA_PRESET:-ci}
-    cmake --preset "$preset" >/dev/null
+    # Configured afresh, so a stale build folder can never hide a fault.
+    cmake --preset "$preset" --fresh >/dev/null
     cmake --build --preset "$preset"
     ctest --preset "$preset" -j2
     ;;
