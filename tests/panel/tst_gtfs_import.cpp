@@ -236,7 +236,10 @@ private slots:
         QTest::newRow("another route's rules do not apply")
             << prices << "A,R1,Z1,Z3,\nD,R2,Z1,Z3,\nC,R1,Z2,Z3,\n"_ba << u"300 300 200"_s
             << QString();
-        QTest::newRow("the cheapest match wins")
+        QTest::newRow("the cheaper of two rules for one pair")
+            << prices << "A,R1,Z1,Z3,\nB,,Z1,Z3,\nC,R1,Z2,Z3,\n"_ba << u"250 250 200"_s
+            << QString();
+        QTest::newRow("the cheapest match wins, whichever sides it names")
             << prices << "A,R1,Z1,Z3,\nB,,Z1,Z3,\nC,R1,Z2,Z3,\nD,,,Z3,\n"_ba << u"100 100 100"_s
             << QString();
         QTest::newRow("origin only, any destination")
@@ -534,33 +537,31 @@ private slots:
     {
         QTest::addColumn<QByteArray>("zip");
         QTest::addColumn<QString>("problem"); // empty: reads as the tidy feed
-        const Files base = feed();
-        test::ZipEntries top,
-            inFolder{{u"other/deeper/stops.txt"_s, "junk"}, {u"__MACOSX/stops.txt"_s, "junk"}};
-        for (auto it = base.begin(); it != base.end(); ++it) {
-            top << qMakePair(it.key(), it.value());
-            inFolder << qMakePair(u"feed/"_s + it.key(), it.value());
-        }
-        QTest::newRow("files at the top") << test::zipOf(top) << QString();
-        QTest::newRow("files in a folder") << test::zipOf(inFolder) << QString();
-        QTest::newRow("not a zip") << "PK\3\4 but nothing more"_ba << u": not a zip file"_s;
-        test::ZipEntries bomb = top;
-        for (auto& [name, bytes] : bomb) {
-            if (name == u"stop_times.txt"_s)
-                bytes += QByteArray(3 << 20, ' '); // a few kilobytes packed
-        }
-        QTest::newRow("a table larger than its limit once uncompressed")
-            << test::zipOf(bomb) << u"stop_times.txt: larger than 2 MiB uncompressed; refused"_s;
-        test::ZipEntries crowd = top;
+        // The files of `files` under `folder`, after the `first` entries.
+        const auto zip = [](const Files& files, const QString& folder = {},
+                            test::ZipEntries first = {}) {
+            for (auto it = files.begin(); it != files.end(); ++it)
+                first << qMakePair(folder + it.key(), it.value());
+            return test::zipOf(first);
+        };
+        test::ZipEntries crowd;
         for (int i = 0; i < 30; ++i)
-            crowd << qMakePair(QStringLiteral("extra%1.txt").arg(i), QByteArray("x"));
+            crowd << qMakePair(u"extra%1.txt"_s.arg(i), QByteArray("x"));
+        const QByteArray times = feed()[u"stop_times.txt"_s] + QByteArray(3 << 20, ' ');
+        QTest::newRow("files at the top") << zip(feed()) << QString();
+        QTest::newRow("files in a folder")
+            << zip(feed(), u"feed/"_s,
+                   {{u"other/deeper/stops.txt"_s, "junk"}, {u"__MACOSX/stops.txt"_s, "junk"}})
+            << QString();
+        QTest::newRow("not a zip") << "PK\3\4 but nothing more"_ba << u": not a zip file"_s;
+        QTest::newRow("a table larger than its limit once uncompressed") // a few kB packed
+            << zip(feed({{u"stop_times.txt"_s, times}}))
+            << u"stop_times.txt: larger than 2 MiB uncompressed; refused"_s;
         QTest::newRow("too many entries")
-            << test::zipOf(crowd) << u": the zip holds 36 entries, more than 20; refused"_s;
-        test::ZipEntries wide = top;
-        wide[0].second = QByteArray(30, 'x').replace("x", "c,") + "stop_id\n";
+            << zip(feed(), {}, crowd) << u": the zip holds 36 entries, more than 20; refused"_s;
         QTest::newRow("too many columns")
-            << test::zipOf(wide)
-            << wide[0].first + u": the header has more than 25 columns; refused"_s;
+            << zip(feed({{u"routes.txt"_s, QByteArray(30, 'x').replace("x", "c,") + "route_id\n"}}))
+            << u"routes.txt: the header has more than 25 columns; refused"_s;
     }
     void zips()
     {
