@@ -56,10 +56,16 @@ private slots:
         m_options.tapeDir = m_dir.filePath(u"tapes"_s);
     }
 
+    // After a feed that cannot be used, the sample feed.
     void offersTheFeedsChoices()
     {
         GtfsImportDialog dlg(m_options);
+        auto* messages = child<QPlainTextEdit>(&dlg, u"txtMessages"_s);
+        QVERIFY(!dlg.openFeed(m_dir.filePath(u"none"_s)));
+        QCOMPARE(messages->toPlainText(), u"no such file or folder"_s);
+        QVERIFY(!child<QPushButton>(&dlg, u"cmdOK"_s)->isEnabled());
         QVERIFY(dlg.openFeed(sampleFeed()));
+        QVERIFY(child<QPushButton>(&dlg, u"cmdOK"_s)->isEnabled());
         auto* routes = child<QTreeWidget>(&dlg, u"lstRoutes"_s);
         QCOMPARE(routes->topLevelItemCount(), 1);
         const QTreeWidgetItem* route = routes->topLevelItem(0);
@@ -79,8 +85,7 @@ private slots:
                               u"T21-0830　方向1　08:30:00発　緑町駅前行き　8停留所"_s}));
         QCOMPARE(child<QSpinBox>(&dlg, u"spnRouteNumber"_s)->value(), 21);
         QCOMPARE(text(&dlg, u"lblSummary"_s), u"停留所 8、整理券番号 1～8（便 T21-0700）"_s);
-        QCOMPARE(child<QPlainTextEdit>(&dlg, u"txtMessages"_s)->toPlainText(),
-                 u"警告はありません。"_s);
+        QCOMPARE(messages->toPlainText(), u"警告はありません。"_s);
         QCOMPARE(text(&dlg, u"lblTargets"_s),
                  u"書き込み先: %1/21.hy3、%2/21tp.csv"_s.arg(m_options.fareDir, m_options.tapeDir));
     }
@@ -110,15 +115,6 @@ private slots:
         child<QSpinBox>(&dlg, u"spnRouteNumber"_s)->setValue(number);
         QTEST(text(&dlg, u"lblSummary"_s), "summary");
         QVERIFY(text(&dlg, u"lblTargets"_s).contains(u"/%1.hy3、"_s.arg(number)));
-    }
-
-    void unusableFeed()
-    {
-        GtfsImportDialog dlg(m_options);
-        QVERIFY(!dlg.openFeed(m_dir.filePath(u"none"_s)));
-        QCOMPARE(child<QPlainTextEdit>(&dlg, u"txtMessages"_s)->toPlainText(),
-                 u"no such file or folder"_s);
-        QVERIFY(!child<QPushButton>(&dlg, u"cmdOK"_s)->isEnabled());
     }
 
     void writesIntoTheDataFolders_data()
