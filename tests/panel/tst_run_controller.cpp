@@ -47,11 +47,9 @@ struct TicketResLib final : test::FakeResLib {
                             const QString& time, qint32 routeNumber, qint16 ticketNo, qint16 row,
                             qint16 company) override
     {
-        log.add(u"Vk4_DrawSeiriken:%1|%2|%3|%4|%5|%6|%7|%8"_s.arg(path, stopName, date, time)
-                    .arg(routeNumber)
-                    .arg(ticketNo)
-                    .arg(row)
-                    .arg(company));
+        const auto n = [](qint32 v) { return QString::number(v); };
+        log.add(u"Vk4_DrawSeiriken:%1|%2|%3|%4|%5|%6|%7|%8"_s.arg(
+            path, stopName, date, time, n(routeNumber), n(ticketNo), n(row), n(company)));
         const qint32 drawn = engine.drawSeiriken(path, dc, stopName, date, time, routeNumber,
                                                  ticketNo, row, company);
         if (!rewriteName.isNull())
@@ -236,6 +234,7 @@ private slots:
         QVERIFY(rig.set(u"3"_s, 301, u"999"_s));
         QCOMPARE(rig.data.StartSection(), qint16(300));
         QCOMPARE(rig.data.CurrentPos(), qint16(299));
+        QCOMPARE(rig.data.RouteTable(302), RouteRecord{}); // past the table: an empty row
         rig.reset();
         for (int index : {1, 1, 0, 0, 0, 2})
             rig.run.Step(index);
