@@ -34,16 +34,22 @@ QByteArray times(const QStringList& trips)
     return out;
 }
 
-// Five stops in three zones; route R1 both ways, route R2 with one short
-// trip; fares 170 + 40 yen per zone crossed, for R1 only.
-Files baseFeed()
+// stop_times rows of trip T1 over `n` stops alternating between zones Z1
+// (stop A) and Z2 (stop C): a ticket per stop, 210 yen between the zones.
+QByteArray alternating(int n)
 {
-    QByteArray rules = "fare_id,route_id,origin_id,destination_id\n";
-    for (int o = 1; o <= 3; ++o)
-        for (int d = 1; d <= 3; ++d)
-            rules += "F" + QByteArray::number(std::abs(o - d)) + ",R1,Z" + QByteArray::number(o) +
-                     ",Z" + QByteArray::number(d) + "\n";
-    return {
+    QByteArray rows = "trip_id,stop_id,stop_sequence\n";
+    for (int i = 1; i <= n; ++i)
+        rows += "T1," + QByteArray(i % 2 ? "A" : "C") + "," + QByteArray::number(i) + "\n";
+    return rows;
+}
+
+// Five stops in three zones; route R1 both ways, route R2 with one short
+// trip; fares 170 + 40 yen per zone crossed, for R1 only. `changes` replace
+// files of this feed; "-" removes one.
+Files feed(const Files& changes = {})
+{
+    Files files{
         {u"stops.txt"_s, "stop_id,stop_name,zone_id\nA,駅前,Z1\nB,本町,Z1\nC,中央,Z2\nD,港,Z3\n"
                          "E,岬,Z1\n"_ba},
         {u"routes.txt"_s, "route_id,route_short_name,route_long_name\nR1,12,本線\nR2,急行,\n"_ba},
@@ -51,44 +57,43 @@ Files baseFeed()
          "route_id,trip_id,direction_id,trip_headsign\nR1,T1,0,岬\nR1,T2,1,駅前\nR2,X1,0,\n"_ba},
         {u"stop_times.txt"_s, times({u"T1 ABCDE 08:00:00"_s, u"T2 EDCBA 09:00:00"_s, u"X1 AD"_s})},
         {u"fare_attributes.txt"_s, "fare_id,price\nF0,170\nF1,210\nF2,250\n"_ba},
-        {u"fare_rules.txt"_s, rules},
+        {u"fare_rules.txt"_s,
+         "fare_id,route_id,origin_id,destination_id\nF0,R1,Z1,Z1\nF1,R1,Z1,Z2\n"
+         "F2,R1,Z1,Z3\nF1,R1,Z2,Z1\nF0,R1,Z2,Z2\nF1,R1,Z2,Z3\nF2,R1,Z3,Z1\n"
+         "F1,R1,Z3,Z2\nF0,R1,Z3,Z3\n"_ba},
     };
+    for (auto it = changes.begin(); it != changes.end(); ++it) {
+        if (it.value() == "-")
+            files.remove(it.key());
+        else
+            files[it.key()] = it.value();
+    }
+    return files;
 }
 
-// "route=R1 trip=T1 dir=0 number=7 zone"
+// "route=R1 trip=T1 dir=0 zone"
 ImportOptions options(const QString& spec)
 {
-    ImportOptions o;
-    for (const QString& word : spec.split(u' ', Qt::SkipEmptyParts)) {
-        const QString key = word.section(u'=', 0, 0), value = word.section(u'=', 1);
-        if (key == u"route"_s)
-            o.routeId = value;
-        else if (key == u"trip"_s)
-            o.tripId = value;
-        else if (key == u"dir"_s)
-            o.direction = value.toInt();
-        else if (key == u"number"_s)
-            o.number = value.toInt();
-        else if (key == u"zone"_s)
-            o.perZone = true;
-    }
-    return o;
+    QMap<QString, QString> v;
+    for (const QString& word : spec.split(u' ', Qt::SkipEmptyParts))
+        v[word.section(u'=', 0, 0)] = word.section(u'=', 1);
+    return {v.value(u"route"_s), v.value(u"trip"_s), v.value(u"dir"_s, u"-1"_s).toInt(), 0,
+            v.contains(u"zone"_s)};
 }
 
 struct Result {
     bool ok = false;
     ImportedRoute route;
     Problem problem;
+    QString failure() const { return problem.file + u": "_s + problem.text; }
 };
 
-Result importFrom(const Files& files, const QString& spec)
+Result importFrom(const Files& files, const QString& spec = u"trip=T1"_s)
 {
     Result r;
     Feed feed;
-    if (!readFiles(files, feed, r.problem))
-        return r;
-    const Importer importer(feed);
-    r.ok = importer.import(options(spec), r.route, r.problem);
+    r.ok = readFiles(files, feed, r.problem) &&
+           Importer(feed).import(options(spec), r.route, r.problem);
     return r;
 }
 
@@ -110,16 +115,6 @@ QString layout(const ImportedRoute& route)
     return stops.join(u" | "_s);
 }
 
-QString tapeText(const ImportedRoute& route)
-{
-    return sjis::toUnicode(route.tapeFile);
-}
-
-QString failure(const Result& r)
-{
-    return r.problem.file + u": "_s + r.problem.text;
-}
-
 } // namespace
 
 class TestGtfsImport : public QObject {
@@ -129,104 +124,99 @@ private slots:
 
     void chosenTrip_data()
     {
-        QTest::addColumn<QStringList>("trips"); // "trip route direction"
-        QTest::addColumn<QStringList>("stops");
+        QTest::addColumn<QStringList>("trips"); // "trip route direction stops [departure]"
         QTest::addColumn<QString>("options");
         QTest::addColumn<QString>("chosen");
-        const QStringList two{u"P R1 0"_s, u"Q R1 0"_s};
-        QTest::newRow("most stops") << two << QStringList{u"P ABC 07:00:00"_s, u"Q ABCD 09:00:00"_s}
-                                    << u"route=R1"_s << u"Q"_s;
+        const QString route = u"route=R1"_s;
+        QTest::newRow("most stops")
+            << QStringList{u"P R1 0 ABC 07:00:00"_s, u"Q R1 0 ABCD 09:00:00"_s} << route << u"Q"_s;
         QTest::newRow("tie: earliest first departure")
-            << two << QStringList{u"P ABCD 09:00:00"_s, u"Q ABCD 08:59:59"_s} << u"route=R1"_s
-            << u"Q"_s;
+            << QStringList{u"P R1 0 ABCD 09:00:00"_s, u"Q R1 0 ABCD 08:59:59"_s} << route << u"Q"_s;
         QTest::newRow("tie: hours past 24 are later")
-            << two << QStringList{u"P ABCD 24:10:00"_s, u"Q ABCD 23:50:00"_s} << u"route=R1"_s
-            << u"Q"_s;
+            << QStringList{u"P R1 0 ABCD 24:10:00"_s, u"Q R1 0 ABCD 23:50:00"_s} << route << u"Q"_s;
         QTest::newRow("tie: a known departure before an unknown one")
-            << two << QStringList{u"P ABCD"_s, u"Q ABCD 10:00:00"_s} << u"route=R1"_s << u"Q"_s;
+            << QStringList{u"P R1 0 ABCD"_s, u"Q R1 0 ABCD 10:00:00"_s} << route << u"Q"_s;
         QTest::newRow("tie: smallest trip_id, digits by value")
-            << QStringList{u"10 R1 0"_s, u"9 R1 0"_s}
-            << QStringList{u"10 ABCD 08:00:00"_s, u"9 ABCD 08:00:00"_s} << u"route=R1"_s << u"9"_s;
+            << QStringList{u"10 R1 0 ABCD 08:00:00"_s, u"9 R1 0 ABCD 08:00:00"_s} << route
+            << u"9"_s;
         QTest::newRow("tie: smallest trip_id, text")
-            << QStringList{u"b R1 0"_s, u"a R1 0"_s} << QStringList{u"b ABCD"_s, u"a ABCD"_s}
-            << u"route=R1"_s << u"a"_s;
+            << QStringList{u"b R1 0 ABCD"_s, u"a R1 0 ABCD"_s} << route << u"a"_s;
         QTest::newRow("only the asked direction")
-            << QStringList{u"P R1 0"_s, u"Q R1 1"_s}
-            << QStringList{u"P ABCDE 08:00:00"_s, u"Q EDC 09:00:00"_s} << u"route=R1 dir=1"_s
-            << u"Q"_s;
+            << QStringList{u"P R1 0 ABCDE 08:00:00"_s, u"Q R1 1 EDC 09:00:00"_s}
+            << u"route=R1 dir=1"_s << u"Q"_s;
         QTest::newRow("only the route's trips")
-            << QStringList{u"P R1 0"_s, u"Q R2 0"_s} << QStringList{u"P AB"_s, u"Q ABCDE"_s}
-            << u"route=R1"_s << u"P"_s;
-        QTest::newRow("a named trip, however short")
-            << two << QStringList{u"P AB"_s, u"Q ABCDE"_s} << u"trip=P"_s << u"P"_s;
+            << QStringList{u"P R1 0 AB"_s, u"Q R2 0 ABCDE"_s} << route << u"P"_s;
+        const QStringList shortFirst{u"P R1 0 AB"_s, u"Q R1 0 ABCDE"_s};
+        QTest::newRow("a named trip, however short") << shortFirst << u"trip=P"_s << u"P"_s;
         QTest::newRow("a named trip of the named route")
-            << two << QStringList{u"P AB"_s, u"Q ABCDE"_s} << u"route=R1 trip=P dir=0"_s << u"P"_s;
+            << shortFirst << u"route=R1 trip=P dir=0"_s << u"P"_s;
     }
     void chosenTrip()
     {
         QFETCH(QStringList, trips);
-        QFETCH(QStringList, stops);
         QFETCH(QString, options);
-        Files files = baseFeed();
         QByteArray t = "trip_id,route_id,direction_id\n";
-        for (const QString& trip : trips)
-            t += trip.split(u' ').join(u',').toUtf8() + '\n';
-        files[u"trips.txt"_s] = t;
-        files[u"stop_times.txt"_s] = times(stops);
-        const Result r = importFrom(files, options);
-        QVERIFY2(r.ok, qPrintable(failure(r)));
+        QStringList stops;
+        for (const QString& trip : trips) {
+            const QStringList p = trip.split(u' ');
+            t += p.first(3).join(u',').toUtf8() + '\n';
+            stops << p[0] + u' ' + p.sliced(3).join(u' ');
+        }
+        const Result r =
+            importFrom(feed({{u"trips.txt"_s, t}, {u"stop_times.txt"_s, times(stops)}}), options);
+        QVERIFY2(r.ok, qPrintable(r.failure()));
         QTEST(r.route.trip.id, "chosen");
     }
 
-    // Stops follow stop_sequence, which may start anywhere, leave gaps and
-    // come in any row order; numbers compare by value.
-    void stopOrder_data()
+    // Stops, tickets and fares of whole routes, with the warnings.
+    void routes_data()
     {
-        QTest::addColumn<QByteArray>("rows"); // trip T1: stop,sequence
-        QTest::addColumn<QString>("order");
-        QTest::newRow("from 1") << "A,1\nB,2\nC,3\n"_ba << u"駅前 本町 中央"_s;
-        QTest::newRow("from 0 with gaps") << "A,0\nB,10\nC,35\n"_ba << u"駅前 本町 中央"_s;
-        QTest::newRow("rows out of order") << "C,30\nA,5\nB,20\n"_ba << u"駅前 本町 中央"_s;
-        QTest::newRow("9 before 10") << "C,10\nB,9\nA,1\n"_ba << u"駅前 本町 中央"_s;
-    }
-    void stopOrder()
-    {
-        QFETCH(QByteArray, rows);
-        Files files = baseFeed();
-        files[u"stop_times.txt"_s] = "trip_id,stop_id,stop_sequence\n" +
-                                     rows.replace("\n", "\nT1,").prepend("T1,").chopped(3);
-        const Result r = importFrom(files, u"trip=T1"_s);
-        QVERIFY2(r.ok, qPrintable(failure(r)));
-        QStringList names;
-        for (const RouteRecord& rec : r.route.records)
-            names << rec.StopName;
-        QTEST(names.join(u' '), "order");
-    }
-
-    void ticketsAndFares_data()
-    {
+        QTest::addColumn<Files>("changes");
         QTest::addColumn<QString>("options");
         QTest::addColumn<QString>("layout");
+        QTest::addColumn<QStringList>("warnings");
+        const QString perStop = u"駅前 1: | 本町 2: 170 | 中央 3: 210 210 | 港 4: 250 250 210 | "
+                                u"岬 5: 170 170 210 250"_s;
         QTest::newRow("a ticket per stop")
-            << u"route=R1 dir=0"_s
-            << u"駅前 1: | 本町 2: 170 | 中央 3: 210 210 | 港 4: 250 250 210 | "
-               u"岬 5: 170 170 210 250"_s;
+            << Files{} << u"route=R1 dir=0"_s << perStop << QStringList{};
         // Z1 Z1 Z2 Z3 Z1: the zone met again at the end gets a new number.
         QTest::newRow("a ticket per zone")
-            << u"route=R1 dir=0 zone"_s
-            << u"駅前 1: | 本町 1: | 中央 2: 210 | 港 3: 250 210 | 岬 4: 170 210 250"_s;
-        QTest::newRow("the other direction")
-            << u"route=R1 dir=1"_s
-            << u"岬 1: | 港 2: 250 | 中央 3: 210 210 | 本町 4: 170 250 210 | "
-               u"駅前 5: 170 250 210 170"_s;
+            << Files{} << u"route=R1 dir=0 zone"_s
+            << u"駅前 1: | 本町 1: | 中央 2: 210 | 港 3: 250 210 | 岬 4: 170 210 250"_s
+            << QStringList{};
+        // stop_sequence may start anywhere, leave gaps and come in any row
+        // order; numbers compare by value.
+        const QString three = u"駅前 1: | 本町 2: 170 | 中央 3: 210 210"_s;
+        const auto sequence = [](const QByteArray& rows) {
+            return Files{{u"stop_times.txt"_s, "trip_id,stop_id,stop_sequence\n" + rows}};
+        };
+        QTest::newRow("stop_sequence from 0 with gaps")
+            << sequence("T1,A,0\nT1,B,10\nT1,C,35\n") << u"trip=T1"_s << three << QStringList{};
+        QTest::newRow("stop_sequence rows out of order, 9 before 10")
+            << sequence("T1,C,10\nT1,A,1\nT1,B,9\n") << u"trip=T1"_s << three << QStringList{};
+        // A feed without fares gives -1 for every fare it looks up.
+        const QString none = u"駅前 1: | 本町 1: | 中央 2: -1 | 港 3: -1 -1 | 岬 4: -1 -1 -1"_s;
+        const QStringList noFares{
+            u"fare_attributes.txt, fare_rules.txt: the feed has no fares; every fare is -1"_s};
+        QTest::newRow("header-only fare files")
+            << Files{{u"fare_attributes.txt"_s, "fare_id,price\n"},
+                     {u"fare_rules.txt"_s, "fare_id,origin_id,destination_id\n"}}
+            << u"trip=T1 zone"_s << none << noFares;
+        QTest::newRow("0-byte fare files")
+            << Files{{u"fare_attributes.txt"_s, ""}, {u"fare_rules.txt"_s, ""}} << u"trip=T1 zone"_s
+            << none << noFares;
+        QTest::newRow("no fare files")
+            << Files{{u"fare_attributes.txt"_s, "-"}, {u"fare_rules.txt"_s, "-"}}
+            << u"trip=T1 zone"_s << none << noFares;
     }
-    void ticketsAndFares()
+    void routes()
     {
+        QFETCH(Files, changes);
         QFETCH(QString, options);
-        const Result r = importFrom(baseFeed(), options);
-        QVERIFY2(r.ok, qPrintable(failure(r)));
+        const Result r = importFrom(feed(changes), options);
+        QVERIFY2(r.ok, qPrintable(r.failure()));
         QTEST(layout(r.route), "layout");
-        QCOMPARE(r.route.warnings, QStringList());
+        QTEST(r.route.warnings, "warnings");
     }
 
     // Trip T1 (Z1 Z1 Z2 Z3 Z1) of route R1; the fares at stop D (港): from
@@ -239,161 +229,130 @@ private slots:
         QTest::addColumn<QString>("fares");
         QTest::addColumn<QString>("warning"); // part of the one warning, or empty
         const QByteArray prices = "A,300\nB,250\nC,200\nD,100\n";
-        const QByteArray head;
-        QTest::newRow("route-specific rules") << prices << head + "A,R1,Z1,Z3,\nC,R1,Z2,Z3,\n"
-                                              << u"300 300 200"_s << QString();
-        QTest::newRow("route-less rules") << prices << head + "A,,Z1,Z3,\nC,,Z2,Z3,\n"
-                                          << u"300 300 200"_s << QString();
+        QTest::newRow("route-specific rules")
+            << prices << "A,R1,Z1,Z3,\nC,R1,Z2,Z3,\n"_ba << u"300 300 200"_s << QString();
+        QTest::newRow("route-less rules")
+            << prices << "A,,Z1,Z3,\nC,,Z2,Z3,\n"_ba << u"300 300 200"_s << QString();
         QTest::newRow("another route's rules do not apply")
-            << prices << head + "A,R1,Z1,Z3,\nD,R2,Z1,Z3,\nC,R1,Z2,Z3,\n"
-            << u"300 300 200"_s << QString();
-        QTest::newRow("the cheapest match wins")
-            << prices << head + "A,R1,Z1,Z3,\nB,,Z1,Z3,\nC,R1,Z2,Z3,\nD,,,Z3,\n"
-            << u"100 100 100"_s << QString();
-        QTest::newRow("origin only, any destination") << prices << head + "B,R1,Z1,,\nC,R1,Z2,,\n"
-                                                      << u"250 250 200"_s << QString();
-        QTest::newRow("one flat fare for the route") << prices << head + "C,R1,,,\n"
-                                                     << u"200 200 200"_s << QString();
+            << prices << "A,R1,Z1,Z3,\nD,R2,Z1,Z3,\nC,R1,Z2,Z3,\n"_ba << u"300 300 200"_s
+            << QString();
+        QTest::newRow("the cheaper of two rules for one pair")
+            << prices << "A,R1,Z1,Z3,\nB,,Z1,Z3,\nC,R1,Z2,Z3,\n"_ba << u"250 250 200"_s
+            << QString();
+        QTest::newRow("the cheapest match wins, whichever sides it names")
+            << prices << "A,R1,Z1,Z3,\nB,,Z1,Z3,\nC,R1,Z2,Z3,\nD,,,Z3,\n"_ba << u"100 100 100"_s
+            << QString();
+        QTest::newRow("origin only, any destination")
+            << prices << "B,R1,Z1,,\nC,R1,Z2,,\n"_ba << u"250 250 200"_s << QString();
+        QTest::newRow("one flat fare for the route")
+            << prices << "C,R1,,,\n"_ba << u"200 200 200"_s << QString();
         QTest::newRow("rules with contains_id are ignored")
-            << prices << head + "D,R1,Z1,Z3,Z2\nA,R1,Z1,Z3,\nC,R1,Z2,Z3,\n"
-            << u"300 300 200"_s << QString();
+            << prices << "D,R1,Z1,Z3,Z2\nA,R1,Z1,Z3,\nC,R1,Z2,Z3,\n"_ba << u"300 300 200"_s
+            << QString();
         QTest::newRow("no match gives -1")
-            << prices << head + "A,R1,Z1,Z3,\n"
-            << u"300 300 -1"_s
+            << prices << "A,R1,Z1,Z3,\n"_ba << u"300 300 -1"_s
             << u"fare_rules.txt: no fare matches 1 zone pair(s) (origin → destination): Z2 → Z3"_s;
         QTest::newRow("prices with a decimal point")
-            << "A,300.0\nC,199.50\n"_ba << head + "A,R1,Z1,Z3,\nC,R1,Z2,Z3,\n"
-            << u"300 300 200"_s << QString();
+            << "A,300.0\nC,199.50\n"_ba
+            << "A,R1,Z1,Z3,\nC,R1,Z2,Z3,\n"_ba << u"300 300 200"_s << QString();
         QTest::newRow("a rule naming an unknown fare")
-            << prices << head + "A,R1,Z1,Z3,\nC,R1,Z2,Z3,\nX,R1,Z1,Z3,\n"
-            << u"300 300 200"_s
+            << prices << "A,R1,Z1,Z3,\nC,R1,Z2,Z3,\nX,R1,Z1,Z3,\n"_ba << u"300 300 200"_s
             << u"1 rule(s) of this route name a fare_id that fare_attributes.txt lacks"_s;
+        QTest::newRow("a price that is no number")
+            << "A,300\nC,200\nD,yen\n"_ba
+            << "A,R1,Z1,Z3,\nC,R1,Z2,Z3,\n"_ba << u"300 300 200"_s
+            << u"fare \"D\" has the price \"yen\", not a number of yen"_s;
+        QTest::newRow("a price above a fare cell")
+            << "A,40000\nC,200\n"_ba
+            << "A,R1,Z1,Z3,\nC,R1,Z2,Z3,\n"_ba << u"32767 32767 200"_s
+            << u"fare \"A\" costs 40000, more than a fare cell holds; written as 32767"_s;
     }
     void fareMatching()
     {
         QFETCH(QByteArray, attributes);
         QFETCH(QByteArray, rules);
         QFETCH(QString, warning);
-        Files files = baseFeed();
-        files[u"fare_attributes.txt"_s] = "fare_id,price\nF0,170\nF1,210\nF2,250\n" + attributes;
-        files[u"fare_rules.txt"_s] = "fare_id,route_id,origin_id,destination_id,contains_id\n"
-                                     "F0,R1,Z1,Z1,\nF1,R1,Z1,Z2,\nF1,R1,Z2,Z1,\nF2,R1,Z3,Z1,\n" +
-                                     rules;
-        const Result r = importFrom(files, u"trip=T1"_s);
-        QVERIFY2(r.ok, qPrintable(failure(r)));
+        const Result r = importFrom(feed(
+            {{u"fare_attributes.txt"_s, "fare_id,price\nF0,170\nF1,210\nF2,250\n" + attributes},
+             {u"fare_rules.txt"_s, "fare_id,route_id,origin_id,destination_id,contains_id\n"
+                                   "F0,R1,Z1,Z1,\nF1,R1,Z1,Z2,\nF1,R1,Z2,Z1,\nF2,R1,Z3,Z1,\n" +
+                                       rules}}));
+        QVERIFY2(r.ok, qPrintable(r.failure()));
         const RouteRecord& d = r.route.records[3];
         QCOMPARE(d.TicketNo, qint16(4));
-        QTEST(QStringLiteral("%1 %2 %3").arg(d.fare(1)).arg(d.fare(2)).arg(d.fare(3)), "fares");
+        QTEST(u"%1 %2 %3"_s.arg(d.fare(1)).arg(d.fare(2)).arg(d.fare(3)), "fares");
         QCOMPARE(r.route.warnings.size(), warning.isEmpty() ? 0 : 1);
         QVERIFY2(warning.isEmpty() || r.route.warnings[0].contains(warning),
                  qPrintable(r.route.warnings.join(u'\n')));
     }
 
-    // A feed without fares, or with header-only fare files, gives -1 for
-    // every fare it looks up.
-    void missingFares_data()
-    {
-        QTest::addColumn<QByteArray>("attributes");
-        QTest::addColumn<QByteArray>("rules");
-        QTest::newRow("header-only fare files") << "fare_id,price\n"_ba
-                                                << "fare_id,origin_id,destination_id\n"_ba;
-        QTest::newRow("0-byte fare files") << QByteArray() << QByteArray();
-        QTest::newRow("no fare files") << "-"_ba
-                                       << "-"_ba;
-    }
-    void missingFares()
-    {
-        QFETCH(QByteArray, attributes);
-        QFETCH(QByteArray, rules);
-        Files files = baseFeed();
-        files[u"fare_attributes.txt"_s] = attributes;
-        files[u"fare_rules.txt"_s] = rules;
-        if (attributes == "-") {
-            files.remove(u"fare_attributes.txt"_s);
-            files.remove(u"fare_rules.txt"_s);
-        }
-        const Result r = importFrom(files, u"trip=T1 zone"_s);
-        QVERIFY2(r.ok, qPrintable(failure(r)));
-        QCOMPARE(layout(r.route),
-                 u"駅前 1: | 本町 1: | 中央 2: -1 | 港 3: -1 -1 | 岬 4: -1 -1 -1"_s);
-        QCOMPARE(r.route.warnings,
-                 QStringList{u"fare_attributes.txt, fare_rules.txt: the feed has no fares; every "
-                             u"fare is -1"_s});
-    }
-
+    // Trip T9 of route R1 over 駅前, 本町, 中央: the first line says the route
+    // and where it goes, then one line per stop in its ja-Hrkt reading.
     void announcements_data()
     {
+        QTest::addColumn<QByteArray>("route"); // short,long
+        QTest::addColumn<QByteArray>("headsign");
         QTest::addColumn<QByteArray>("translations");
-        QTest::addColumn<QString>("tape");
-        const QString plain = u"本線、岬行きです。,0,0\r\n次は、本町です。,1,1\r\n"
-                              u"次は、終点、中央です。,1,1\r\n"_s;
+        QTest::addColumn<QString>("tape"); // all of the file, or its start
         const QString read = u"ほんせん、みさき行きです。,0,0\r\n次は、ほんまちです。,1,1\r\n"
                              u"次は、終点、ちゅうおうです。,1,1\r\n"_s;
-        QTest::newRow("no translations") << QByteArray() << plain;
+        const QByteArray r = "12,本線", h = "岬";
+        QTest::newRow("no translations")
+            << r << h << QByteArray()
+            << u"本線、岬行きです。,0,0\r\n次は、本町です。,1,1\r\n次は、終点、中央です。,1,1\r\n"_s;
         QTest::newRow("the older form, by the Japanese text")
+            << r << h
             << "trans_id,lang,translation\n本町,ja-Hrkt,ほんまち\n本町,en,Honmachi\n"
                "中央,ja-Hrkt,ちゅうおう\n岬,ja-Hrkt,みさき\n本線,ja-Hrkt,ほんせん\n"_ba
             << read;
         QTest::newRow("GTFS form, by record_id")
+            << r << h
             << "table_name,field_name,language,translation,record_id,field_value\n"
                "stops,stop_name,ja-Hrkt,ほんまち,B,\nstops,stop_name,ja-Hrkt,ちゅうおう,C,\n"
                "stops,stop_name,en,Chuo,C,\ntrips,trip_headsign,ja-Hrkt,みさき,T9,\n"
                "routes,route_long_name,ja-Hrkt,ほんせん,R1,\n"_ba
             << read;
         QTest::newRow("GTFS form, by field_value")
+            << r << h
             << "table_name,field_name,language,translation,field_value\n"
                "stops,stop_name,ja-Hrkt,ほんまち,本町\nstops,stop_name,ja-Hrkt,ちゅうおう,中央\n"
                "trips,trip_headsign,ja-Hrkt,みさき,岬\nroutes,route_long_name,ja-Hrkt,ほんせん,本線\n"_ba
             << read;
         QTest::newRow("GTFS form, record_id before field_value")
+            << r << h
             << "table_name,field_name,language,translation,record_id,field_value\n"
                "stops,stop_name,ja-Hrkt,ちがう,,本町\nstops,stop_name,ja-Hrkt,ほんまち,B,\n"
                "stops,stop_name,ja-hrkt,ちゅうおう,C,\ntrips,trip_headsign,ja-Hrkt,みさき,,岬\n"
                "routes,route_long_name,ja-Hrkt,ほんせん,R1,\n"_ba
             << read;
+        QTest::newRow("a headsign ending in 行")
+            << r << "岬行"_ba << QByteArray() << u"本線、岬行きです。,0,0\r\n"_s;
+        QTest::newRow("only a number")
+            << "12,"_ba
+            << "岬行き"_ba << QByteArray() << u"12系統、岬行きです。,0,0\r\n"_s;
+        QTest::newRow("a loop's headsign is its name")
+            << r << "本線"_ba << QByteArray() << u"本線です。,0,0\r\n"_s;
+        QTest::newRow("no headsign: the last stop")
+            << r << ""_ba << QByteArray() << u"本線、中央行きです。,0,0\r\n"_s;
+        QTest::newRow("a comma is quoted, a quote dropped")
+            << "12,\"本線, \"\"北\"\"回り\""_ba << h << QByteArray()
+            << u"\"本線, 北回り、岬行きです。\",0,0\r\n"_s;
     }
     void announcements()
     {
-        QFETCH(QByteArray, translations);
-        Files files = baseFeed();
-        files[u"translations.txt"_s] = translations;
-        files[u"trips.txt"_s] = "route_id,trip_id,trip_headsign\nR1,T9,岬\n";
-        files[u"stop_times.txt"_s] = times({u"T9 ABC"_s});
-        const Result r = importFrom(files, u"trip=T9"_s);
-        QVERIFY2(r.ok, qPrintable(failure(r)));
-        QTEST(tapeText(r.route), "tape");
-    }
-
-    void announcementFirstLine_data()
-    {
-        QTest::addColumn<QByteArray>("route"); // short,long
-        QTest::addColumn<QByteArray>("headsign");
-        QTest::addColumn<QString>("line");
-        QTest::newRow("long name and headsign") << "12,本線"_ba
-                                                << "岬"_ba << u"本線、岬行きです。,0,0"_s;
-        QTest::newRow("a headsign ending in 行") << "12,本線"_ba
-                                                 << "岬行"_ba << u"本線、岬行きです。,0,0"_s;
-        QTest::newRow("only a number") << "12,"_ba
-                                       << "岬行き"_ba << u"12系統、岬行きです。,0,0"_s;
-        QTest::newRow("a loop's headsign is its name") << "12,本線"_ba
-                                                       << "本線"_ba << u"本線です。,0,0"_s;
-        QTest::newRow("no headsign: the last stop") << "12,本線"_ba
-                                                    << ""_ba << u"本線、中央行きです。,0,0"_s;
-        QTest::newRow("a comma is quoted, a quote dropped")
-            << "12,\"本線, \"\"北\"\"回り\""_ba
-            << "岬"_ba << u"\"本線, 北回り、岬行きです。\",0,0"_s;
-    }
-    void announcementFirstLine()
-    {
         QFETCH(QByteArray, route);
         QFETCH(QByteArray, headsign);
-        Files files = baseFeed();
-        files[u"routes.txt"_s] = "route_id,route_short_name,route_long_name\nR1," + route + "\n";
-        files[u"trips.txt"_s] = "route_id,trip_id,trip_headsign\nR1,T9," + headsign + "\n";
-        files[u"stop_times.txt"_s] = times({u"T9 ABC"_s});
-        const Result r = importFrom(files, u"trip=T9"_s);
-        QVERIFY2(r.ok, qPrintable(failure(r)));
-        QTEST(tapeText(r.route).section(u"\r\n"_s, 0, 0), "line");
+        QFETCH(QByteArray, translations);
+        QFETCH(QString, tape);
+        const Result r = importFrom(
+            feed({{u"routes.txt"_s, "route_id,route_short_name,route_long_name\nR1," + route},
+                  {u"trips.txt"_s, "route_id,trip_id,trip_headsign\nR1,T9," + headsign},
+                  {u"stop_times.txt"_s, times({u"T9 ABC"_s})},
+                  {u"translations.txt"_s, translations}}),
+            u"trip=T9"_s);
+        QVERIFY2(r.ok, qPrintable(r.failure()));
+        const QString written = sjis::toUnicode(r.route.tapeFile);
+        QVERIFY2(written.startsWith(tape), qPrintable(written));
     }
 
     // The same feed written untidily reads as the tidy one.
@@ -401,26 +360,25 @@ private slots:
     {
         QTest::addColumn<QString>("file");
         QTest::addColumn<QByteArray>("bytes");
-        const Files base = baseFeed();
-        auto row = [&](const char* name, const QString& file, QByteArray bytes) {
+        const Files base = feed();
+        const QString stops = u"stops.txt"_s, times = u"stop_times.txt"_s;
+        const QByteArray s = base[stops];
+        auto row = [&](const char* name, const QString& file, const QByteArray& bytes) {
             QTest::newRow(name) << file << bytes;
         };
-        const QString stops = u"stops.txt"_s, times = u"stop_times.txt"_s;
-        row("a byte order mark", stops, "\xEF\xBB\xBF" + base[stops]);
-        row("CR LF line ends", stops, QByteArray(base[stops]).replace("\n", "\r\n"));
-        row("CR line ends", stops, QByteArray(base[stops]).replace("\n", "\r"));
+        row("a byte order mark", stops, "\xEF\xBB\xBF" + s);
+        row("CR LF line ends", stops, QByteArray(s).replace("\n", "\r\n"));
+        row("CR line ends", stops, QByteArray(s).replace("\n", "\r"));
         row("no final line end", times, base[times].chopped(1));
-        row("blank lines", stops, QByteArray(base[stops]).replace("\n", "\n\n  \n,,\n"));
+        row("blank lines", stops, QByteArray(s).replace("\n", "\n\n  \n,,\n"));
         row("every field quoted", stops,
             "\"stop_id\",\"stop_name\",\"zone_id\"\r\n\"A\",\"駅前\",\"Z1\"\r\n\"B\",\"本町\","
-            "\"Z1\"\r\n"
-            "\"C\",\"中央\",\"Z2\"\r\n\"D\",\"港\",\"Z3\"\r\n\"E\",\"岬\",\"Z1\"\r\n");
+            "\"Z1\"\r\n\"C\",\"中央\",\"Z2\"\r\n\"D\",\"港\",\"Z3\"\r\n\"E\",\"岬\",\"Z1\"\r\n");
         row("columns reordered, unknown and misspelt ones", stops,
             "zone_id,stop_lat,stop_nmae,stop_name,stop_id\nZ1,35,x,駅前,A\nZ1,35,x,本町,B\n"
             "Z2,35,x,中央,C\nZ3,35,x,港,D\nZ1,35,x,岬,E\n");
         row("header names with blanks and capitals", stops,
-            QByteArray(base[stops])
-                .replace("stop_id,stop_name,zone_id", " Stop_ID , STOP_NAME\t,zone_id "));
+            QByteArray(s).replace("stop_id,stop_name,zone_id", " Stop_ID , STOP_NAME\t,zone_id "));
         row("blanks around ids and names", stops,
             "stop_id,stop_name,zone_id\nA  ,  駅前 ,Z1\n B,本町,Z1 \n\"C \",\" 中央\",Z2\nD,港,Z3\n"
             "E,岬,Z1\n");
@@ -428,7 +386,7 @@ private slots:
             "stop_id,stop_name,zone_id\nＡ,駅前,Ｚ１\nＢ,本町,Ｚ１\nＣ,中央,Ｚ２\nＤ,港,Ｚ３\n"
             "Ｅ,岬,Ｚ１\n");
         row("a bare CR inside a field", stops,
-            QByteArray(base[stops]).replace("本町", "本\r町").replace("Z3", "Z\r3"));
+            QByteArray(s).replace("本町", "本\r町").replace("Z3", "Z\r3"));
         row("short rows", times,
             "trip_id,stop_id,stop_sequence,departure_time,pickup_type\nT1,A,1\nT1,B,2\nT1,C,3,,\n"
             "T1,D,4\nT1,E,5\n");
@@ -442,12 +400,9 @@ private slots:
     {
         QFETCH(QString, file);
         QFETCH(QByteArray, bytes);
-        const Result tidy = importFrom(baseFeed(), u"trip=T1"_s);
-        Files files = baseFeed();
-        files[file] = bytes;
-        const Result r = importFrom(files, u"trip=T1"_s);
-        QVERIFY2(r.ok, qPrintable(failure(r)));
-        QCOMPARE(layout(r.route), layout(tidy.route));
+        const Result tidy = importFrom(feed());
+        const Result r = importFrom(feed({{file, bytes}}));
+        QVERIFY2(r.ok, qPrintable(r.failure()));
         QCOMPARE(r.route.fareFile, tidy.route.fareFile);
         QCOMPARE(r.route.warnings, QStringList());
     }
@@ -469,111 +424,90 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QString, written);
         QFETCH(QString, lacking);
-        Files files = baseFeed();
+        Files files = feed();
         files[u"stops.txt"_s].replace("本町", name.toUtf8());
-        const Result r = importFrom(files, u"trip=T1"_s);
-        QVERIFY2(r.ok, qPrintable(failure(r)));
-        QCOMPARE(r.route.records[1].StopName, written);
+        const Result r = importFrom(files);
+        QVERIFY2(r.ok, qPrintable(r.failure()));
         QList<RouteRecord> back;
         QVERIFY(!routefile::readRecords(r.route.fareFile, back));
         QCOMPARE(back[1].StopName, written);
-        if (lacking.isEmpty()) {
-            QCOMPARE(r.route.warnings, QStringList());
-        } else {
-            // The name and its announcement.
-            QCOMPARE(r.route.warnings.size(), 2);
-            QVERIFY(r.route.warnings[0].startsWith(u"stops.txt: the name of stop \"B\""_s));
-            QVERIFY(r.route.warnings[0].contains(u"Shift-JIS lacks ("_s + lacking + u")"_s));
-        }
+        // The name and its announcement are warned about.
+        QCOMPARE(r.route.warnings.size(), lacking.isEmpty() ? 0 : 2);
+        QVERIFY(lacking.isEmpty() ||
+                r.route.warnings[0].startsWith(u"stops.txt: the name of stop \"B\""_s));
+        QVERIFY(lacking.isEmpty() ||
+                r.route.warnings[0].contains(u"Shift-JIS lacks ("_s + lacking + u")"_s));
     }
 
     void refusals_data()
     {
-        QTest::addColumn<QString>("file");     // empty: the base feed
-        QTest::addColumn<QByteArray>("bytes"); // replaces the file; "-" removes it
+        QTest::addColumn<Files>("changes");
         QTest::addColumn<QString>("options");
         QTest::addColumn<QString>("problem");
         const QString stops = u"stops.txt"_s, times = u"stop_times.txt"_s;
-        QTest::newRow("stops.txt missing")
-            << stops << "-"_ba << u"route=R1"_s << u"stops.txt: missing from the feed, or empty"_s;
-        QTest::newRow("routes.txt empty") << u"routes.txt"_s << QByteArray() << u"route=R1"_s
+        QTest::newRow("stops.txt missing") << Files{{stops, "-"}} << u"route=R1"_s
+                                           << u"stops.txt: missing from the feed, or empty"_s;
+        QTest::newRow("routes.txt empty") << Files{{u"routes.txt"_s, ""}} << u"route=R1"_s
                                           << u"routes.txt: missing from the feed, or empty"_s;
         QTest::newRow("no stop_sequence column")
-            << times << "trip_id,stop_id,seq\nT1,A,1\n"_ba << u"route=R1"_s
+            << Files{{times, "trip_id,stop_id,seq\nT1,A,1\n"}} << u"route=R1"_s
             << u"stop_times.txt: has no column \"stop_sequence\""_s;
         QTest::newRow("fare_attributes.txt without prices")
-            << u"fare_attributes.txt"_s << "fare_id,cost\nF0,170\n"_ba << u"route=R1"_s
+            << Files{{u"fare_attributes.txt"_s, "fare_id,cost\nF0,170\n"}} << u"route=R1"_s
             << u"fare_attributes.txt: has no column \"price\""_s;
         QTest::newRow("translations.txt of neither form")
-            << u"translations.txt"_s << "id,text\n1,x\n"_ba << u"route=R1"_s
+            << Files{{u"translations.txt"_s, "id,text\n1,x\n"}} << u"route=R1"_s
             << u"translations.txt: has no column \"table_name\""_s;
         QTest::newRow("no such route")
-            << QString() << QByteArray() << u"route=R9"_s << u"routes.txt: no route \"R9\""_s;
-        QTest::newRow("no such trip")
-            << QString() << QByteArray() << u"trip=T9"_s << u"trips.txt: no trip \"T9\""_s;
+            << Files{} << u"route=R9"_s << u"routes.txt: no route \"R9\""_s;
+        QTest::newRow("no such trip") << Files{} << u"trip=T9"_s << u"trips.txt: no trip \"T9\""_s;
         QTest::newRow("a trip of another route")
-            << QString() << QByteArray() << u"route=R2 trip=T1"_s
+            << Files{} << u"route=R2 trip=T1"_s
             << u"trips.txt: trip \"T1\" is not a trip of route \"R2\""_s;
         QTest::newRow("a trip in the other direction")
-            << QString() << QByteArray() << u"trip=T1 dir=1"_s
+            << Files{} << u"trip=T1 dir=1"_s
             << u"trips.txt: trip \"T1\" does not run in direction 1"_s;
         QTest::newRow("no trip in that direction")
-            << QString() << QByteArray() << u"route=R2 dir=1"_s
+            << Files{} << u"route=R2 dir=1"_s
             << u"trips.txt: route \"R2\" has no trips in direction 1"_s;
         QTest::newRow("a trip without stop_times")
-            << u"trips.txt"_s << "route_id,trip_id\nR1,T1\nR1,T7\n"_ba << u"trip=T7"_s
+            << Files{{u"trips.txt"_s, "route_id,trip_id\nR1,T1\nR1,T7\n"}} << u"trip=T7"_s
             << u"stop_times.txt: trip \"T7\" has 0 stop(s); a route needs at least 2"_s;
-        QTest::newRow("one stop") << times << "trip_id,stop_id,stop_sequence\nT1,A,1\n"_ba
-                                  << u"trip=T1"_s << u"stop_times.txt: trip \"T1\" has 1 stop(s)"_s;
+        QTest::newRow("one stop") << Files{{times, alternating(1)}} << u"trip=T1"_s
+                                  << u"stop_times.txt: trip \"T1\" has 1 stop(s)"_s;
         QTest::newRow("a stop missing from stops.txt")
-            << times << "trip_id,stop_id,stop_sequence\nT1,A,1\nT1,Q,2\n"_ba << u"trip=T1"_s
+            << Files{{times, "trip_id,stop_id,stop_sequence\nT1,A,1\nT1,Q,2\n"}} << u"trip=T1"_s
             << u"stops.txt: the stop \"Q\" of trip \"T1\" is not in the file"_s;
         QTest::newRow("a stop_sequence that is no number")
-            << times << "trip_id,stop_id,stop_sequence\nT1,A,1\nT1,B,2a\n"_ba << u"trip=T1"_s
+            << Files{{times, "trip_id,stop_id,stop_sequence\nT1,A,1\nT1,B,2a\n"}} << u"trip=T1"_s
             << u"stop_times.txt: the stop_sequence \"2a\" of trip \"T1\" is not a whole number"_s;
-        QByteArray many = "trip_id,stop_id,stop_sequence\n";
-        for (int i = 1; i <= 302; ++i)
-            many += "T1," + QByteArray(i % 2 ? "A" : "C") + "," + QByteArray::number(i) + "\n";
         QTest::newRow("302 stops")
-            << times << many << u"trip=T1 zone"_s
+            << Files{{times, alternating(302)}} << u"trip=T1 zone"_s
             << u"stop_times.txt: trip \"T1\" has 302 stops, more than the 301 a route holds; "
                u"choose another trip"_s;
-        many.truncate(many.indexOf("T1,C,152"));
         QTest::newRow("151 tickets")
-            << times << many << u"trip=T1"_s
+            << Files{{times, alternating(151)}} << u"trip=T1"_s
             << u"stop_times.txt: trip \"T1\" needs 151 ticket numbers, more than 150; number "
                u"them per zone (--per-zone) or choose another trip"_s;
         QTest::newRow("a short name without digits")
-            << QString() << QByteArray() << u"route=R2"_s
+            << Files{} << u"route=R2"_s
             << u"routes.txt: the route_short_name \"急行\" of route \"R2\" gives no route number "
                u"from 1 to 99999; give one (--number)"_s;
     }
     void refusals()
     {
-        QFETCH(QString, file);
-        QFETCH(QByteArray, bytes);
+        QFETCH(Files, changes);
         QFETCH(QString, options);
         QFETCH(QString, problem);
-        Files files = baseFeed();
-        if (bytes == "-")
-            files.remove(file);
-        else if (!file.isEmpty())
-            files[file] = bytes;
-        const Result r = importFrom(files, options);
+        const Result r = importFrom(feed(changes), options);
         QVERIFY(!r.ok);
-        QVERIFY2(failure(r).startsWith(problem), qPrintable(failure(r)));
+        QVERIFY2(r.failure().startsWith(problem), qPrintable(r.failure()));
     }
 
     void manyTicketsAreWarned()
     {
-        QByteArray rows = "trip_id,stop_id,stop_sequence\n";
-        for (int i = 1; i <= 51; ++i)
-            rows += "T1," + QByteArray(i % 2 ? "A" : "C") + "," + QByteArray::number(i) + "\n";
-        Files files = baseFeed();
-        files[u"stop_times.txt"_s] = rows;
-        const Result r = importFrom(files, u"trip=T1"_s);
-        QVERIFY2(r.ok, qPrintable(failure(r)));
-        QCOMPARE(r.route.tickets, 51);
+        const Result r = importFrom(feed({{u"stop_times.txt"_s, alternating(51)}}));
+        QVERIFY2(r.ok, qPrintable(r.failure()));
         QCOMPARE(r.route.records.last().fare(50), qint16(210));
         QCOMPARE(r.route.warnings,
                  QStringList{u"stop_times.txt: trip \"T1\" uses ticket numbers 1 to 51; the board "
@@ -598,131 +532,73 @@ private slots:
         QTEST(routeNumberFromName(shortName), "number");
     }
 
-    void routeList()
-    {
-        Feed feed;
-        Problem p;
-        QVERIFY(readFiles(baseFeed(), feed, p));
-        const Importer importer(feed);
-        const QList<RouteSummary> routes = importer.routes();
-        QCOMPARE(routes.size(), 2);
-        QCOMPARE(routes[0].id, u"R1"_s);
-        QCOMPARE(routes[0].shortName, u"12"_s);
-        QCOMPARE(routes[0].longName, u"本線"_s);
-        QCOMPARE(routes[0].trips, 2);
-        QCOMPARE(routes[0].longest, (std::array<int, 3>{5, 5, 0}));
-        QCOMPARE(routes[1].longest, (std::array<int, 3>{2, 0, 0}));
-        const QList<TripSummary> trips = importer.trips(u"R1"_s);
-        QCOMPARE(trips.size(), 2);
-        QCOMPARE(trips[1].id, u"T2"_s);
-        QCOMPARE(trips[1].firstDeparture, 9 * 3600);
-        QCOMPARE(trips[1].headsign, u"駅前"_s);
-    }
-
     // --- zips and their limits ---
     void zips_data()
     {
         QTest::addColumn<QByteArray>("zip");
-        QTest::addColumn<qint64>("tableLimit");
-        QTest::addColumn<QString>("problem"); // empty: reads as the base feed
-        const Files base = baseFeed();
-        test::ZipEntries top, nested;
-        for (auto it = base.begin(); it != base.end(); ++it) {
-            top << qMakePair(it.key(), it.value());
-            nested << qMakePair(u"feed/"_s + it.key(), it.value());
-        }
-        QTest::newRow("files at the top") << test::zipOf(top) << qint64(1 << 20) << QString();
-        test::ZipEntries inFolder = nested;
-        inFolder.prepend({u"__MACOSX/stops.txt"_s, "junk"});
-        inFolder.prepend({u"other/deeper/stops.txt"_s, "junk"});
-        QTest::newRow("files in a folder") << test::zipOf(inFolder) << qint64(1 << 20) << QString();
-        QTest::newRow("not a zip")
-            << "PK\3\4 but nothing more"_ba << qint64(1 << 20) << u": not a zip file"_s;
-        test::ZipEntries bomb = top;
-        for (auto& [name, bytes] : bomb) {
-            if (name == u"stop_times.txt"_s)
-                bytes += QByteArray(3 << 20, ' '); // a few kilobytes packed
-        }
-        QTest::newRow("a table larger than its limit once uncompressed")
-            << test::zipOf(bomb) << qint64(2 << 20)
-            << u"stop_times.txt: larger than 2 MiB uncompressed; refused"_s;
-        test::ZipEntries crowd = top;
+        QTest::addColumn<QString>("problem"); // empty: reads as the tidy feed
+        // The files of `files` under `folder`, after the `first` entries.
+        const auto zip = [](const Files& files, const QString& folder = {},
+                            test::ZipEntries first = {}) {
+            for (auto it = files.begin(); it != files.end(); ++it)
+                first << qMakePair(folder + it.key(), it.value());
+            return test::zipOf(first);
+        };
+        test::ZipEntries crowd;
         for (int i = 0; i < 30; ++i)
-            crowd << qMakePair(QStringLiteral("extra%1.txt").arg(i), QByteArray("x"));
-        QTest::newRow("too many entries") << test::zipOf(crowd) << qint64(1 << 20)
-                                          << u": the zip holds 36 entries, more than 20; refused"_s;
-        test::ZipEntries wide = top;
-        wide[0].second = QByteArray(30, 'x').replace("x", "c,") + "stop_id\n";
+            crowd << qMakePair(u"extra%1.txt"_s.arg(i), QByteArray("x"));
+        const QByteArray times = feed()[u"stop_times.txt"_s] + QByteArray(3 << 20, ' ');
+        QTest::newRow("files at the top") << zip(feed()) << QString();
+        QTest::newRow("files in a folder")
+            << zip(feed(), u"feed/"_s,
+                   {{u"other/deeper/stops.txt"_s, "junk"}, {u"__MACOSX/stops.txt"_s, "junk"}})
+            << QString();
+        QTest::newRow("not a zip") << "PK\3\4 but nothing more"_ba << u": not a zip file"_s;
+        QTest::newRow("a table larger than its limit once uncompressed") // a few kB packed
+            << zip(feed({{u"stop_times.txt"_s, times}}))
+            << u"stop_times.txt: larger than 2 MiB uncompressed; refused"_s;
+        QTest::newRow("too many entries")
+            << zip(feed(), {}, crowd) << u": the zip holds 36 entries, more than 20; refused"_s;
         QTest::newRow("too many columns")
-            << test::zipOf(wide) << qint64(1 << 20)
-            << wide[0].first + u": the header has more than 25 columns; refused"_s;
+            << zip(feed({{u"routes.txt"_s, QByteArray(30, 'x').replace("x", "c,") + "route_id\n"}}))
+            << u"routes.txt: the header has more than 25 columns; refused"_s;
     }
     void zips()
     {
         QFETCH(QByteArray, zip);
-        QFETCH(qint64, tableLimit);
         QFETCH(QString, problem);
         QVERIFY(!zip.isEmpty());
-        ReadLimits limits;
-        limits.maxEntries = 20;
-        limits.maxColumns = 25;
-        limits.maxTableBytes = tableLimit;
+        const ReadLimits limits{20, 25, qint64(2) << 20};
         Feed feed;
         Problem p;
         const bool ok = readZipData(zip, feed, p, limits);
-        QCOMPARE(ok, problem.isEmpty());
-        if (!ok) {
-            QCOMPARE(p.file + u": "_s + p.text, problem);
+        QCOMPARE(p.file + u": "_s + p.text, ok ? u": "_s : problem);
+        if (!ok)
             return;
-        }
         const Importer importer(feed);
         ImportedRoute route;
         QVERIFY(importer.import(options(u"trip=T1"_s), route, p));
-        QCOMPARE(layout(route), layout(importFrom(baseFeed(), u"trip=T1"_s).route));
+        QCOMPARE(route.fareFile, importFrom(::feed()).route.fareFile);
     }
 
-    // A path is a folder, a zip file, or neither.
-    void feedPaths()
+    // A folder feed, its file names in any case; a folder without a feed.
+    // (Zip files and paths that are neither are read by tst_tool_gtfs.)
+    void folderFeeds()
     {
-        QTemporaryDir dir;
-        const Files base = baseFeed();
-        QDir(dir.path()).mkdir(u"folder"_s);
-        test::ZipEntries entries;
+        QTemporaryDir dir, empty;
+        const Files base = feed();
         for (auto it = base.begin(); it != base.end(); ++it) {
-            // Names in another case are found too.
-            const QString name = it.key() == u"stops.txt"_s ? u"Stops.TXT"_s : it.key();
-            QFile f(dir.filePath(u"folder/"_s + name));
-            QVERIFY(f.open(QIODevice::WriteOnly));
-            f.write(it.value());
-            entries << qMakePair(it.key(), it.value());
+            QFile f(dir.filePath(it.key() == u"stops.txt"_s ? u"Stops.TXT"_s : it.key()));
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(it.value()) == it.value().size());
         }
-        QVERIFY(test::writeZip(dir.filePath(u"feed.zip"_s), entries));
-        QFile text(dir.filePath(u"notes.txt"_s));
-        QVERIFY(text.open(QIODevice::WriteOnly));
-        text.write("not a feed");
-        text.close();
-        const struct {
-            QString path;
-            QString problem;
-        } cases[] = {{dir.filePath(u"folder"_s), QString()},
-                     {dir.filePath(u"feed.zip"_s), QString()},
-                     {dir.filePath(u"notes.txt"_s), u"not a zip file or a folder"_s},
-                     {dir.filePath(u"none"_s), u"no such file or folder"_s},
-                     {dir.path(), u"missing from the feed, or empty"_s}};
-        for (const auto& c : cases) {
-            Feed feed;
-            Problem p;
-            const bool ok = readFeed(c.path, feed, p);
-            QVERIFY2(ok == c.problem.isEmpty(), qPrintable(c.path + u": "_s + p.text));
-            if (!ok) {
-                QCOMPARE(p.text, c.problem);
-                continue;
-            }
-            const Importer importer(feed);
-            ImportedRoute route;
-            QVERIFY(importer.import(options(u"trip=T1"_s), route, p));
-            QCOMPARE(route.records.size(), 5);
-        }
+        Feed folder;
+        Problem p;
+        QVERIFY2(readFeed(dir.path(), folder, p), qPrintable(p.text));
+        ImportedRoute route;
+        QVERIFY(Importer(folder).import(options(u"trip=T1"_s), route, p));
+        QCOMPARE(route.fareFile, importFrom(feed()).route.fareFile);
+        QVERIFY(!readFeed(empty.path(), folder, p));
+        QCOMPARE(p.file + u": "_s + p.text, u"stops.txt: missing from the feed, or empty"_s);
     }
 
     // --- writing ---
@@ -731,22 +607,19 @@ private slots:
         QTemporaryDir dir;
         const QString fares = dir.filePath(u"fares"_s), tapes = dir.filePath(u"tapes"_s);
         QVERIFY(QDir().mkpath(fares));
-        const Result r = importFrom(baseFeed(), u"trip=T1"_s);
-        QVERIFY(r.ok);
+        const Result r = importFrom(feed());
         QCOMPARE(r.route.number, 12);
         QString error;
         // The announcement folder is missing: the fare file goes back as it was.
         const QString hy3 = fares + u"/12.hy3"_s;
         QVERIFY(!writeRoute(r.route, fares, tapes, error));
         QVERIFY(!QFileInfo::exists(hy3));
-        const QByteArray previous = "previous";
         QFile f(hy3);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(previous);
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write("previous") == 8);
         f.close();
         QVERIFY(!writeRoute(r.route, fares, tapes, error));
         QVERIFY(f.open(QIODevice::ReadOnly));
-        QCOMPARE(f.readAll(), previous);
+        QCOMPARE(f.readAll(), "previous");
         f.close();
         QCOMPARE(existingFiles(12, fares, tapes), QStringList{hy3});
 

@@ -5,14 +5,13 @@
 #include "panel/RouteFile.h"
 #include "panel/RunController.h"
 #include "panel/RunRules.h"
-#include "reslib/Units.h"
 #include "reslib/plugin/PluginEngine.h"
 #include "tests/common/FakeRunPorts.h"
 #include "tests/common/TestSupport.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 using namespace Qt::StringLiterals;
@@ -21,18 +20,15 @@ using namespace lumena;
 namespace {
 
 // A route of `n` stops: stop i issues ticket i, fare(k) = 150 + 10 * i + k,
-// and column 60 holds i % 4 for the step sound chosen by value.
+// and column 60 holds i % 5 for the step sound chosen by value.
 QByteArray routeImage(int n, const QString& prefix = u"停留所"_s)
 {
     QList<RouteRecord> rs;
     for (int i = 1; i <= n; ++i) {
-        RouteRecord r;
-        r.StopName = prefix + QString::number(i);
-        r.TicketNo = static_cast<qint16>(i);
+        RouteRecord& r = rs.emplace_back(RouteRecord{prefix + QString::number(i), qint16(i), {}});
         for (int k = 1; k <= 150; ++k)
             r.setFare(k, static_cast<qint16>(150 + 10 * i + k));
-        r.setFare(60, static_cast<qint16>(i % 4));
-        rs << r;
+        r.setFare(60, static_cast<qint16>(i % 5));
     }
     QByteArray b;
     if (routefile::encode(rs, b))
@@ -40,8 +36,8 @@ QByteArray routeImage(int n, const QString& prefix = u"停留所"_s)
     return b;
 }
 
-// The ticket drawing is logged, recorded and handed to the real plug-in
-// engine; the stop name can be rewritten afterwards as a plug-in may.
+// The ticket drawing is logged with its arguments and handed to the real
+// plug-in engine; the stop name can be rewritten afterwards as a plug-in may.
 struct TicketResLib final : test::FakeResLib {
     test::CallLog& log;
     PluginEngine engine;
@@ -51,9 +47,9 @@ struct TicketResLib final : test::FakeResLib {
                             const QString& time, qint32 routeNumber, qint16 ticketNo, qint16 row,
                             qint16 company) override
     {
-        FakeResLib::Vk4_DrawSeiriken(path, dc, stopName, date, time, routeNumber, ticketNo, row,
-                                     company);
-        log.add(u"Vk4_DrawSeiriken"_s);
+        const auto n = [](qint32 v) { return QString::number(v); };
+        log.add(u"Vk4_DrawSeiriken:%1|%2|%3|%4|%5|%6|%7|%8"_s.arg(
+            path, stopName, date, time, n(routeNumber), n(ticketNo), n(row), n(company)));
         const qint32 drawn = engine.drawSeiriken(path, dc, stopName, date, time, routeNumber,
                                                  ticketNo, row, company);
         if (!rewriteName.isNull())
@@ -148,8 +144,8 @@ private slots:
         QTest::addColumn<QString>("message");
         QByteArray negative = routeImage(3);
         negative[0] = negative[1] = '\xFF';
-        const QByteArray nameCut = routeImage(3).first(2 + 2 + 5);
-        const QByteArray bodyCut = routeImage(4).chopped(1);
+        const QString cut =
+            u"運賃データのファイルが%1件目の途中で終わっています（データの数は%2件です）。"_s;
         QTest::newRow("no file") << QByteArray() << u"1"_s << RunController::noRouteFileMessage();
         QTest::newRow("a folder") << QByteArray("folder") << u"1"_s
                                   << errorDescription(ErrPathFileAccess);
@@ -167,13 +163,10 @@ private slots:
             << QByteArray("\x05", 1) << u"1"_s
             << u"運賃データのファイルが短すぎて、データの数を読めません。"_s;
         QTest::newRow("shorter than its count")
-            << QByteArray("\x05\x00", 2) << u"1"_s
-            << u"運賃データのファイルが1件目の途中で終わっています（データの数は5件です）。"_s;
-        QTest::newRow("last record cut")
-            << bodyCut << u"2"_s
-            << u"運賃データのファイルが4件目の途中で終わっています（データの数は4件です）。"_s;
+            << QByteArray("\x05\x00", 2) << u"1"_s << cut.arg(1).arg(5);
+        QTest::newRow("last record cut") << routeImage(4).chopped(1) << u"2"_s << cut.arg(4).arg(4);
         QTest::newRow("name past the end")
-            << nameCut << u"1"_s
+            << routeImage(3).first(2 + 2 + 5) << u"1"_s
             << u"運賃データの1件目の停留所名（7バイト）がファイルの終わりを越えています。"_s;
     }
     void refusalsKeepThePreviousRoute()
@@ -182,6 +175,7 @@ private slots:
         QFETCH(QString, section);
         QFETCH(QString, message);
         Rig rig;
+        QVERIFY(rig.set(u"5"_s, 5, u"1"_s)); // the rows of a longer route go with it
         rig.write(u"7.hy3"_s, routeImage(3, u"旧"_s));
         QVERIFY(rig.run.SetRoute(u"7"_s, u"2"_s));
         if (file == "folder")
@@ -194,13 +188,13 @@ private slots:
         QCOMPARE(rig.host.messages, QStringList{message});
         QCOMPARE(rig.log.calls,
                  (QStringList{u"PlaySnd:route.wav:S1:0:0"_s, u"LoadTapeData:/tape/:12"_s}));
-        QCOMPARE(rig.host.waits.size(), size_t(1)); // only the first route's lamp test
+        QCOMPARE(rig.host.waits.size(), size_t(2)); // only the earlier routes' lamp tests
         // The entries follow the attempt; the route itself stays the old one.
-        QCOMPARE(rig.data.RouteNumber(), u"00012"_s);
-        QCOMPARE(rig.data.StartSection(), sectionFromText(section));
-        QCOMPARE(rig.data.RecordCount(), qint16(3));
-        QCOMPARE(rig.data.CurrentPos(), qint16(1));
-        QCOMPARE(rig.data.RouteTable(1).StopName, u"旧1"_s);
+        QCOMPARE(u"%1 %2 %3 %4"_s.arg(rig.data.RouteNumber())
+                     .arg(rig.data.StartSection())
+                     .arg(rig.data.RecordCount())
+                     .arg(rig.data.CurrentPos()),
+                 u"00012 %1 3 1"_s.arg(sectionFromText(section)));
         QCOMPARE(rig.data.RouteTable(4), RouteRecord{});
         rig.run.Step(1);
         rig.run.Step(1);
@@ -208,56 +202,47 @@ private slots:
         QCOMPARE(rig.log.calls.last(), u"SetChimei:旧3"_s);
     }
 
-    void fullRouteFromTheLastSection()
-    {
-        Rig rig;
-        QVERIFY(rig.set(u"3"_s, 301, u"999"_s));
-        QCOMPARE(rig.data.StartSection(), qint16(300));
-        QCOMPARE(rig.data.CurrentPos(), qint16(299));
-        QCOMPARE(rig.data.RecordCount(), qint16(301));
-        QCOMPARE(rig.data.RouteTable(301).StopName, u"停留所301"_s);
-    }
-
-    // Column 60 of row i holds i % 4, the value that picks the step sound.
+    // A full route from its last section, stepped to both ends: a sound
+    // before each refresh, chosen by column 60 (i % 5: 1 to 3 sound, 0 and 4
+    // do not), or the one sound, even with no file.
     void stepping_data()
     {
         QTest::addColumn<bool>("always");
-        QTest::addColumn<bool>("sync");
-        QTest::addColumn<QString>("sound"); // of the step from row 2 to 3
-        QTest::newRow("always, async") << true << false << u"PlaySnd:step.wav:S2:0:0"_s;
-        QTest::newRow("by the row reached, sync") << false << true << u"PlaySnd:three.wav:S2:1:0"_s;
+        QTest::addColumn<QStringList>("calls"); // up, up past the end, down, down, down
+        QStringList stops;
+        for (int i : {301, 300, 299, 298})
+            stops << u"SetChimei:停留所%1"_s.arg(i);
+        const QString any = u"PlaySnd::S2:0:0"_s;
+        QTest::newRow("always, async")
+            << true << QStringList{any, stops[0], any, stops[1], any, stops[2], any, stops[3]};
+        QTest::newRow("by the row reached, sync")
+            << false << QStringList{u"PlaySnd:one.wav:S2:1:0"_s,   stops[0], stops[1], stops[2],
+                                    u"PlaySnd:three.wav:S2:1:0"_s, stops[3]};
     }
     void stepping()
     {
         QFETCH(bool, always);
-        QFETCH(bool, sync);
-        QFETCH(QString, sound);
         Rig rig;
         rig.options.always = always;
-        rig.options.sync = sync;
+        rig.options.alwaysFile = QString();
+        rig.options.sync = !always;
         rig.options.soundColumn = 60;
         rig.run.Step(1); // no route yet
         rig.run.Step(0);
         QVERIFY(rig.log.calls.isEmpty());
 
-        QVERIFY(rig.set(u"3"_s, 4, u"2"_s));
+        QVERIFY(rig.set(u"3"_s, 301, u"999"_s));
+        QCOMPARE(rig.data.StartSection(), qint16(300));
+        QCOMPARE(rig.data.CurrentPos(), qint16(299));
+        QCOMPARE(rig.data.RouteTable(302), RouteRecord{}); // past the table: an empty row
         rig.reset();
-        rig.run.Step(1);
-        QCOMPARE(rig.log.calls.first(), sound); // the sound before the refresh
-        QCOMPARE(rig.log.calls.last(), u"SetChimei:停留所3"_s);
-        rig.reset();
-        rig.run.Step(1); // row 4 holds 0: no sound by value, still refreshed
-        QCOMPARE(rig.log.calls.filter(u"PlaySnd"_s).size(), always ? 1 : 0);
-        QCOMPARE(rig.log.calls.last(), u"SetChimei:停留所4"_s);
-        rig.reset();
-        rig.run.Step(1); // the last row
-        rig.run.Step(2);
-        QVERIFY(rig.log.calls.isEmpty());
-        QCOMPARE(rig.data.CurrentPos(), qint16(3));
-        for (int i = 0; i < 3; ++i)
+        for (int index : {1, 1, 0, 0, 0, 2})
+            rig.run.Step(index);
+        QTEST(rig.log.calls.filter(QRegularExpression(u"PlaySnd|SetChimei"_s)), "calls");
+        for (int i = 0; i < 297; ++i)
             rig.run.Step(0);
         QCOMPARE(rig.data.CurrentPos(), qint16(0)); // below StartSection is allowed
-        QVERIFY(!rig.board.values.contains(1));     // cell 1 is left showing 0
+        QVERIFY(rig.board.values.isEmpty());        // no fare cell from StartSection 300 on
         rig.reset();
         rig.run.Step(0);
         QVERIFY(rig.log.calls.isEmpty());
@@ -291,11 +276,8 @@ private slots:
         QFETCH(QString, date);
         const QString sample = test::sourceDir() + u"/samples/plugins/companies.4SP"_s;
         Rig rig;
-        PlgInfo info;
-        QCOMPARE(rig.resLib.engine.getPlgInfo(sample, info), 1);
-        QImage blank(twipsToPixels(info[1]), twipsToPixels(info[2]), QImage::Format_RGB32);
+        QImage blank(8, 8, QImage::Format_RGB32);
         blank.fill(Qt::white);
-        rig.panel.image = blank;
         rig.options.mode = DateMode(mode);
         rig.options.fixed = u"2025/01/05"_s;
         rig.options.preview = true;
@@ -307,25 +289,15 @@ private slots:
         rig.options.plugin = plugin ? sample : QString();
         rig.panel.company = 2;
         rig.host.clock = rig.host.clock.addDays(1);
-        rig.resLib.calls.clear();
         rig.reset();
         rig.run.Step(1);
-
-        QImage expected = blank;
-        const QStringList calls = preview ? QStringList{u"clearPreview"_s, u"Vk4_DrawSeiriken"_s,
-                                                        u"repaintPreview"_s, u"SetChimei:停留所2"_s}
-                                          : QStringList{u"clearPreview"_s, u"SetChimei:停留所2"_s};
-        if (preview) {
-            const QVariantList args{rig.options.plugin, true, u"停留所2"_s, date,
-                                    u"09:30:18"_s,      12,   qint16(2),    qint16(2),
-                                    qint16(2)};
-            QCOMPARE(rig.resLib.calls.at(0).args, args);
-            QString stop = u"停留所2"_s;
-            rig.resLib.engine.drawSeiriken(rig.options.plugin, &expected, stop, date, u"09:30:18"_s,
-                                           12, 2, 2, 2);
-        }
-        QCOMPARE(rig.log.calls.mid(rig.log.calls.indexOf(u"clearPreview"_s)), calls);
-        QCOMPARE(rig.panel.image, expected);
+        const QStringList drawn{
+            u"Vk4_DrawSeiriken:%1|停留所2|%2|09:30:18|12|2|2|2"_s.arg(rig.options.plugin, date),
+            u"repaintPreview"_s};
+        QCOMPARE(rig.log.calls.mid(rig.log.calls.indexOf(u"clearPreview"_s)),
+                 QStringList{u"clearPreview"_s} + (preview ? drawn : QStringList()) +
+                     QStringList{u"SetChimei:停留所2"_s});
+        QCOMPARE(rig.panel.image != blank, preview && plugin);
     }
 
     void nameLeftByThePluginIsKept()
