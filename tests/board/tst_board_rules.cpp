@@ -95,7 +95,6 @@ class TestBoardRules : public QObject {
     {
         return m_fonts.draw(sjis::fromUnicode(text), Typeface::Gothic, false);
     }
-    Dots16 cell(QStringView text) { return cellDots(m_fonts, sjis::fromUnicode(text), 0, false); }
 
 private slots:
     void init() { test::failOnUnexpectedWarnings(); }
@@ -377,17 +376,6 @@ private slots:
         QVERIFY(call.bold);
     }
 
-    // Two half-width characters share a cell side by side.
-    void halfWidthPairSharesACell()
-    {
-        Dots16 pair = gothic(u"A");
-        const Dots16 right = gothic(u"B").shifted(8, 0);
-        for (size_t y = 0; y < 16; ++y)
-            pair.rows[y] |= right.rows[y];
-        QVERIFY(!right.isEmpty());
-        QCOMPARE(cell(u"AB"), pair);
-    }
-
     // JIS X 0208 codes of Shift-JIS pairs: 駅; trail 0x80 (0x7F is skipped); an
     // even row (trails from 0x9F); the second lead block; the last kanji 熙;
     // none for a byte that leads nothing and for trail 0x7F.
@@ -405,8 +393,15 @@ private slots:
         QCOMPARE(jis, (QList<int>{0x3158, 0x2160, 0x2221, 0x5F21, 0x7426, 0, 0}));
     }
 
-    void glyphFallbacks()
+    void glyphSource()
     {
+        // Two half-width characters share a cell side by side.
+        Dots16 pair = gothic(u"A");
+        const Dots16 right = gothic(u"B").shifted(8, 0);
+        for (size_t y = 0; y < 16; ++y)
+            pair.rows[y] |= right.rows[y];
+        QVERIFY(!right.isEmpty());
+        QCOMPARE(gothic(u"AB"), pair);
         // The two faces are two fonts.
         QVERIFY(m_fonts.draw(sjis::fromUnicode(u"町"), Typeface::Mincho, false) != gothic(u"町"));
         // 髙 is an extension character of the code page, absent from JIS X 0208:

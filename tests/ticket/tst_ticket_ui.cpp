@@ -25,18 +25,26 @@ class RecordingView : public PluginInfoView {
 public:
     QString comment = u"old"_s;
     QStringList lines{u"old"_s};
-    QSize size;
+    QSize size{0, 0};
     QStringList companies{u"old"_s};
     void setPluginComment(const QString& t) override { comment = t; }
     void setPropertyLines(const QStringList& l) override { lines = l; }
     void setPreviewSizeTwips(int w, int h) override { size = QSize(w, h); }
     void clearCompanies() override { companies.clear(); }
     void addCompany(const QString& n) override { companies << n; }
+    QStringList shown() const
+    {
+        return companies + lines +
+               QStringList{comment, u"%1x%2"_s.arg(size.width()).arg(size.height())};
+    }
 };
 
+// A plug-in's words: 3300 x 1620 twips and `words`.
 PlgInfo info(std::initializer_list<std::pair<int, int>> words)
 {
     PlgInfo i;
+    i[1] = 3300;
+    i[2] = 1620;
     for (auto [k, v] : words)
         i[k] = v;
     return i;
@@ -60,71 +68,56 @@ class TestTicketUi : public QObject {
 private slots:
     void init() { lumena::test::failOnUnexpectedWarnings(); }
 
-    // The property lines of an accepted plug-in, and the company list it
-    // fills when it switches companies (a value of at least 1).
-    void setPlginLines_data()
-    {
-        QTest::addColumn<PlgInfo>("words");
-        QTest::addColumn<QStringList>("expected");
-        QTest::newRow("no bar codes, switching -1 is none")
-            << info({{3, 1}, {4, 1}, {8, 2}, {9, 999}, {13, -1}})
-            << lines("yynnn", {u"社名切り替え:---> 不可"_s});
-        QTest::newRow("route and flag for any other scheme value, switching 1")
-            << info({{5, 1}, {6, 1}, {7, 1}, {8, 1}, {9, 50}, {10, 0}, {11, 3}, {12, 40}, {13, 1}})
-            << lines("nnyyy",
-                     {u"バーコード本数 ---> 1"_s, u"バーコード系統方式 ---> 系統番号＋往復フラグ"_s,
-                      u"設定可能な系統範囲 ---> 1 ～ 50"_s, u"停留所認識範囲 ---> 3 ～ 40"_s,
-                      u"社名切り替え:---> 可能"_s});
-    }
-    void setPlginLines()
-    {
-        QFETCH(PlgInfo, words);
-        test::FakeResLib lib;
-        lib.plgInfoResult = 1;
-        lib.plgInfo = words;
-        lib.plgInfo[1] = 3300;
-        lib.plgInfo[2] = 1620;
-        lib.plgComment = u"感熱紙の整理券"_s;
-        lib.corpNames = {u"甲"_s, u"乙"_s};
-        RecordingView view;
-        view.companies.clear();
-        QCOMPARE(SetPlgin(lib, u"/p.4SP"_s, view), 1);
-        QTEST(view.lines, "expected");
-        QCOMPARE(view.comment, u"感熱紙の整理券"_s);
-        QCOMPARE(view.size, QSize(3300, 1620));
-        const bool switching = words[13] >= 1;
-        QCOMPARE(view.companies, switching ? lib.corpNames : QStringList());
-        QStringList calls{u"Vk4_GetPlgInfo"_s, u"Vk4_SetPlgComment"_s};
-        QCOMPARE(lib.callNames(), switching ? calls << u"Vk4_SetCorpAddList"_s : calls);
-    }
-
-    // Command1: a cancelled file dialog changes nothing; a refused file gives
-    // the stop message and keeps the path box and the description shown,
-    // though the company list has been emptied.
+    // Command1: the file dialog's choice (none = cancelled) and the library's
+    // verdict -> what the view shows (companies, property lines, comment, size),
+    // the path box, the stop message and the library calls. A refused file
+    // keeps the path box and the description though the companies are emptied;
+    // an accepted one fills the companies when it switches them (1 or more).
     void choosingAPluginFile_data()
     {
         QTest::addColumn<QString>("chosen");
-        QTest::addColumn<int>("accept");
-        QTest::addColumn<QString>("message");
+        QTest::addColumn<PlgInfo>("words"); // none: refused
+        QTest::addColumn<QStringList>("shown");
         QTest::addColumn<QString>("path");
-        QTest::addColumn<QStringList>("companiesAndLines");
-        const QStringList old{u"old"_s, u"old"_s};
-        QTest::newRow("cancelled") << QString() << 1 << QString() << u"/previous.4SP"_s << old;
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QStringList>("calls");
+        const QString previous = u"/previous.4SP"_s, ok = u"/ok.4SP"_s;
+        const QStringList dialog{u"Vk3FileDlg"_s}, read = dialog + QStringList{u"Vk4_GetPlgInfo"_s};
+        const QStringList accepted = read + QStringList{u"Vk4_SetPlgComment"_s};
+        const QStringList described{u"感熱紙の整理券"_s, u"3300x1620"_s};
+        const QStringList untouched{u"old"_s, u"old"_s, u"0x0"_s}; // lines, comment, size
+        QTest::newRow("cancelled") << QString() << PlgInfo() << QStringList{u"old"_s} + untouched
+                                   << previous << QString() << dialog;
         QTest::newRow("refused")
-            << u"/bad.4SP"_s << 0
+            << u"/bad.4SP"_s << PlgInfo() << untouched << previous
             << u"プラグインロードエラー|指定したファイルはプラグインでないか、内容が不正です"_s
-            << u"/previous.4SP"_s << QStringList{u"old"_s};
-        QTest::newRow("accepted") << u"/ok.4SP"_s << 1 << QString() << u"/ok.4SP"_s
-                                  << lines("nnnnn", {u"社名切り替え:---> 不可"_s});
+            << read;
+        QTest::newRow("no bar codes, switching -1 is none")
+            << ok << info({{3, 1}, {4, 1}, {8, 2}, {9, 999}, {13, -1}})
+            << lines("yynnn", {u"社名切り替え:---> 不可"_s}) + described << ok << QString()
+            << accepted;
+        QTest::newRow("route and flag for any scheme but 1, switching 1")
+            << ok
+            << info({{5, 1}, {6, 1}, {7, 1}, {8, 1}, {9, 50}, {10, 0}, {11, 3}, {12, 40}, {13, 1}})
+            << QStringList{u"甲"_s, u"乙"_s} +
+                   lines("nnyyy", {u"バーコード本数 ---> 1"_s,
+                                   u"バーコード系統方式 ---> 系統番号＋往復フラグ"_s,
+                                   u"設定可能な系統範囲 ---> 1 ～ 50"_s,
+                                   u"停留所認識範囲 ---> 3 ～ 40"_s, u"社名切り替え:---> 可能"_s}) +
+                   described
+            << ok << QString() << accepted + QStringList{u"Vk4_SetCorpAddList"_s};
     }
     void choosingAPluginFile()
     {
         QFETCH(QString, chosen);
-        QFETCH(int, accept);
+        QFETCH(PlgInfo, words);
         QFETCH(QString, message);
         test::FakeResLib lib;
         lib.fileDlgResult = chosen;
-        lib.plgInfoResult = accept;
+        lib.plgInfoResult = words[1] ? 1 : 0;
+        lib.plgInfo = words;
+        lib.plgComment = u"感熱紙の整理券"_s;
+        lib.corpNames = {u"甲"_s, u"乙"_s};
         RecordingView view;
         QWidget dialog;
         auto* pathBox = new QLineEdit(u"/previous.4SP"_s, &dialog);
@@ -132,13 +125,13 @@ private slots:
         if (!message.isEmpty())
             test::answerMessageBox(QMessageBox::Ok, &shown);
         choosePluginFile(lib, &dialog, view, pathBox);
-        const test::FakeResLib::Call& dlg = lib.calls.front();
-        QCOMPARE(dlg.name, u"Vk3FileDlg"_s);
-        QCOMPARE(dlg.args, QVariantList({0, QStringLiteral("整理券プラグイン(*.4SP)\0*.4SP\0\0"),
-                                         QString(), u"プラグインの選択"_s}));
-        QCOMPARE(shown, message);
+        QCOMPARE(lib.calls.front().args,
+                 QVariantList({0, QStringLiteral("整理券プラグイン(*.4SP)\0*.4SP\0\0"), QString(),
+                               u"プラグインの選択"_s}));
+        QTEST(view.shown(), "shown");
         QTEST(pathBox->text(), "path");
-        QTEST(view.companies + view.lines, "companiesAndLines");
+        QCOMPARE(shown, message);
+        QTEST(lib.callNames(), "calls");
         // An empty path reaches no library call.
         const auto calls = lib.calls.size();
         QCOMPARE(SetPlgin(lib, QString(), view), 0);
