@@ -381,15 +381,10 @@ private slots:
     // none for a byte that leads nothing and for trail 0x7F.
     void jisCodeFromShiftJis()
     {
+        const QByteArray pairs("\x89\x77\x81\x80\x81\x9F\xE0\x40\xEA\xA4\x41\x42\x81\x7F");
         QList<int> jis;
-        for (auto [lead, trail] : {std::pair{0x89, 0x77},
-                                   {0x81, 0x80},
-                                   {0x81, 0x9F},
-                                   {0xE0, 0x40},
-                                   {0xEA, 0xA4},
-                                   {0x41, 0x42},
-                                   {0x81, 0x7F}})
-            jis << DotFonts::jisFromShiftJis(uchar(lead), uchar(trail));
+        for (qsizetype i = 0; i < pairs.size(); i += 2)
+            jis << DotFonts::jisFromShiftJis(uchar(pairs[i]), uchar(pairs[i + 1]));
         QCOMPARE(jis, (QList<int>{0x3158, 0x2160, 0x2221, 0x5F21, 0x7426, 0, 0}));
     }
 
