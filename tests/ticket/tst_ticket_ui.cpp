@@ -25,21 +25,40 @@ class RecordingView : public PluginInfoView {
 public:
     QString comment = u"old"_s;
     QStringList lines{u"old"_s};
-    QSize size;
+    QSize size{0, 0};
     QStringList companies{u"old"_s};
     void setPluginComment(const QString& t) override { comment = t; }
     void setPropertyLines(const QStringList& l) override { lines = l; }
     void setPreviewSizeTwips(int w, int h) override { size = QSize(w, h); }
     void clearCompanies() override { companies.clear(); }
     void addCompany(const QString& n) override { companies << n; }
+    QStringList shown() const
+    {
+        return companies + lines +
+               QStringList{comment, u"%1x%2"_s.arg(size.width()).arg(size.height())};
+    }
 };
 
+// A plug-in's words: 3300 x 1620 twips and `words`.
 PlgInfo info(std::initializer_list<std::pair<int, int>> words)
 {
     PlgInfo i;
+    i[1] = 3300;
+    i[2] = 1620;
     for (auto [k, v] : words)
         i[k] = v;
     return i;
+}
+
+// The five print lines (y or n for date, time, route, stop, bar code), then `rest`.
+QStringList lines(const char* yn, const QStringList& rest)
+{
+    const QStringList names{u"日付の印字"_s, u"時刻の印字"_s, u"系統番号の印字"_s, u"停名の印字"_s,
+                            u"バーコード印字"_s};
+    QStringList l;
+    for (int i = 0; i < 5; ++i)
+        l << names[i] + (yn[i] == 'y' ? u" ---> 可能"_s : u" ---> 不可"_s);
+    return l + rest;
 }
 
 } // namespace
@@ -49,107 +68,56 @@ class TestTicketUi : public QObject {
 private slots:
     void init() { lumena::test::failOnUnexpectedWarnings(); }
 
-    // The property lines of an accepted plug-in, and the company list it
-    // fills when it switches companies (a value of at least 1).
-    void setPlginLines_data()
-    {
-        QTest::addColumn<PlgInfo>("words");
-        QTest::addColumn<QStringList>("expected");
-        const QString no = u" ---> 不可"_s, yes = u" ---> 可能"_s;
-        const QStringList noCodes{u"系統番号の印字"_s + no, u"停名の印字"_s + no,
-                                  u"バーコード印字"_s + no};
-        QTest::newRow("no bar codes, switching -1 is none")
-            << info({{3, 1}, {4, 1}, {8, 2}, {9, 999}, {13, -1}})
-            << QStringList{u"日付の印字"_s + yes, u"時刻の印字"_s + yes} + noCodes +
-                   QStringList{u"社名切り替え:---> 不可"_s};
-        const QStringList head{u"日付の印字"_s + no, u"時刻の印字"_s + no,
-                               u"系統番号の印字"_s + yes, u"停名の印字"_s + yes,
-                               u"バーコード印字"_s + yes};
-        QTest::newRow("2 codes, consecutive, stops 1-99, switching 2")
-            << info({{5, 1}, {6, 1}, {7, 1}, {8, 2}, {9, 999}, {10, 1}, {11, 1}, {12, 99}, {13, 2}})
-            << head + QStringList{u"バーコード本数 ---> 2"_s, u"バーコード系統方式 ---> 連番式"_s,
-                                  u"設定可能な系統範囲 ---> 1 ～ 999"_s,
-                                  u"停留所認識範囲 ---> 1 ～ 99"_s, u"社名切り替え:---> 可能"_s};
-        QTest::newRow("route and flag for any other scheme value, switching 1")
-            << info({{5, 1}, {6, 1}, {7, 1}, {8, 1}, {9, 50}, {10, 0}, {11, 3}, {12, 40}, {13, 1}})
-            << head + QStringList{u"バーコード本数 ---> 1"_s,
-                                  u"バーコード系統方式 ---> 系統番号＋往復フラグ"_s,
-                                  u"設定可能な系統範囲 ---> 1 ～ 50"_s,
-                                  u"停留所認識範囲 ---> 3 ～ 40"_s, u"社名切り替え:---> 可能"_s};
-    }
-    void setPlginLines()
-    {
-        QFETCH(PlgInfo, words);
-        QFETCH(QStringList, expected);
-        test::FakeResLib lib;
-        lib.plgInfoResult = 1;
-        lib.plgInfo = words;
-        lib.plgInfo[1] = 3300;
-        lib.plgInfo[2] = 1620;
-        lib.plgComment = u"感熱紙の整理券"_s;
-        lib.corpNames = {u"甲"_s, u"乙"_s};
-        RecordingView view;
-        view.companies.clear();
-        QCOMPARE(SetPlgin(lib, u"/p.4SP"_s, view), 1);
-        QCOMPARE(view.lines, expected);
-        QCOMPARE(view.comment, u"感熱紙の整理券"_s);
-        QCOMPARE(view.size, QSize(3300, 1620));
-        const bool switching = words[13] >= 1;
-        QCOMPARE(view.companies, switching ? lib.corpNames : QStringList());
-        QStringList calls{u"Vk4_GetPlgInfo"_s, u"Vk4_SetPlgComment"_s};
-        if (switching)
-            calls << u"Vk4_SetCorpAddList"_s;
-        QCOMPARE(lib.callNames(), calls);
-    }
-
-    void setPlginChangesNothingWhenRefused_data()
-    {
-        QTest::addColumn<QString>("path");
-        QTest::addColumn<int>("calls");
-        QTest::newRow("empty path: no library call") << QString() << 0;
-        QTest::newRow("not a plug-in") << u"/x.4SP"_s << 1;
-    }
-    void setPlginChangesNothingWhenRefused()
-    {
-        QFETCH(QString, path);
-        QFETCH(int, calls);
-        test::FakeResLib lib;
-        RecordingView view;
-        QCOMPARE(SetPlgin(lib, path, view), 0);
-        QCOMPARE(int(lib.calls.size()), calls);
-        QCOMPARE(view.comment, u"old"_s);
-        QCOMPARE(view.lines, QStringList{u"old"_s});
-        QCOMPARE(view.companies, QStringList{u"old"_s});
-        QVERIFY(!view.size.isValid());
-    }
-
-    // Command1's reaction: a refused file gives the stop message and keeps the
-    // path box, though the company list has been emptied; a cancelled file
-    // dialog changes nothing.
+    // Command1: the file dialog's choice (none = cancelled) and the library's
+    // verdict -> what the view shows (companies, property lines, comment, size),
+    // the path box, the stop message and the library calls. A refused file
+    // keeps the path box and the description though the companies are emptied;
+    // an accepted one fills the companies when it switches them (1 or more).
     void choosingAPluginFile_data()
     {
         QTest::addColumn<QString>("chosen");
-        QTest::addColumn<int>("accept");
-        QTest::addColumn<QString>("message");
+        QTest::addColumn<PlgInfo>("words"); // none: refused
+        QTest::addColumn<QStringList>("shown");
         QTest::addColumn<QString>("path");
-        QTest::addColumn<bool>("companiesEmptied");
-        QTest::newRow("cancelled") << QString() << 1 << QString() << u"/previous.4SP"_s << false;
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QStringList>("calls");
+        const QString previous = u"/previous.4SP"_s, ok = u"/ok.4SP"_s;
+        const QStringList dialog{u"Vk3FileDlg"_s}, read = dialog + QStringList{u"Vk4_GetPlgInfo"_s};
+        const QStringList accepted = read + QStringList{u"Vk4_SetPlgComment"_s};
+        const QStringList described{u"感熱紙の整理券"_s, u"3300x1620"_s};
+        const QStringList untouched{u"old"_s, u"old"_s, u"0x0"_s}; // lines, comment, size
+        QTest::newRow("cancelled") << QString() << PlgInfo() << QStringList{u"old"_s} + untouched
+                                   << previous << QString() << dialog;
         QTest::newRow("refused")
-            << u"/bad.4SP"_s << 0
+            << u"/bad.4SP"_s << PlgInfo() << untouched << previous
             << u"プラグインロードエラー|指定したファイルはプラグインでないか、内容が不正です"_s
-            << u"/previous.4SP"_s << true;
-        QTest::newRow("accepted") << u"/ok.4SP"_s << 1 << QString() << u"/ok.4SP"_s << true;
+            << read;
+        QTest::newRow("no bar codes, switching -1 is none")
+            << ok << info({{3, 1}, {4, 1}, {8, 2}, {9, 999}, {13, -1}})
+            << lines("yynnn", {u"社名切り替え:---> 不可"_s}) + described << ok << QString()
+            << accepted;
+        QTest::newRow("route and flag for any scheme but 1, switching 1")
+            << ok
+            << info({{5, 1}, {6, 1}, {7, 1}, {8, 1}, {9, 50}, {10, 0}, {11, 3}, {12, 40}, {13, 1}})
+            << QStringList{u"甲"_s, u"乙"_s} +
+                   lines("nnyyy", {u"バーコード本数 ---> 1"_s,
+                                   u"バーコード系統方式 ---> 系統番号＋往復フラグ"_s,
+                                   u"設定可能な系統範囲 ---> 1 ～ 50"_s,
+                                   u"停留所認識範囲 ---> 3 ～ 40"_s, u"社名切り替え:---> 可能"_s}) +
+                   described
+            << ok << QString() << accepted + QStringList{u"Vk4_SetCorpAddList"_s};
     }
     void choosingAPluginFile()
     {
         QFETCH(QString, chosen);
-        QFETCH(int, accept);
+        QFETCH(PlgInfo, words);
         QFETCH(QString, message);
-        QFETCH(QString, path);
-        QFETCH(bool, companiesEmptied);
         test::FakeResLib lib;
         lib.fileDlgResult = chosen;
-        lib.plgInfoResult = accept;
+        lib.plgInfoResult = words[1] ? 1 : 0;
+        lib.plgInfo = words;
+        lib.plgComment = u"感熱紙の整理券"_s;
+        lib.corpNames = {u"甲"_s, u"乙"_s};
         RecordingView view;
         QWidget dialog;
         auto* pathBox = new QLineEdit(u"/previous.4SP"_s, &dialog);
@@ -157,68 +125,52 @@ private slots:
         if (!message.isEmpty())
             test::answerMessageBox(QMessageBox::Ok, &shown);
         choosePluginFile(lib, &dialog, view, pathBox);
-        const test::FakeResLib::Call& dlg = lib.calls.front();
-        QCOMPARE(dlg.name, u"Vk3FileDlg"_s);
-        QCOMPARE(dlg.args, QVariantList({0, QStringLiteral("整理券プラグイン(*.4SP)\0*.4SP\0\0"),
-                                         QString(), u"プラグインの選択"_s}));
+        QCOMPARE(lib.calls.front().args,
+                 QVariantList({0, QStringLiteral("整理券プラグイン(*.4SP)\0*.4SP\0\0"), QString(),
+                               u"プラグインの選択"_s}));
+        QTEST(view.shown(), "shown");
+        QTEST(pathBox->text(), "path");
         QCOMPARE(shown, message);
-        QCOMPARE(pathBox->text(), path);
-        QCOMPARE(view.companies.isEmpty(), companiesEmptied);
+        QTEST(lib.callNames(), "calls");
+        // An empty path reaches no library call.
+        const auto calls = lib.calls.size();
+        QCOMPARE(SetPlgin(lib, QString(), view), 0);
+        QCOMPARE(lib.calls.size(), calls);
     }
 
-    void panelToggle_data()
-    {
-        QTest::addColumn<bool>("open");
-        QTest::addColumn<int>("width");
-        QTest::addColumn<QString>("caption");
-        QTest::addColumn<QString>("tip");
-        QTest::newRow("open: 9000 twips") << true << 594 << "<<"
-                                          << "整理券プレビューを隠します";
-        QTest::newRow("closed: 5385 twips") << false << 353 << ">>"
-                                            << "整理券プレビューを開きます";
-    }
+    // Check4 opens the preview area (9000 twips) and closes it (5385 twips).
     void panelToggle()
     {
-        QFETCH(bool, open);
-        QFETCH(int, width);
-        QFETCH(QString, caption);
-        QFETCH(QString, tip);
         QWidget panel;
         auto* check4 = new QCheckBox(&panel);
-        applyPreviewToggle(&panel, check4, !open);
-        applyPreviewToggle(&panel, check4, open);
-        QCOMPARE(panel.width(), width);
-        QCOMPARE(check4->text(), caption);
-        QCOMPARE(check4->toolTip(), tip);
+        QStringList shown;
+        for (bool open : {true, false}) {
+            applyPreviewToggle(&panel, check4, open);
+            shown << u"%1 %2 %3"_s.arg(panel.width()).arg(check4->text(), check4->toolTip());
+        }
+        QCOMPARE(shown, (QStringList{u"594 << 整理券プレビューを隠します"_s,
+                                     u"353 >> 整理券プレビューを開きます"_s}));
     }
 
-    void copyMenuPutsThePictureOnTheClipboard()
+    // A plug-in's size starts the preview over blank; the copy menu puts the
+    // picture on the clipboard.
+    void previewSizeAndCopyMenu()
     {
         QWidget panel;
         auto* preview = new SeirikenPreview(&panel);
         QMenu* menu = makePreviewMenu(preview, &panel);
-        QCOMPARE(preview->size(), QSize(220, 93));
+        preview->image()->fill(Qt::black);
+        preview->setSizeTwips(3300, 1620);
+        QCOMPARE(preview->size(), QSize(220, 108));
+        QCOMPARE(preview->picture().size(), QSize(220, 108));
+        QCOMPARE(preview->picture().pixelColor(0, 0), QColor(Qt::white));
         preview->image()->fill(QColor(0x12, 0x34, 0x56));
         QApplication::clipboard()->setText(u"something else"_s);
         QTest::mouseClick(preview, Qt::RightButton, {}, QPoint(5, 5));
         QVERIFY(menu->isVisible());
-        auto* copy = menu->findChild<QAction*>(u"MnuHideCopy"_s);
-        QVERIFY(copy);
-        copy->trigger();
+        menu->findChild<QAction*>(u"MnuHideCopy"_s)->trigger();
         menu->hide();
-        const QImage copied = QApplication::clipboard()->image();
-        QCOMPARE(copied.size(), QSize(220, 93));
-        QCOMPARE(copied.pixelColor(100, 50), QColor(0x12, 0x34, 0x56));
-    }
-
-    void previewSizedByThePluginStartsBlank()
-    {
-        SeirikenPreview preview;
-        preview.image()->fill(Qt::black);
-        preview.setSizeTwips(3300, 1620);
-        QCOMPARE(preview.size(), QSize(220, 108));
-        QCOMPARE(preview.picture().size(), QSize(220, 108));
-        QCOMPARE(preview.picture().pixelColor(0, 0), QColor(Qt::white));
+        QCOMPARE(QApplication::clipboard()->image(), preview->picture());
     }
 };
 
