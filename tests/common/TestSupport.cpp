@@ -1,6 +1,7 @@
 #include "tests/common/TestSupport.h"
 
 #include <QByteArray>
+#include <QFile>
 #include <QRegularExpression>
 #include <cstdio>
 #include <cstdlib>
@@ -58,6 +59,18 @@ QString sourceDir()
 {
     const QByteArray env = qgetenv("LUMENA_SOURCE_DIR");
     return env.isEmpty() ? QString() : QString::fromLocal8Bit(env);
+}
+
+bool writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+QByteArray readFile(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
 }
 
 } // namespace lumena::test
