@@ -452,8 +452,6 @@ private slots:
             "@in.none: no such file or folder");
         row("from-gtfs: not a zip", gtfs + QStringList{u"@in"_s, u"@dir"_s}, "route list",
             "@in: not a zip file or a folder");
-        row("from-gtfs: stops.txt missing", gtfs + QStringList{u"@in"_s, u"@dir"_s},
-            zipOf(sampleFeed(u"stops.txt"_s)), "stops.txt: missing from the feed, or empty");
         row("from-gtfs: no such route",
             {u"route"_s, u"from-gtfs"_s, u"--route"_s, u"R9"_s, u"@gtfs"_s, u"@dir"_s}, {},
             "gtfs: routes.txt: no route \"R9\"");
