@@ -164,6 +164,9 @@ private slots:
         odd.setFare(3, 0);
         const QString accepted = u"accepted: 2 stops, sections 1 to 1"_s;
         QTest::newRow("sound") << image({a, a}) << 0 << 0 << QStringList{accepted};
+        QTest::newRow("one record") << image({a}) << 1 << 1
+                                    << QStringList{u"only 1 record: no section can be set "
+                                                   u"(sections run 1 to count - 1)"_s};
         QTest::newRow("count 302")
             << image(QList<RouteRecord>(302, odd)) << 1 << 1
             << QStringList{u"302 records: more than the 301 the route table holds"_s};
