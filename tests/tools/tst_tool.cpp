@@ -395,6 +395,7 @@ private slots:
         QJsonParseError pe;
         const QJsonObject o = QJsonDocument::fromJson(r.out, &pe).object();
         QCOMPARE(pe.error, QJsonParseError::NoError);
+        QVERIFY(r.out.contains(R"("StepSound1": "a\"b\\c\u0009d")")); // strict JSON escapes
         static const QRegularExpression key(u"^  \"(\\w+)\":"_s,
                                             QRegularExpression::MultilineOption);
         QStringList keys;
