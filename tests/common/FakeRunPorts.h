@@ -41,7 +41,7 @@ inline void note(CallLog* log, const QString& call)
 
 class FakeOptions final : public RunOptions, public PanelOptions {
 public:
-    QString fareDir, tapeDir, routeSound = QStringLiteral("route.wav");
+    QString fareDir, tapeDir;
     DateMode mode = DateMode::EachPrint;
     QString fixed = QStringLiteral("04-01-2027");
     bool always = true;
@@ -57,11 +57,10 @@ public:
     bool automatic = true;
     bool user[3] = {};
     QString files[3];
-    std::function<void()> onShow;
 
     QString fareDataDir() const override { return fareDir; }
     QString tapeDataDir() const override { return tapeDir; }
-    QString routeSetSound() const override { return routeSound; }
+    QString routeSetSound() const override { return QStringLiteral("route.wav"); }
     DateMode dateMode() const override { return mode; }
     QString fixedDate() const override { return fixed; }
     bool stepSoundAlways() const override { return always; }
@@ -86,11 +85,7 @@ public:
     bool panelUser(int state) const override { return user[state]; }
     QString panelFile(int state) const override { return files[state]; }
     QString resetSound() const override { return QStringLiteral("reset.wav"); }
-    void showOptions() override
-    {
-        if (onShow)
-            onShow();
-    }
+    void showOptions() override {}
 };
 
 class FakeBoard final : public BoardDisplay, public PanelBoard {
@@ -99,15 +94,11 @@ public:
     QStringList chimei;
     QMap<int, QVariant> values; // what each cell shows now
     QList<int> blanked;         // ResetDegit(cell, false)
-    QString caption;
     QImage background;
     quint32 seiriNumColor = 0;
     bool clockRunning = true;
     bool clockShown = false;
     int clockClears = 0;
-    qint16 speed = 0;
-    qint32 startWait = -1;
-    QList<bool> enabledCalls;
 
     void SetChimei(const QString& text) override
     {
@@ -125,7 +116,7 @@ public:
         values[cell] = value;
         note(log, QStringLiteral("Value:%1:%2").arg(cell).arg(value.toString()));
     }
-    void setBoardCaption(const QString& text) override { caption = text; }
+    void setBoardCaption(const QString&) override {}
     QImage builtInPicture(int state) const override
     {
         QImage picture(8, 8, QImage::Format_RGB32);
@@ -137,12 +128,8 @@ public:
     void setClockRunning(bool running) override { clockRunning = running; }
     bool clockVisible() const override { return clockShown; }
     void clearClock() override { ++clockClears; }
-    void setChimeiScroll(qint16 scrollSpeed, qint32 wait) override
-    {
-        speed = scrollSpeed;
-        startWait = wait;
-    }
-    void setBoardEnabled(bool enabled) override { enabledCalls << enabled; }
+    void setChimeiScroll(qint16, qint32) override {}
+    void setBoardEnabled(bool) override {}
 };
 
 // The panel's controls; the preview picture is cleared to white as the

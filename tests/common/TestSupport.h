@@ -17,6 +17,10 @@ void failOnUnexpectedWarnings();
 // Folder of the source tree (for committed test data and samples).
 QString sourceDir();
 
+// A whole file written, or read ("<missing>" when it cannot be).
+bool writeFile(const QString& path, const QByteArray& bytes);
+QByteArray readFile(const QString& path);
+
 } // namespace lumena::test
 
 #define LUMENA_TEST_GUILESS_MAIN(TestObject)                                                       \

@@ -2,7 +2,6 @@
 // Runs lumena-data as a separate process (the test target defines
 // LUMENA_DATA_EXE) and checks the shape of a refusal.
 
-#include <QFile>
 #include <QProcess>
 #include <QStringList>
 #include <QTest>
@@ -38,18 +37,6 @@ inline bool isOneLineRefusal(const ToolRun& r, const QString& problem)
         qWarning("exit %d, stdout %d bytes, stderr: %s", r.exitCode, int(r.out.size()),
                  r.err.constData());
     return ok;
-}
-
-inline bool writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
-
-inline QByteArray readFile(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
 }
 
 } // namespace lumena::test

@@ -41,6 +41,8 @@ inline QString txt(int n)
 {
     if (n == 1)
         return QStringLiteral("三角駅"); // three kanji, 6 bytes
+    if (n == 45)
+        return QStringLiteral("a\"b\\c\td"); // quotes and controls
     if (n == 61)
         return QStringLiteral("2025/01/05");
     return QStringLiteral("t%1").arg(n);

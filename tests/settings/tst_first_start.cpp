@@ -6,8 +6,6 @@
 #include "tests/common/TestSupport.h"
 #include "tests/settings/IniSamples.h"
 
-#include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 
@@ -53,11 +51,10 @@ private slots:
         QFETCH(bool, chosen);
         QTemporaryDir exe, config;
         const IniLocation where(exe.path(), u"lumena"_s, config.path());
-        if (!settingsFile.isEmpty()) {
-            // Even an empty file counts: whatever it says, the user saved it.
-            QFile f((settingsFile == u"exe"_s ? exe : config).filePath(u"lumena.in4"_s));
-            QVERIFY(f.open(QIODevice::WriteOnly));
-        }
+        // Even an empty file counts: whatever it says, the user saved it.
+        if (!settingsFile.isEmpty())
+            QVERIFY(test::writeFile(
+                (settingsFile == u"exe"_s ? exe : config).filePath(u"lumena.in4"_s), {}));
         const QString sounds = soundsFolder ? test::sourceDir() + u"/samples/sounds"_s : QString();
         FakeOptions options;
         QCOMPARE(useBundledSoundsOnFirstStart(where, options, sounds), chosen);

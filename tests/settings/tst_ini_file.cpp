@@ -21,79 +21,68 @@ using namespace lumena::test;
 
 namespace {
 
-// The three windows as recording fakes: Get* hand out `held`, Set* store
-// into `applied`, and every call is logged in order.
+// The options dialog's part of `from` copied into `to`: all but the panel's,
+// the board's and the cells.
+void copyOptions(const IniData& from, IniData& to)
+{
+    const IniData kept = to;
+    to = from;
+    to.CtrlDataInfo = kept.CtrlDataInfo;
+    to.FormInfo = kept.FormInfo;
+    to.DegitCells = kept.DegitCells;
+}
+
+// The three windows as recording fakes: Get* hand out their part of `held`,
+// Set* store theirs into `applied`, and every call is logged in order.
 class FakeWindows final : public OptionIniPort, public IdlePanelPort, public IdleBoardPort {
 public:
     mutable QStringList log;
     IniData held = numberedIni();
     IniData applied;
-    DegitColors cellColors, clockColors;
+    QList<quint32> colors; // of the last cell, the clock's two and the stop name's
 
     IniWindows windows() { return IniWindows{*this, *this, *this}; }
+    void note(const char* call, int n) const
+    {
+        log << (n < 0 ? QString::fromLatin1(call)
+                      : u"%1(%2)"_s.arg(QLatin1StringView(call)).arg(n));
+    }
+    const IniData& get(const char* call, int n = -1) const
+    {
+        note(call, n);
+        return held;
+    }
+    IniData& set(const char* call, int n = -1)
+    {
+        note(call, n);
+        return applied;
+    }
 
-    void GetOptionInfo(IniData& out) const override
+    void GetOptionInfo(IniData& out) const override { copyOptions(get(__func__), out); }
+    void SetOptionInfo(const IniData& in) override { copyOptions(in, set(__func__)); }
+    void SetProp() override { note(__func__, -1); }
+    void GetCtrlDataInfo(ini::CtrlDataInfo& o) const override { o = get(__func__).CtrlDataInfo; }
+    void SetCtrlDataInfo(const ini::CtrlDataInfo& i) override { set(__func__).CtrlDataInfo = i; }
+    void GetFormInfo(ini::FormInfo& out) const override { out = get(__func__).FormInfo; }
+    void SetFormInfo(const ini::FormInfo& in) override { set(__func__).FormInfo = in; }
+    ini::DegitCellInfo GetDegitCell(int n) const override
     {
-        log << u"GetOptionInfo"_s;
-        out.DataDirInfo = held.DataDirInfo;
-        out.PanelInfo = held.PanelInfo;
-        out.DegitInfo = held.DegitInfo;
-        out.ChimeiInfo = held.ChimeiInfo;
-        out.SoundInfo = held.SoundInfo;
-        out.SeirikenInfo = held.SeirikenInfo;
-        out.CustColors = held.CustColors;
+        return get(__func__, n).DegitCells[size_t(n - 1)];
     }
-    void SetOptionInfo(const IniData& in) override
+    void SetDegitCell(int n, const ini::DegitCellInfo& info, const DegitColors& c) override
     {
-        log << u"SetOptionInfo"_s;
-        applied.DataDirInfo = in.DataDirInfo;
-        applied.PanelInfo = in.PanelInfo;
-        applied.DegitInfo = in.DegitInfo;
-        applied.ChimeiInfo = in.ChimeiInfo;
-        applied.SoundInfo = in.SoundInfo;
-        applied.SeirikenInfo = in.SeirikenInfo;
-        applied.CustColors = in.CustColors;
-    }
-    void SetProp() override { log << u"SetProp"_s; }
-    void GetCtrlDataInfo(ini::CtrlDataInfo& out) const override
-    {
-        log << u"GetCtrlDataInfo"_s;
-        out = held.CtrlDataInfo;
-    }
-    void SetCtrlDataInfo(const ini::CtrlDataInfo& in) override
-    {
-        log << u"SetCtrlDataInfo"_s;
-        applied.CtrlDataInfo = in;
-    }
-    void GetFormInfo(ini::FormInfo& out) const override
-    {
-        log << u"GetFormInfo"_s;
-        out = held.FormInfo;
-    }
-    void SetFormInfo(const ini::FormInfo& in) override
-    {
-        log << u"SetFormInfo"_s;
-        applied.FormInfo = in;
-    }
-    ini::DegitCellInfo GetDegitCell(int cell) const override
-    {
-        log << u"GetDegitCell(%1)"_s.arg(cell);
-        return held.DegitCells[size_t(cell - 1)];
-    }
-    void SetDegitCell(int cell, const ini::DegitCellInfo& info, const DegitColors& c) override
-    {
-        log << u"SetDegitCell(%1)"_s.arg(cell);
-        applied.DegitCells[size_t(cell - 1)] = info;
-        cellColors = c;
+        set(__func__, n).DegitCells[size_t(n - 1)] = info;
+        colors = {c.BackColor, c.BaseForeColor, c.DegitForeColor};
     }
     void SetTimeDegitColors(int index, const DegitColors& c) override
     {
-        log << u"SetTimeDegitColors(%1)"_s.arg(index);
-        clockColors = c;
+        note(__func__, index);
+        colors << c.BackColor << c.BaseForeColor << c.DegitForeColor;
     }
     void SetChimeiColors(quint32 back, quint32 fore) override
     {
-        log << u"SetChimeiColors(%1,%2)"_s.arg(back).arg(fore);
+        note(__func__, -1);
+        colors << back << fore;
     }
 };
 
@@ -105,13 +94,12 @@ struct Session {
     explicit Session(const IniData& start = {}) : data(start) {}
     void load(const IniLocation& where) { LoadIni(data, where, w.windows(), host); }
     bool save(const IniLocation& where) { return SaveIni(data, where, w.windows(), host); }
+    // The one message shown, by line.
+    QStringList messageLines() const
+    {
+        return host.messages.size() == 1 ? host.messages[0].split(u"\r\n"_s) : QStringList();
+    }
 };
-
-QByteArray readFile(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
 
 QStringList cellCalls(const QString& name)
 {
@@ -127,15 +115,14 @@ class TestIniFile : public QObject {
     Q_OBJECT
     QTemporaryDir m_tmp;
     QString exeDir() const { return m_tmp.filePath(u"bin"_s); }
-    IniLocation location() const
+    IniLocation location(const QString& exe = u"bin"_s, const QString& config = u"config"_s) const
     {
-        return IniLocation(exeDir(), u"LM-50"_s, m_tmp.filePath(u"config/Lumena"_s));
+        return IniLocation(m_tmp.filePath(exe), u"LM-50"_s, m_tmp.filePath(config));
     }
     void place(const QString& path, const QByteArray& bytes)
     {
         QDir().mkpath(QFileInfo(path).absolutePath());
-        QFile f(path);
-        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
+        QVERIFY(writeFile(path, bytes));
     }
 
 private slots:
@@ -161,73 +148,22 @@ private slots:
         QCOMPARE(IniLocation(dir, u"LM-50"_s, {}).besideExecutable(), path);
     }
 
-    void firstStartIsSilent()
-    {
-        Session s(numberedIni());
-        s.load(location());
-        QVERIFY(s.w.log.isEmpty());
-        QVERIFY(s.host.messages.isEmpty());
-        QVERIFY(s.data == numberedIni());
-    }
-
-    void loadAppliesInOrder()
-    {
-        place(location().besideExecutable(), encodeIni(numberedIni()));
-        Session s;
-        s.load(location());
-        const IniData n = numberedIni();
-        const QString chimei = u"SetChimeiColors(%1,%2)"_s.arg(n.ChimeiInfo.ChimeiBackColor)
-                                   .arg(n.ChimeiInfo.ChimeiForeColor);
-        const QStringList expected =
-            cellCalls(u"SetDegitCell"_s) + QStringList{u"SetTimeDegitColors(0)"_s,
-                                                       u"SetTimeDegitColors(1)"_s,
-                                                       chimei,
-                                                       u"SetOptionInfo"_s,
-                                                       u"SetCtrlDataInfo"_s,
-                                                       u"SetFormInfo"_s,
-                                                       u"SetProp"_s};
-        QCOMPARE(s.w.log, expected);
-        QVERIFY(s.host.messages.isEmpty());
-        QVERIFY(s.data == n);
-        QVERIFY(s.w.applied == n);
-        QCOMPARE(s.w.cellColors.BackColor, n.DegitInfo.DegitBackColor);
-        QCOMPARE(s.w.cellColors.BaseForeColor, n.DegitInfo.DegitBaseColor);
-        QCOMPARE(s.w.clockColors.DegitForeColor, n.DegitInfo.DegitLitColor);
-    }
-
-    // A file the codec refuses (here a text claiming more bytes than there
-    // are) applies nothing and says so in three lines.
-    void damagedFileAppliesNothing()
-    {
-        QByteArray bytes = encodeIni(IniData{});
-        bytes[0] = char(0xFF);
-        bytes[1] = char(0xFF);
-        place(location().besideExecutable(), bytes);
-        Session s(numberedIni());
-        s.load(location());
-        QVERIFY(s.w.log.isEmpty());
-        QVERIFY(s.data == numberedIni());
-        QCOMPARE(s.host.messages.size(), 1);
-        const QStringList lines = s.host.messages.first().split(u"\r\n"_s);
-        QCOMPARE(lines.size(), 3);
-        QCOMPARE(lines[0], u"エラー Code:62"_s);
-        QVERIFY(lines[1].startsWith(u"内容:"_s) && lines[1].size() > 3);
-        QCOMPARE(lines[2], u"モジュール:SettingsFile.LoadIni()"_s);
-    }
-
-    void readsBesideExecutableFirst_data()
+    // The file beside the executable wins over the configuration folder's;
+    // with neither (the first start) nothing is applied and nothing said.
+    void loadReadsTheFirstFileFound_data()
     {
         QTest::addColumn<bool>("beside");
         QTest::addColumn<bool>("inConfig");
-        QTest::addColumn<int>("expectedLeft");
+        QTest::addColumn<int>("formLeft"); // of the record afterwards
+        QTest::newRow("neither: the first start") << false << false << s32(69);
         QTest::newRow("both: the one beside the executable") << true << true << 1;
         QTest::newRow("only the configuration folder's") << false << true << 2;
     }
-    void readsBesideExecutableFirst()
+    void loadReadsTheFirstFileFound()
     {
         QFETCH(bool, beside);
         QFETCH(bool, inConfig);
-        QFETCH(int, expectedLeft);
+        QFETCH(int, formLeft);
         IniData one, two;
         one.FormInfo.FormLeft = 1;
         two.FormInfo.FormLeft = 2;
@@ -235,47 +171,88 @@ private slots:
             place(location().besideExecutable(), encodeIni(one));
         if (inConfig)
             place(location().inConfigFolder(), encodeIni(two));
+        Session s(numberedIni());
+        s.load(location());
+        QCOMPARE(s.data.FormInfo.FormLeft, formLeft);
+        QCOMPARE(s.w.log.isEmpty(), !beside && !inConfig);
+        QVERIFY(s.host.messages.isEmpty());
+    }
+
+    void loadAppliesInOrder()
+    {
+        const IniData n = numberedIni();
+        place(location().besideExecutable(), encodeIni(n));
         Session s;
         s.load(location());
-        QCOMPARE(s.w.applied.FormInfo.FormLeft, expectedLeft);
+        QCOMPARE(s.w.log, (cellCalls(u"SetDegitCell"_s) +
+                           QStringList{u"SetTimeDegitColors(0)"_s, u"SetTimeDegitColors(1)"_s,
+                                       u"SetChimeiColors"_s, u"SetOptionInfo"_s,
+                                       u"SetCtrlDataInfo"_s, u"SetFormInfo"_s, u"SetProp"_s}));
+        QVERIFY(s.host.messages.isEmpty());
+        QVERIFY(s.data == n && s.w.applied == n);
+        const QList<quint32> digits{n.DegitInfo.DegitBackColor, n.DegitInfo.DegitBaseColor,
+                                    n.DegitInfo.DegitLitColor};
+        QCOMPARE(s.w.colors,
+                 (digits + digits + digits +
+                  QList<quint32>{n.ChimeiInfo.ChimeiBackColor, n.ChimeiInfo.ChimeiForeColor}));
     }
 
+    // A file the codec refuses (here a text claiming more bytes than there
+    // are) applies nothing and says so in three lines.
+    void damagedFileAppliesNothing()
+    {
+        QByteArray bytes = encodeIni(IniData{});
+        bytes[0] = bytes[1] = char(0xFF);
+        place(location().besideExecutable(), bytes);
+        Session s(numberedIni());
+        s.load(location());
+        QVERIFY(s.w.log.isEmpty());
+        QVERIFY(s.data == numberedIni());
+        const QStringList lines = s.messageLines();
+        QCOMPARE(lines.size(), 3);
+        QCOMPARE(lines[0], u"エラー Code:62"_s);
+        QVERIFY(lines[1].startsWith(u"内容:"_s) && lines[1].size() > 3);
+        QCOMPARE(lines[2], u"モジュール:SettingsFile.LoadIni()"_s);
+    }
+
+    // The windows are read in order and the file written beside the
+    // executable, or in the configuration folder where the executable's
+    // folder is unusable; where neither can be written, two lines say so.
+    void saveCollectsInOrderAndWrites_data()
+    {
+        QTest::addColumn<QString>("exe");
+        QTest::addColumn<QString>("config");
+        QTest::addColumn<QString>("written"); // "" for none
+        QTest::newRow("beside the executable") << u"bin"_s << u"config"_s << u"bin"_s;
+        QTest::newRow("executable's folder missing") << u"missing"_s << u"config"_s << u"config"_s;
+        QTest::newRow("neither") << u"missing"_s << u"plain/sub"_s << QString();
+    }
     void saveCollectsInOrderAndWrites()
     {
-        Session s;
-        QVERIFY(s.save(location()));
-        const QStringList expected =
-            cellCalls(u"GetDegitCell"_s) +
-            QStringList{u"GetOptionInfo"_s, u"GetCtrlDataInfo"_s, u"GetFormInfo"_s};
-        QCOMPARE(s.w.log, expected);
-        QVERIFY(s.host.messages.isEmpty());
-        QVERIFY(s.data == numberedIni());
-        QCOMPARE(readFile(location().besideExecutable()), encodeIni(numberedIni()));
-        QVERIFY(!QFile::exists(location().inConfigFolder()));
-    }
-
-    void saveUsesConfigFolderWhereExecutableFolderIsUnusable()
-    {
-        const IniLocation where(m_tmp.filePath(u"missing"_s), u"LM-50"_s,
-                                m_tmp.filePath(u"config/Lumena"_s));
-        Session s;
-        QVERIFY(s.save(where));
-        QCOMPARE(readFile(where.inConfigFolder()), encodeIni(numberedIni()));
-        QCOMPARE(where.readPath(), where.inConfigFolder());
-    }
-
-    void saveThatCannotOpenShowsTwoLines()
-    {
+        QFETCH(QString, exe);
+        QFETCH(QString, config);
+        QFETCH(QString, written);
         place(m_tmp.filePath(u"plain"_s), "x");
-        const IniLocation where(m_tmp.filePath(u"missing"_s), u"LM-50"_s,
-                                m_tmp.filePath(u"plain/sub"_s));
+        const IniLocation where = location(exe, config);
         Session s;
-        QVERIFY(!s.save(where));
-        QCOMPARE(s.host.messages.size(), 1);
-        const QStringList lines = s.host.messages.first().split(u"\r\n"_s);
-        QCOMPARE(lines.size(), 2);
-        QCOMPARE(lines[0], u"エラー Code:76"_s);
-        QVERIFY(lines[1].startsWith(u"内容:"_s));
+        QCOMPARE(s.save(where), !written.isEmpty());
+        QCOMPARE(s.w.log,
+                 (cellCalls(u"GetDegitCell"_s) +
+                  QStringList{u"GetOptionInfo"_s, u"GetCtrlDataInfo"_s, u"GetFormInfo"_s}));
+        QVERIFY(s.data == numberedIni());
+        const QString beside = where.besideExecutable(), inConfig = where.inConfigFolder();
+        if (written.isEmpty()) {
+            const QStringList lines = s.messageLines();
+            QCOMPARE(lines.size(), 2);
+            QCOMPARE(lines[0], u"エラー Code:76"_s);
+            QVERIFY(lines[1].startsWith(u"内容:"_s));
+            return;
+        }
+        QVERIFY(s.host.messages.isEmpty());
+        const QString path = written == exe ? beside : inConfig;
+        QCOMPARE(readFile(path), encodeIni(numberedIni()));
+        QVERIFY(!QFile::exists(path == beside ? inConfig : beside));
+        QCOMPARE(where.readPath(), path);
     }
 
     // A write that fails half way (here: the file size limit) must leave the
@@ -297,8 +274,7 @@ private slots:
         std::signal(SIGXFSZ, oldHandler);
 
         QVERIFY(!saved);
-        QCOMPARE(s.host.messages.size(), 1);
-        QVERIFY(s.host.messages.first().startsWith(u"エラー Code:57\r\n内容:"_s));
+        QCOMPARE(s.messageLines().value(0), u"エラー Code:57"_s);
         QCOMPARE(readFile(location().besideExecutable()), previous);
         QCOMPARE(QDir(exeDir()).entryList(QDir::Files), QStringList{u"LM-50.in4"_s});
     }

@@ -1,9 +1,10 @@
 // The options dialog driven through its controls: the first showing, the
-// page selectors and dependent controls, the record copy both ways, the
-// choose buttons, OK, and the live options the running program reads.
+// dependent controls, the record copy both ways, the choose buttons, OK, and
+// the live options the running program reads.
 
 #include "settings/DegitSample.h"
 #include "settings/OptionsDialog.h"
+#include "tests/common/Controls.h"
 #include "tests/common/FakeHost.h"
 #include "tests/common/FakeIniPorts.h"
 #include "tests/common/FakeResLib.h"
@@ -11,12 +12,10 @@
 #include "ticket/PluginInfo.h"
 
 #include <QCheckBox>
-#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QStackedWidget>
 
@@ -26,43 +25,35 @@ using namespace lumena::test;
 
 namespace {
 
+// The board and the panel as the dialog reaches them, every call logged with
+// its numbers in hexadecimal.
 class FakeBoardPanel final : public IdleBoardPort, public IdlePanelPort {
 public:
     QStringList log;
     int backlight = 0;
-    bool seiriNumVisible = true;
-    quint32 seiriNumColor = 0xDEAD;
-    qint16 style = -9, zeroPad = -9;
-    DegitColors degitColors;
-    QVariantList chimei;
-    QSize previewSize;
 
-    void SetSeiriNumVisible(bool v) override { seiriNumVisible = v; }
-    void SeirikenNumSet(qint16 s, qint16 z) override
+    template <class... Numbers> void note(const char* call, Numbers... n)
     {
-        style = s;
-        zeroPad = z;
+        const QStringList args{QString::number(n, 16)...};
+        log << u"%1(%2)"_s.arg(QLatin1StringView(call), args.join(u','));
     }
-    void SetSeiriNumColor(quint32 c) override { seiriNumColor = c; }
-    void SetAllDegitColors(const DegitColors& c) override { degitColors = c; }
+    void SetSeiriNumVisible(bool v) override { note(__func__, v); }
+    void SeirikenNumSet(qint16 style, qint16 zeroPad) override { note(__func__, style, zeroPad); }
+    void SetSeiriNumColor(quint32 c) override { note(__func__, c); }
+    void SetAllDegitColors(const DegitColors& c) override
+    {
+        note(__func__, c.BackColor, c.BaseForeColor, c.DegitForeColor);
+    }
     void SetChimeiProps(quint32 back, quint32 fore, qint16 mode, bool bold) override
     {
-        chimei = {back, fore, mode, bold};
+        note(__func__, back, fore, mode, bold);
     }
     int BacklightIndex() const override { return backlight; }
-    void Option4_Click(int index) override { log << u"Option4_Click(%1)"_s.arg(index); }
-    void SetPreviewSize(int w, int h) override { previewSize = QSize(w, h); }
-    void ClearCompanyList() override { log << u"ClearCompanyList"_s; }
+    void Option4_Click(int index) override { note(__func__, index); }
+    void SetPreviewSize(int w, int h) override { note(__func__, w, h); }
+    void ClearCompanyList() override { note(__func__); }
     void AddCompany(const QString& name) override { log << u"AddCompany "_s + name; }
 };
-
-QString nul(std::initializer_list<QString> items)
-{
-    QString s;
-    for (const QString& i : items)
-        s += i + QChar(0);
-    return s + QChar(0);
-}
 
 // A record every field of which differs from the built-in values and lies
 // within the lists' ranges.
@@ -97,13 +88,7 @@ class TestOptionsDialog : public QObject {
     std::unique_ptr<OptionsDialog> m_dlg;
     QStringList m_opened;
 
-    template <class T = QWidget> T* w(const QString& name)
-    {
-        auto* c = m_dlg->findChild<T*>(name);
-        if (!c)
-            qWarning("no control %s", qPrintable(name));
-        return c;
-    }
+    template <class T = QWidget> T* w(const QString& name) { return child<T>(m_dlg.get(), name); }
     // Check boxes and option buttons are clicked on their box, as a user does.
     void click(const QString& name)
     {
@@ -113,8 +98,20 @@ class TestOptionsDialog : public QObject {
         else
             QTest::mouseClick(c, Qt::LeftButton);
     }
-    quint32 face(const QString& name) { return w(name)->property("faceColor").toUInt(); }
-    QString text(const QString& name) { return w<QLineEdit>(name)->text(); }
+    QString page(const QString& stack)
+    {
+        return w<QStackedWidget>(stack)->currentWidget()->objectName();
+    }
+    // The text a box or label shows, or a colour button's face.
+    QString shown(const QString& name)
+    {
+        QWidget* c = w(name);
+        if (auto* box = qobject_cast<QLineEdit*>(c))
+            return box->text();
+        if (auto* label = qobject_cast<QLabel*>(c))
+            return label->text();
+        return QString::number(c->property("faceColor").toUInt(), 16);
+    }
 
 private slots:
     void init()
@@ -133,248 +130,162 @@ private slots:
     }
     void cleanup() { m_dlg.reset(); }
 
+    // Without a settings file the controls hold the record's built-in values
+    // and the host's date.
     void firstShowingWithoutSettingsFile()
     {
-        QCOMPARE(w<QStackedWidget>(u"stkFrame1"_s)->currentWidget()->objectName(), u"Frame1(0)"_s);
-        QVERIFY(w<QCheckBox>(u"Check1"_s)->isChecked());
-        QVERIFY(w(u"Frame3"_s)->isEnabled());
-        QCOMPARE(face(u"Command5(0)"_s), 0x00FFFFFFu);
-        QCOMPARE(face(u"Command5(1)"_s), 0x00C0FFC0u);
-        QCOMPARE(face(u"Command5(2)"_s), 0x0080C0FFu);
-        QCOMPARE(w<QComboBox>(u"Combo2"_s)->count(), 12);
-        QCOMPARE(w<QComboBox>(u"Combo2"_s)->currentIndex(), 0);
-        for (int k = 0; k < 5; ++k) {
-            auto* c = w<QComboBox>(u"Combo4(%1)"_s.arg(k));
-            QVERIFY(!c->isEnabled());
-            QCOMPARE(c->currentText(), u"1"_s);
-            QCOMPARE(c->count(), k == 4 ? 150 : 50);
-        }
-        QCOMPARE(w<QComboBox>(u"Combo1"_s)->count(), 150);
-        QCOMPARE(w<QComboBox>(u"Combo3"_s)->currentIndex(), -1);
-        for (int k = 0; k < 3; ++k)
-            QVERIFY(!w(u"Frame6(%1)"_s.arg(k))->isVisible());
-        QVERIFY(w<QRadioButton>(u"Option4(0)"_s)->isChecked());
-        QCOMPARE(w<QLabel>(u"Label10"_s)->text(), u"2026/12/06"_s); // the host's date
-        QCOMPARE(w<QStackedWidget>(u"stkFrame2"_s)->currentWidget()->objectName(), u"Frame2(1)"_s);
+        IniData expected, shown;
+        expected.SeirikenInfo.FixedDate = u"2026/12/06"_s;
+        m_dlg->GetOptionInfo(shown);
+        QCOMPARE(shown, expected);
+        QCOMPARE(page(u"stkFrame1"_s), u"Frame1(0)"_s);
+        QCOMPARE(page(u"stkFrame2"_s), u"Frame2(1)"_s);
     }
 
+    // Each box enables its followers, by a click and by SetOptionInfo; an
+    // option button is undone by its neighbour.
     void dependentControls_data()
     {
         QTest::addColumn<int>("page");
         QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("undo");
         QTest::addColumn<QStringList>("followers");
         QTest::addColumn<bool>("startsOn");
-        QTest::newRow("Check1: Frame3") << 1 << u"Check1"_s << QStringList{u"Frame3"_s} << true;
-        QTest::newRow("Check3(0): cell list and count from zero")
-            << 2 << u"Check3(0)"_s << QStringList{u"Combo4(0)"_s, u"Check3(4)"_s} << false;
-        QTest::newRow("Check3(1)") << 2 << u"Check3(1)"_s << QStringList{u"Combo4(1)"_s} << false;
-        QTest::newRow("Check3(2)") << 2 << u"Check3(2)"_s << QStringList{u"Combo4(2)"_s} << false;
-        QTest::newRow("Check3(3): column and cell lists")
-            << 2 << u"Check3(3)"_s << QStringList{u"Combo4(3)"_s, u"Combo4(4)"_s} << false;
-        QTest::newRow("chkUseSeiriPrev: plug-in and date frames")
-            << 5 << u"chkUseSeiriPrev"_s << QStringList{u"fraPlgin"_s, u"fraDate"_s} << false;
+        auto row = [](const char* tag, int page, const QString& box, const QStringList& followers,
+                      bool startsOn, const QString& undo = {}) {
+            QTest::newRow(tag) << page << box << (undo.isEmpty() ? box : undo) << followers
+                               << startsOn;
+        };
+        row("Check1: Frame3", 1, u"Check1"_s, {u"Frame3"_s}, true);
+        row("Option3(1): the picture frames", 1, u"Option3(1)"_s,
+            {u"Frame6(0)"_s, u"Frame6(1)"_s, u"Frame6(2)"_s}, false, u"Option3(0)"_s);
+        row("Check3(0): cell list and count from zero", 2, u"Check3(0)"_s,
+            {u"Combo4(0)"_s, u"Check3(4)"_s}, false);
+        row("Check3(1)", 2, u"Check3(1)"_s, {u"Combo4(1)"_s}, false);
+        row("Check3(2)", 2, u"Check3(2)"_s, {u"Combo4(2)"_s}, false);
+        row("Check3(3): column and cell lists", 2, u"Check3(3)"_s, {u"Combo4(3)"_s, u"Combo4(4)"_s},
+            false);
+        row("chkUseSeiriPrev: plug-in and date frames", 5, u"chkUseSeiriPrev"_s,
+            {u"fraPlgin"_s, u"fraDate"_s}, false);
     }
     void dependentControls()
     {
         QFETCH(int, page);
         QFETCH(QString, box);
+        QFETCH(QString, undo);
         QFETCH(QStringList, followers);
         QFETCH(bool, startsOn);
         click(u"Option1(%1)"_s.arg(page));
-        QCOMPARE(w<QStackedWidget>(u"stkFrame1"_s)->currentWidget()->objectName(),
-                 u"Frame1(%1)"_s.arg(page));
-        for (bool expected : {startsOn, !startsOn, startsOn}) {
+        QCOMPARE(this->page(u"stkFrame1"_s), u"Frame1(%1)"_s.arg(page));
+        auto followersOn = [&](bool on) {
             for (const QString& f : followers)
-                QVERIFY2(w(f)->isEnabled() == expected, qPrintable(f));
-            click(box);
-        }
+                QVERIFY2(w(f)->isEnabled() == on, qPrintable(f));
+        };
+        followersOn(startsOn);
+        m_dlg->SetOptionInfo(changedOptions()); // sets every box the other way
+        followersOn(!startsOn);
+        click(startsOn ? box : undo);
+        followersOn(startsOn);
+        click(startsOn ? undo : box);
+        followersOn(!startsOn);
     }
 
-    void panelImageFramesFollowTheMode()
+    // Option3(5) is ON2's user picture; a hidden box keeps its text.
+    void panelUserPictures()
     {
         click(u"Option1(1)"_s);
         click(u"Option3(1)"_s);
-        for (int k = 0; k < 3; ++k)
-            QVERIFY(w(u"Frame6(%1)"_s.arg(k))->isVisible() &&
-                    w(u"Frame6(%1)"_s.arg(k))->isEnabled());
         QTest::keyClicks(w(u"txtSelectPanel(2)"_s), u"/p/on2.gif"_s);
         click(u"Option3(5)"_s);
         click(u"Option3(0)"_s);
-        for (int k = 0; k < 3; ++k)
-            QVERIFY(!w(u"Frame6(%1)"_s.arg(k))->isVisible() &&
-                    !w(u"Frame6(%1)"_s.arg(k))->isEnabled());
-        QCOMPARE(text(u"txtSelectPanel(2)"_s), u"/p/on2.gif"_s);
-        QVERIFY(w<QRadioButton>(u"Option3(5)"_s)->isChecked());
-        // Option3(5) is ON2's user picture.
         QVERIFY(m_dlg->panelUser(2) && !m_dlg->panelUser(1));
         QCOMPARE(m_dlg->panelFile(2), u"/p/on2.gif"_s);
     }
 
-    void setOptionInfoRunsTheReactions()
+    // Every field goes into its control and comes back out of the same one,
+    // a choice of none included (the file around it is tst_ini_file's).
+    void everyOptionRoundTrips_data()
     {
-        m_dlg->SetOptionInfo(changedOptions());
-        QVERIFY(!w(u"Frame3"_s)->isEnabled());
-        for (int k = 0; k < 5; ++k)
-            QVERIFY(w(u"Combo4(%1)"_s.arg(k))->isEnabled());
-        QVERIFY(w(u"Check3(4)"_s)->isEnabled());
-        click(u"Option1(1)"_s);
-        QVERIFY(w(u"Frame6(0)"_s)->isVisible());
-        click(u"Option1(5)"_s);
-        QVERIFY(w(u"fraDate"_s)->isVisible());
-        QCOMPARE(w<DegitSample>(u"M_Degit1"_s)->BackColor(), 0x111111u);
-        // The panel's backlight is applied again and the stored plug-in checked.
-        QCOMPARE(m_ports->log, QStringList{u"Option4_Click(0)"_s});
-        QCOMPARE(m_res->callNames(), QStringList{u"Vk4_GetPlgInfo"_s});
+        QTest::addColumn<IniData>("in");
+        QTest::newRow("every field changed") << changedOptions();
+        IniData none;
+        none.SeirikenInfo.DateModeEachPrint = 0; // no date mode; no font mode (-1) either
+        QTest::newRow("options with none chosen") << none;
     }
-
-    // Every field goes into its control and comes back out of the same one
-    // (the file around it is tst_ini_file's).
     void everyOptionRoundTrips()
     {
-        IniData in = changedOptions(), out;
+        QFETCH(IniData, in);
+        IniData out;
         m_dlg->SetOptionInfo(in);
         m_dlg->GetOptionInfo(out);
         in.CtrlDataInfo = out.CtrlDataInfo; // not the dialog's
         in.FormInfo = out.FormInfo;
         in.DegitCells = out.DegitCells;
-        QVERIFY(out == in);
+        QCOMPARE(out, in);
     }
 
-    void storedChoiceWithNoneChosenStaysSo()
-    {
-        IniData d;
-        d.SeirikenInfo.DateModeEachPrint = 0;
-        m_dlg->SetOptionInfo(d);
-        IniData out;
-        m_dlg->GetOptionInfo(out);
-        QCOMPARE(out.SeirikenInfo.DateModeEachPrint, qint16(0));
-        QCOMPARE(out.SeirikenInfo.DateModeFixed, qint16(0));
-        QCOMPARE(out.ChimeiInfo.ChimeiFontMode, qint16(-1)); // no font option chosen either
-        QVERIFY(out.PanelInfo == ini::PanelInfo{});
-        QVERIFY(out.SoundInfo == ini::SoundInfo{});
-    }
-
-    // The digit colours refresh the sample M_Degit1, also after a cancel.
-    void colourButtons_data()
-    {
-        QTest::addColumn<int>("page");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<bool>("confirm");
-        QTest::newRow("Command5(1) confirmed") << 1 << u"Command5(1)"_s << true;
-        QTest::newRow("Command8(0) confirmed") << 2 << u"Command8(0)"_s << true;
-        QTest::newRow("Command8(2) cancelled") << 2 << u"Command8(2)"_s << false;
-        QTest::newRow("Command9(1) cancelled") << 3 << u"Command9(1)"_s << false;
-    }
-    void colourButtons()
-    {
-        QFETCH(int, page);
-        QFETCH(QString, name);
-        QFETCH(bool, confirm);
-        click(u"Option1(%1)"_s.arg(page));
-        w(name)->setProperty("faceColor", 0x00123456u); // set without a refresh
-        m_res->chooseColorResult = confirm ? 1 : 0;
-        m_res->chooseColorValue = 0x00ABCDEF;
-        click(name);
-        QCOMPARE(m_res->callNames(), QStringList{u"Vk3ChooseColor"_s});
-        QCOMPARE(m_res->calls[0].args.at(0).toUInt(), 0x00123456u);
-        const quint32 now = confirm ? 0x00ABCDEFu : 0x00123456u;
-        QCOMPARE(face(name), now);
-        auto* sample = w<DegitSample>(u"M_Degit1"_s);
-        if (name == u"Command8(0)"_s)
-            QCOMPARE(sample->BackColor(), now);
-        if (name == u"Command8(2)"_s)
-            QCOMPARE(sample->DegitForeColor(), now);
-    }
-
-    void folderChoice_data()
-    {
-        QTest::addColumn<QString>("answer");
-        QTest::addColumn<QString>("shown");
-        QTest::newRow("chosen") << u"/data/fare"_s << u"/data/fare"_s;
-        QTest::newRow("cancelled") << QString() << u"/before"_s;
-    }
-    void folderChoice()
-    {
-        QFETCH(QString, answer);
-        QFETCH(QString, shown);
-        w<QLineEdit>(u"Text2(1)"_s)->setText(u"/before"_s);
-        m_res->folderDlgResult = answer;
-        click(u"Command3(1)"_s);
-        QCOMPARE(text(u"Text2(1)"_s), shown);
-        QCOMPARE(m_res->calls.at(0).args.at(0).toString(), u"フォルダーを選択してください"_s);
-        click(u"Command10(1)"_s);
-        QCOMPARE(m_opened, QStringList{shown});
-    }
-
-    // Each choose button fills its own box; a cancelled dialog leaves it.
-    void fileChoice_data()
+    // Each choose button asks its dialog and fills its own control; a
+    // cancelled dialog leaves the control as it was. The digit colours
+    // refresh the sample M_Degit1, also after a cancel.
+    void chooseButtons_data()
     {
         QTest::addColumn<int>("page");
         QTest::addColumn<QString>("button");
-        QTest::addColumn<QString>("box");
-        QTest::addColumn<QString>("filter");
-        QTest::addColumn<QString>("title");
-        const QString images = nul({u"ビットマップ(*.bmp)"_s, u"*.bmp"_s, u"GIF画像(*.gif)"_s,
-                                    u"*.gif"_s, u"JPEG画像(*.jpg)"_s, u"*.jpg"_s});
-        const QString sounds = nul({u"Waveサウンド(*.wav)"_s, u"*.wav"_s, u"MP3サウンド(*.mp3)"_s,
-                                    u"*.mp3"_s, u"MIDIシーケンス(*.mid)"_s, u"*.mid"_s});
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("chosen"); // what the control shows when confirmed
+        QTest::addColumn<bool>("confirm");
+        auto row = [](int page, const QString& button, const QString& control,
+                      const QString& chosen) {
+            for (bool confirm : {true, false})
+                QTest::addRow("%s %s", qPrintable(button), confirm ? "confirmed" : "cancelled")
+                    << page << button << control << chosen << confirm;
+        };
+        row(0, u"Command3(1)"_s, u"Text2(1)"_s, u"/data/fare"_s);
         for (int k = 0; k < 3; ++k)
-            QTest::addRow("panel image %d", k)
-                << 1 << u"Command6(%1)"_s.arg(k) << u"txtSelectPanel(%1)"_s.arg(k) << images
-                << u"パネル画像の選択"_s;
+            row(1, u"Command6(%1)"_s.arg(k), u"txtSelectPanel(%1)"_s.arg(k), u"/u/音.wav"_s);
         for (int i : {0, 1, 3, 4, 5, 6, 7, 8, 9, 10})
-            QTest::addRow("sound %d", i)
-                << 4 << u"cmdSelectSound(%1)"_s.arg(i) << u"txtSelectSound(%1)"_s.arg(i) << sounds
-                << u"サウンドの選択"_s;
+            row(4, u"cmdSelectSound(%1)"_s.arg(i), u"txtSelectSound(%1)"_s.arg(i), u"/u/音.wav"_s);
+        row(5, u"Command7"_s, u"Label10"_s, u"2025/01/05"_s);
+        row(1, u"Command5(1)"_s, u"Command5(1)"_s, u"abcdef"_s);
+        row(2, u"Command8(0)"_s, u"Command8(0)"_s, u"abcdef"_s);
+        row(2, u"Command8(2)"_s, u"Command8(2)"_s, u"abcdef"_s);
+        row(3, u"Command9(1)"_s, u"Command9(1)"_s, u"abcdef"_s);
     }
-    void fileChoice()
+    void chooseButtons()
     {
         QFETCH(int, page);
         QFETCH(QString, button);
-        QFETCH(QString, box);
-        QFETCH(QString, filter);
-        QFETCH(QString, title);
+        QFETCH(QString, control);
+        QFETCH(QString, chosen);
+        QFETCH(bool, confirm);
         click(u"Option1(%1)"_s.arg(page));
         if (page == 1)
-            click(u"Option3(1)"_s);
-        if (box.contains(QRegularExpression(u"\\(([3-6])\\)"_s))) {
+            click(u"Option3(1)"_s); // the picture frames
+        if (control.contains(QRegularExpression(u"Sound\\([3-6]\\)"_s)))
             click(u"Option5(0)"_s); // the sounds before an announcement
-            QCOMPARE(w<QStackedWidget>(u"stkFrame2"_s)->currentWidget()->objectName(),
-                     u"Frame2(0)"_s);
+        if (page == 5)
+            click(u"chkUseSeiriPrev"_s);
+        if (auto* box = qobject_cast<QLineEdit*>(w(control)))
+            box->setText(u"/before"_s);
+        w(button)->setProperty("faceColor", 0x00123456u); // set without a refresh
+        const QString before = shown(control);
+        // Every dialog answers at once, confirmed or cancelled.
+        m_res->folderDlgResult = m_res->fileDlgResult = confirm ? chosen : QString();
+        m_res->dlg111Result = m_res->chooseColorResult = confirm;
+        m_res->dlg111Date = {2025, 1, 0, 5};
+        m_res->chooseColorValue = 0x00ABCDEF;
+        click(button);
+        QCOMPARE(m_res->calls.size(), size_t(1));
+        QCOMPARE(shown(control), confirm ? chosen : before);
+        const quint32 face = w(button)->property("faceColor").toUInt();
+        if (button == u"Command8(0)"_s)
+            QCOMPARE(w<DegitSample>(u"M_Degit1"_s)->BackColor(), face);
+        if (button == u"Command8(2)"_s)
+            QCOMPARE(w<DegitSample>(u"M_Degit1"_s)->DegitForeColor(), face);
+        if (button == u"Command3(1)"_s) {
+            click(u"Command10(1)"_s);
+            QCOMPARE(m_opened, QStringList{shown(control)});
         }
-        m_res->fileDlgResult.clear();
-        click(button);
-        QVERIFY(text(box).isEmpty());
-        m_res->fileDlgResult = u"/home/u/音.wav"_s;
-        click(button);
-        QCOMPARE(text(box), u"/home/u/音.wav"_s);
-        QCOMPARE(m_res->calls.at(1).args, (QVariantList{0, filter, QString(), title}));
-    }
-
-    void dateChoice_data()
-    {
-        QTest::addColumn<int>("result");
-        QTest::addColumn<int>("day");
-        QTest::addColumn<int>("month");
-        QTest::addColumn<QString>("shown");
-        QTest::newRow("5 January 2025") << 1 << 5 << 1 << u"2025/01/05"_s;
-        QTest::newRow("20 November 2025") << 1 << 20 << 11 << u"2025/11/20"_s;
-        QTest::newRow("cancelled") << 0 << 20 << 11 << u"2026/12/06"_s;
-    }
-    void dateChoice()
-    {
-        QFETCH(int, result);
-        QFETCH(int, day);
-        QFETCH(int, month);
-        QFETCH(QString, shown);
-        click(u"Option1(5)"_s);
-        click(u"chkUseSeiriPrev"_s);
-        m_res->dlg111Result = result;
-        m_res->dlg111Date.year = 2025;
-        m_res->dlg111Date.month = static_cast<qint16>(month);
-        m_res->dlg111Date.day = static_cast<qint16>(day);
-        click(u"Command7"_s);
-        QCOMPARE(w<QLabel>(u"Label10"_s)->text(), shown);
     }
 
     // OK applies the options to the board (the number colour of the panel's
@@ -383,36 +294,41 @@ private slots:
     {
         QTest::addColumn<bool>("changed");
         QTest::addColumn<int>("backlight");
-        QTest::addColumn<quint32>("numberColor");
-        QTest::addColumn<QString>("click");
-        QTest::newRow("ON2") << false << 2 << 0x0080C0FFu << u"Option4_Click(2)"_s;
-        QTest::newRow("OFF") << false << 0 << 0x00FFFFFFu << u"Option4_Click(0)"_s;
-        QTest::newRow("none chosen: black, ON2 applied")
-            << false << -1 << 0u << u"Option4_Click(2)"_s;
-        QTest::newRow("changed options, ON1") << true << 1 << 0x040506u << u"Option4_Click(1)"_s;
+        QTest::addColumn<QString>("numberColor");
+        QTest::addColumn<int>("applied");
+        QTest::newRow("ON2") << false << 2 << u"80c0ff"_s << 2;
+        QTest::newRow("OFF") << false << 0 << u"ffffff"_s << 0;
+        QTest::newRow("none chosen: black, ON2 applied") << false << -1 << u"0"_s << 2;
+        QTest::newRow("changed options, ON1") << true << 1 << u"40506"_s << 1;
     }
     void okAppliesAndHides()
     {
         QFETCH(bool, changed);
         QFETCH(int, backlight);
-        QFETCH(quint32, numberColor);
-        QFETCH(QString, click);
+        QFETCH(QString, numberColor);
+        QFETCH(int, applied);
         if (changed)
             m_dlg->SetOptionInfo(changedOptions());
         m_ports->log.clear();
         m_ports->backlight = backlight;
-        this->click(u"Command4"_s);
+        click(u"Command4"_s);
         QVERIFY(!m_dlg->isVisible());
-        QCOMPARE(m_ports->seiriNumColor, numberColor);
-        QCOMPARE(m_ports->log, QStringList{click});
-        QCOMPARE(m_ports->seiriNumVisible, !changed);
-        QCOMPARE(m_ports->style, qint16(changed ? 11 : 0));
-        QCOMPARE(m_ports->zeroPad, qint16(changed ? 1 : 0));
-        QCOMPARE(m_ports->degitColors.BaseForeColor, changed ? 0x222222u : 0x00969696u);
-        const QVariantList chimei = changed
-                                        ? QVariantList{0x444444u, 0x555555u, qint16(4), true}
-                                        : QVariantList{0x00808080u, 0x0000FFFFu, qint16(-1), false};
-        QCOMPARE(m_ports->chimei, chimei);
+        const QString number = u"SetSeiriNumColor(%1)"_s.arg(numberColor);
+        const QString reapplied = u"Option4_Click(%1)"_s.arg(applied);
+        const QStringList expected = changed
+                                         ? QStringList{u"SetSeiriNumVisible(0)"_s,
+                                                       u"SeirikenNumSet(b,1)"_s,
+                                                       number,
+                                                       u"SetAllDegitColors(111111,222222,333333)"_s,
+                                                       u"SetChimeiProps(444444,555555,4,1)"_s,
+                                                       reapplied}
+                                         : QStringList{u"SetSeiriNumVisible(1)"_s,
+                                                       u"SeirikenNumSet(0,0)"_s,
+                                                       number,
+                                                       u"SetAllDegitColors(808080,969696,72d2f8)"_s,
+                                                       u"SetChimeiProps(808080,ffff,-1,0)"_s,
+                                                       reapplied};
+        QCOMPARE(m_ports->log, expected);
     }
 
     // The description reaches the ticket page, the size and the companies
@@ -420,8 +336,8 @@ private slots:
     void pluginChoiceReachesPageAndPanel()
     {
         PlgInfo info;
-        info[1] = 3300;
-        info[2] = 1395;
+        info[1] = 0x1000;
+        info[2] = 0x500;
         info[7] = 1;
         info[13] = 2;
         m_res->plgInfoResult = 1;
@@ -433,62 +349,62 @@ private slots:
         click(u"chkUseSeiriPrev"_s);
         click(u"Command1"_s);
         auto* list = w<QListWidget>(u"List1"_s);
-        QStringList shown;
+        QStringList lines;
         for (int i = 0; i < list->count(); ++i)
-            shown << list->item(i)->text();
-        QCOMPARE(shown, plgInfoLines(info));
-        QCOMPARE(m_ports->log, (QStringList{u"ClearCompanyList"_s, u"AddCompany A交通"_s,
-                                            u"AddCompany Bバス"_s}));
-        QCOMPARE(m_ports->previewSize, QSize(3300, 1395));
-        QCOMPARE(w<QPlainTextEdit>(u"txtPlginComment"_s)->toPlainText(), u"テスト用"_s);
-        QCOMPARE(text(u"txtSeiriPlgDir"_s), u"/plg/b.4SP"_s);
+            lines << list->item(i)->text();
+        QCOMPARE(lines, plgInfoLines(info));
+        QCOMPARE(m_ports->log, (QStringList{u"ClearCompanyList()"_s, u"SetPreviewSize(1000,500)"_s,
+                                            u"AddCompany A交通"_s, u"AddCompany Bバス"_s}));
+        auto* comment = w<QPlainTextEdit>(u"txtPlginComment"_s);
+        QCOMPARE(comment->toPlainText(), u"テスト用"_s);
+        QCOMPARE(shown(u"txtSeiriPlgDir"_s), u"/plg/b.4SP"_s);
 
         m_ports->log.clear();
         click(u"Command11"_s);
-        QVERIFY(text(u"txtSeiriPlgDir"_s).isEmpty());
+        QVERIFY(shown(u"txtSeiriPlgDir"_s).isEmpty() && comment->toPlainText().isEmpty());
         QCOMPARE(list->count(), 0);
-        QVERIFY(w<QPlainTextEdit>(u"txtPlginComment"_s)->toPlainText().isEmpty());
         QVERIFY(m_ports->log.isEmpty());
     }
 
-    // Every live option reads its own control, and a change is seen at once.
-    void liveOptionsReadTheControls()
+    // SetOptionInfo runs the reactions (the picture frames show, the sample
+    // takes the colours, the panel's backlight is applied again and the stored
+    // plug-in checked). Every live option reads its own control (states and
+    // rows mapped to the right one, list indexes counted from 1), and a change
+    // is seen at once.
+    void setOptionInfoFeedsTheLiveOptions()
     {
         m_dlg->SetOptionInfo(changedOptions());
+        QVERIFY(!w(u"Frame6(0)"_s)->isHidden());
+        QCOMPARE(w<DegitSample>(u"M_Degit1"_s)->BackColor(), 0x111111u);
+        QCOMPARE(m_ports->log, QStringList{u"Option4_Click(0)"_s});
+        QCOMPARE(m_res->callNames(), QStringList{u"Vk4_GetPlgInfo"_s});
         const RunOptions& run = *m_dlg;
         const TapeOptions& tape = *m_dlg;
         const PanelOptions& panel = *m_dlg;
-        QCOMPARE(run.fareDataDir(), u"/data/運賃"_s);
-        QCOMPARE(run.tapeDataDir(), u"/data/tape"_s);
-        QCOMPARE(panel.routeSetSound(), u"r.wav"_s);
-        QCOMPARE(panel.resetSound(), u"x.wav"_s);
+        const QStringList texts{run.fareDataDir(),   run.tapeDataDir(),  panel.routeSetSound(),
+                                panel.resetSound(),  panel.panelFile(1), run.stepSoundFile(),
+                                run.stepSound(1),    run.stepSound(3),   run.stepSound(4),
+                                tape.preSoundFile(), tape.preSound(1),   tape.preSound(3),
+                                tape.preSound(0),    run.fixedDate(),    run.seiriPlgFile()};
+        QCOMPARE(texts, (QStringList{u"/data/運賃"_s, u"/data/tape"_s, u"r.wav"_s, u"x.wav"_s,
+                                     u"/p/on1.gif"_s, u"s.wav"_s, u"s1.mp3"_s, u"s3.mid"_s,
+                                     QString(), u"p.wav"_s, u"p1.wav"_s, u"p3.wav"_s, QString(),
+                                     u"2025/01/05"_s, u"/plg/a.4SP"_s}));
         QCOMPARE((QList<quint32>{panel.seiriNumColor(0), panel.seiriNumColor(1),
                                  panel.seiriNumColor(2)}),
                  (QList<quint32>{0x010203, 0x040506, 0x070809}));
-        QVERIFY(!panel.panelAuto());
-        QCOMPARE((QList<bool>{panel.panelUser(0), panel.panelUser(1), panel.panelUser(2)}),
-                 (QList<bool>{true, true, false}));
-        QCOMPARE(panel.panelFile(1), u"/p/on1.gif"_s);
-        QCOMPARE((QList<int>{run.infoStopOrderCell(), run.infoSeiriNumCell(),
-                             run.infoRouteNumCell(), run.infoColumnCell(), run.infoColumn()}),
-                 (QList<int>{50, 8, 9, 10, 150}));
-        QVERIFY(run.infoStopOrderOn() && run.infoStopOrderFromZero() && run.infoRouteNumOn() &&
-                run.infoColumnOn());
-        QVERIFY(!run.stepSoundAlways());
-        QVERIFY(run.stepSoundSync());
-        QCOMPARE(run.stepSoundFile(), u"s.wav"_s);
-        QCOMPARE(run.stepSoundColumn(), 121);
-        QCOMPARE((QStringList{run.stepSound(1), run.stepSound(3), run.stepSound(4)}),
-                 (QStringList{u"s1.mp3"_s, u"s3.mid"_s, QString()}));
-        QVERIFY(!tape.preSoundAlways());
-        QVERIFY(!tape.preSoundSync());
-        QCOMPARE(tape.preSoundFile(), u"p.wav"_s);
-        QCOMPARE((QStringList{tape.preSound(1), tape.preSound(3), tape.preSound(0)}),
-                 (QStringList{u"p1.wav"_s, u"p3.wav"_s, QString()}));
+        QCOMPARE(
+            (QList<int>{run.infoStopOrderCell(), run.infoSeiriNumCell(), run.infoRouteNumCell(),
+                        run.infoColumnCell(), run.infoColumn(), run.stepSoundColumn()}),
+            (QList<int>{50, 8, 9, 10, 150, 121}));
+        QCOMPARE((QList<bool>{panel.panelAuto(), panel.panelUser(0), panel.panelUser(1),
+                              panel.panelUser(2), run.infoStopOrderOn(),
+                              run.infoStopOrderFromZero(), run.infoRouteNumOn(), run.infoColumnOn(),
+                              run.stepSoundAlways(), run.stepSoundSync(), tape.preSoundAlways(),
+                              tape.preSoundSync(), run.useSeiriPrev()}),
+                 (QList<bool>{false, true, true, false, true, true, true, true, false, true, false,
+                              false, true}));
         QCOMPARE(run.dateMode(), DateMode::Fixed);
-        QCOMPARE(run.fixedDate(), u"2025/01/05"_s);
-        QVERIFY(run.useSeiriPrev());
-        QCOMPARE(run.seiriPlgFile(), u"/plg/a.4SP"_s);
 
         click(u"Option1(2)"_s);
         click(u"Check3(1)"_s);
