@@ -40,7 +40,7 @@ QString backlightErrorText(int code)
     case ErrOutOfStack:
     case ErrInternal:
         added =
-            u"　内部的なエラーです。トワノ工房へ報告してください。エラー場所：PanelWindow.Option4_Click()"_s;
+            u"　内部的なエラーです。トワノ工房へ報告してください。エラー場所：frmCtl.Option4_Click()"_s;
         break;
     case ErrFileNotFound:
     case ErrPathFileAccess:

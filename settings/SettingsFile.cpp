@@ -40,7 +40,7 @@ int openErrorCode(const QFile& f)
 
 QString loadMessage(const Error& e)
 {
-    return QStringLiteral("エラー Code:%1\r\n内容:%2\r\nモジュール:SettingsFile.LoadIni()")
+    return QStringLiteral("エラー Code:%1\r\n内容:%2\r\nモジュール:mdlIniIo.LoadIni()")
         .arg(e.code)
         .arg(e.description);
 }

@@ -85,7 +85,12 @@ public:
     bool panelUser(int state) const override { return user[state]; }
     QString panelFile(int state) const override { return files[state]; }
     QString resetSound() const override { return QStringLiteral("reset.wav"); }
-    void showOptions() override {}
+    std::function<void()> onShowOptions;
+    void showOptions() override
+    {
+        if (onShowOptions)
+            onShowOptions();
+    }
 };
 
 class FakeBoard final : public BoardDisplay, public PanelBoard {
@@ -129,7 +134,8 @@ public:
     bool clockVisible() const override { return clockShown; }
     void clearClock() override { ++clockClears; }
     void setChimeiScroll(qint16, qint32) override {}
-    void setBoardEnabled(bool) override {}
+    bool boardEnabled = true;
+    void setBoardEnabled(bool enabled) override { boardEnabled = enabled; }
 };
 
 // The panel's controls; the preview picture is cleared to white as the

@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
@@ -169,34 +170,38 @@ private slots:
     void backlight_data()
     {
         QTest::addColumn<bool>("automatic");
-        QTest::addColumn<QString>("file");   // user picture for ON1; "" = built-in
-        QTest::addColumn<int>("pictureRed"); // red of the board picture afterwards
-        QTest::addColumn<int>("error");      // 0 = no message
-        QTest::newRow("automatic built-in") << true << u""_s << 20 << 0;
-        QTest::newRow("user picture") << false << u"good.png"_s << 200 << 0;
+        QTest::addColumn<QString>("file");    // user picture for ON1; "" = built-in
+        QTest::addColumn<int>("pictureRed");  // red of the board picture afterwards
+        QTest::addColumn<QString>("message"); // empty: none
+        QTest::newRow("automatic built-in") << true << u""_s << 20 << QString();
+        QTest::newRow("user picture") << false << u"good.png"_s << 200 << QString();
         QTest::newRow("user picture missing keeps the old one")
-            << false << u"gone.bmp"_s << 10 << 0;
-        QTest::newRow("user file that is no picture") << false << u"text.bmp"_s << 10 << 481;
-        QTest::newRow("user file that is a folder") << false << u"folder"_s << 10 << 75;
+            << false << u"gone.bmp"_s << 10 << QString();
+        QTest::newRow("user file that is no picture")
+            << false << u"text.bmp"_s << 10
+            << u"エラーです。\r\n\r\nエラーコード：481　指定した画像の内容が不正です。この部分では扱えません。"_s;
+        QTest::newRow("user file that is a folder")
+            << false << u"folder"_s << 10
+            << u"エラーです。\r\n\r\nエラーコード：75　画像ファイルが見つからないか、指定している場所が不正です。"_s;
     }
     void backlight()
     {
         QFETCH(QString, file);
-        QFETCH(int, error);
+        QFETCH(QString, message);
         QFETCH(bool, automatic);
         r->options.automatic = automatic;
         r->options.user[1] = !file.isEmpty();
         r->options.files[1] = file.isEmpty() ? QString() : m_dir.filePath(file);
         click(u"Option4(0)"_s);
         QCOMPARE(qRed(r->board.background.pixel(0, 0)), 10);
-        QString message;
-        if (error)
-            test::answerMessageBox(QMessageBox::Ok, &message);
+        QString shown;
+        if (!message.isEmpty())
+            test::answerMessageBox(QMessageBox::Ok, &shown);
         click(u"Option4(1)"_s);
         QTEST(qRed(r->board.background.pixel(0, 0)), "pictureRed");
         QCOMPARE(r->board.seiriNumColor, 0xA1u); // the colour changes in every case
         QCOMPARE(m_panel->BacklightIndex(), 1);
-        QCOMPARE(message.section(u'|', 1), error ? backlightErrorText(error) : QString());
+        QCOMPARE(shown.section(u'|', 1), message);
     }
 
     void copyMenuOnThePreview()
@@ -210,6 +215,39 @@ private slots:
         menu->findChild<QAction*>(u"MnuHideCopy"_s)->trigger();
         menu->hide();
         QCOMPARE(QApplication::clipboard()->image().size(), preview->size());
+    }
+
+    // 設定... and ﾊﾞｰｼﾞｮﾝ hold board and panel still while their dialog is open;
+    // after the options the stop name is drawn anew with the new settings.
+    void dialogsHoldTheWindows()
+    {
+        keys({10, 1, 11, 1});
+        click(u"Command1(1)"_s);
+        QStringList seen;
+        r->options.onShowOptions = [&] {
+            seen << u"options board %1 panel %2"_s.arg(r->board.boardEnabled)
+                        .arg(m_panel->isEnabled());
+        };
+        click(u"Command4"_s);
+        click(u"Command8"_s);
+        seen << u"after board %1 panel %2"_s.arg(r->board.boardEnabled).arg(m_panel->isEnabled());
+        QCOMPARE(seen, (QStringList{u"options board 0 panel 0"_s, u"after board 1 panel 1"_s}));
+        QCOMPARE(r->board.chimei.mid(r->board.chimei.size() - 2), (QStringList{{}, u"駅前"_s}));
+        QVERIFY(r->res.calls.back().args.value(1).toString().startsWith(u"型番："_s));
+    }
+
+    // A plug-in's company list chooses nothing until the operator does.
+    void companyListChoosesNothing()
+    {
+        PanelIniPort& port = *m_panel;
+        port.AddCompany(u"甲バス"_s);
+        control<QComboBox>(u"Combo1"_s)->setCurrentIndex(0);
+        port.ClearCompanyList();
+        port.AddCompany(u"乙バス"_s);
+        port.AddCompany(u"丙バス"_s);
+        QCOMPARE(control<QComboBox>(u"Combo1"_s)->currentIndex(), -1);
+        port.SetPreviewSize(4500, 1500);
+        QCOMPARE(control(u"picSeirikenPrev"_s)->size(), QSize(300, 100));
     }
 
     void quitQuestion_data()

@@ -212,7 +212,7 @@ private slots:
         QCOMPARE(lines.size(), 3);
         QCOMPARE(lines[0], u"エラー Code:62"_s);
         QVERIFY(lines[1].startsWith(u"内容:"_s) && lines[1].size() > 3);
-        QCOMPARE(lines[2], u"モジュール:SettingsFile.LoadIni()"_s);
+        QCOMPARE(lines[2], u"モジュール:mdlIniIo.LoadIni()"_s);
     }
 
     // The windows are read in order and the file written beside the
