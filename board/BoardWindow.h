@@ -1,8 +1,9 @@
 #pragma once
-// The fare board window: a borderless 678 x 234 window showing the panel
-// picture with the 50 ticket-number cells lblSeiriNum(1..50), the fare
-// elements Degit(1..50) under them, the stop-name strip ChimeiCtl and the
-// (hidden, still running) clock TimeDegit(0..1).
+// The fare board window: a borderless 678 x 234 window (times the display
+// scale) showing the panel picture with the 50 ticket-number cells
+// lblSeiriNum(1..50), the fare elements Degit(1..50) under them, the
+// stop-name strip ChimeiCtl and the (hidden, still running) clock
+// TimeDegit(0..1).
 //
 // The board has no operator controls. It is driven by the run logic through
 // BoardDisplay, by the operation panel through PanelBoard, and by the settings

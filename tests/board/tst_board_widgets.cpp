@@ -484,6 +484,8 @@ private slots:
         both([](BoardWindow& b) { b.ChimeiCtl()->scrollFrame(); });
         QCOMPARE(big->boardScale(), scale);
         QCOMPARE(big->size(), layout::BoardSize * scale);
+        big->SeirikenNumSet(2, 0); // cell 1 in 10 points (13 pixels)
+        QCOMPARE(big->lblSeiriNum(1)->font().pixelSize(), 13 * scale);
         QCOMPARE(big->lblSeiriNum(9)->font().pixelSize(), 15 * scale);
         const QRegion mask = big->mask();
         QVERIFY(!mask.contains(QPoint(scale - 1, scale - 1)) && mask.contains(QPoint(scale, 0)));
