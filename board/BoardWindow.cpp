@@ -155,17 +155,20 @@ void BoardWindow::placeElements()
 }
 
 // The built-in picture is drawn anew at the scale; any other is enlarged
-// pixel by pixel (a user's picture is a bitmap made for the 1x board).
+// pixel by pixel (a user's picture is a bitmap made for the 1x board), only
+// as far as the window shows it.
 void BoardWindow::showPicture()
 {
-    if (m_scale == 1)
+    if (m_scale == 1) {
         m_shown = m_picture;
-    else if (m_picture.cacheKey() == m_builtIn.cacheKey()) {
+    } else if (m_picture.cacheKey() == m_builtIn.cacheKey()) {
         if (m_builtInScaled.size() != layout::BoardSize * m_scale)
             m_builtInScaled = panel_image::builtInPanelImage(m_scale);
         m_shown = m_builtInScaled;
-    } else
-        m_shown = pixelScaled(m_picture, m_scale);
+    } else {
+        const QRect shown = QRect(QPoint(0, 0), layout::BoardSize).intersected(m_picture.rect());
+        m_shown = pixelScaled(m_picture.copy(shown), m_scale);
+    }
     update();
 }
 
