@@ -7,6 +7,7 @@
 #include "panel/RunController.h"
 #include "settings/FirstStart.h"
 #include "settings/OptionsDialog.h"
+#include "settings/ViewSettings.h"
 #include "sound/SoundChannels.h"
 
 #include <QApplication>
@@ -87,6 +88,7 @@ Simulator::Simulator(Setup setup) : m_setup(std::move(setup))
          },
          [this] {
              SaveIni(m_ini, m_setup.settings, {*m_options, *m_panel, *m_board}, m_setup.host);
+             SaveViewSettings(m_setup.settings, ViewSettings{m_options->boardScale()});
          },
          [this] { endProgram(); }});
     QObject::connect(qApp, &QGuiApplication::commitDataRequest, panel, [this](QSessionManager&) {
@@ -105,6 +107,10 @@ void Simulator::start()
         m_setup.placeWindows(*m_board, *m_panel);
     if (!m_setup.samples.isEmpty())
         useBundledSoundsOnFirstStart(m_setup.settings, *m_options, m_setup.samples + u"/sounds"_s);
+    // The board takes its size before the settings file places it.
+    const int scale = LoadViewSettings(m_setup.settings).boardScale;
+    m_options->setBoardScale(scale);
+    m_board->setBoardScale(scale);
     LoadIni(m_ini, m_setup.settings, {*m_options, *m_panel, *m_board}, m_setup.host);
     m_board->show();
 

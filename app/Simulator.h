@@ -38,7 +38,8 @@ public:
         // first use. Empty: no speech, and the tape frame says so; a factory
         // that returns null after all leaves every reading failed.
         Tape::EngineFactory makeSpeech;
-        // The settings file read at start and written at quit.
+        // The settings file (and the view file beside it) read at start and
+        // written at quit.
         IniLocation settings;
         // Puts the two windows on the screen before the settings file moves
         // them; empty: they stay where they were made.
@@ -58,7 +59,8 @@ public:
     ~Simulator();
 
     // The start sequence: the panel is shown in front, the windows are
-    // placed, the settings file is applied and the board is shown. The
+    // placed, the view file's board scale and then the settings file are
+    // applied and the board is shown. The
     // audio device and the speech engine are made ready once the board has
     // first been painted (each is still made on first use at the latest).
     void start();

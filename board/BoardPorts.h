@@ -115,6 +115,9 @@ public:
     // ChimeiCtl: BackColor, ForeColor, FontMode (list index, -1 for none), FontBold.
     virtual void SetChimeiProps(quint32 backColor, quint32 foreColor, qint16 fontMode,
                                 bool fontBold) = 0;
+    // The display scale 1..4 (others brought into range): the window and all
+    // it shows that many times as large, its top-left corner where it is.
+    virtual void setBoardScale(int scale) = 0;
 };
 
 } // namespace lumena

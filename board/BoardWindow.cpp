@@ -1,6 +1,7 @@
 #include "board/BoardWindow.h"
 
 #include "board/BoardLayout.h"
+#include "board/BoardScale.h"
 #include "board/ChimeiElement.h"
 #include "board/DegitElement.h"
 #include "board/PanelImage.h"
@@ -24,10 +25,10 @@ QString indexed(const char* name, int i)
     return QStringLiteral("%1(%2)").arg(QLatin1StringView(name)).arg(i);
 }
 
-QFont seiriNumFont(double points)
+QFont seiriNumFont(int pixelSize)
 {
     QFont f(boardFontFamily(SeirikenFontName));
-    f.setPixelSize(boardPixelSize(points));
+    f.setPixelSize(pixelSize);
     f.setBold(true);
     return f;
 }
@@ -61,10 +62,12 @@ BoardWindow::BoardWindow(ResLib& res, Host& host, GlyphSource& glyphs, QWidget* 
         m_degit[size_t(i)]->ResetDegit(false);
     }
 
-    m_imgRes[0] = panel_image::builtInPanelImage();
+    m_builtIn = panel_image::builtInPanelImage();
+    m_imgRes[0] = m_builtIn;
     m_imgRes[1] = m_imgRes[0];
     m_imgRes[2] = m_imgRes[0];
     m_picture = m_imgRes[0];
+    m_shown = m_picture;
 
     shape();
 
@@ -85,7 +88,8 @@ void BoardWindow::createElements()
         l->setObjectName(indexed("lblSeiriNum", i));
         l->setGeometry(layout::seiriNumRect(i));
         l->setAlignment(Qt::AlignCenter);
-        l->setFont(seiriNumFont(SeirikenDesignPointSize));
+        m_seiriPixelSize[size_t(i)] = boardPixelSize(SeirikenDesignPointSize);
+        l->setFont(seiriNumFont(m_seiriPixelSize[size_t(i)]));
         l->setText(toFullWidthDigits(QString::number(i)));
         setTextColor(l, 0x00FFFFFF);
         l->setVisible(i != 0);
@@ -115,14 +119,57 @@ void BoardWindow::createElements()
     m_chimei->setGeometry(layout::chimeiRect());
 }
 
-// A rounded rectangle with a 2 x 2 corner ellipse: one pixel off each corner.
+// A rounded rectangle with a 2 x 2 corner ellipse: one pixel off each corner
+// (a block of the board scale).
 void BoardWindow::shape()
 {
-    const QRect r(QPoint(0, 0), layout::BoardSize);
+    const QRect r(QPoint(0, 0), layout::BoardSize * m_scale);
+    const QSize corner(m_scale, m_scale);
     QRegion region(r);
-    for (const QPoint& c : {r.topLeft(), r.topRight(), r.bottomLeft(), r.bottomRight()})
-        region -= QRegion(QRect(c, QSize(1, 1)));
+    for (const QPoint& c : {r.topLeft(), r.topRight() - QPoint(m_scale - 1, 0),
+                            r.bottomLeft() - QPoint(0, m_scale - 1),
+                            r.bottomRight() - QPoint(m_scale - 1, m_scale - 1)})
+        region -= QRegion(QRect(c, corner));
     setMask(region);
+}
+
+// Every element where the table puts it at the board scale; the elements
+// scale their own pictures.
+void BoardWindow::placeElements()
+{
+    for (int i = 0; i <= layout::CellCount; ++i) {
+        QLabel* l = m_seiriNum[size_t(i)];
+        l->setGeometry(scaledRect(layout::seiriNumRect(i), m_scale));
+        QFont f = l->font();
+        f.setPixelSize(m_seiriPixelSize[size_t(i)] * m_scale);
+        l->setFont(f);
+        m_degit[size_t(i)]->setScale(m_scale);
+        m_degit[size_t(i)]->setGeometry(scaledRect(layout::degitRect(i), m_scale));
+    }
+    for (int i = 0; i < 2; ++i) {
+        m_timeDegit[size_t(i)]->setScale(m_scale);
+        m_timeDegit[size_t(i)]->setGeometry(scaledRect(layout::timeDegitRect(i), m_scale));
+    }
+    m_chimei->setScale(m_scale);
+    m_chimei->move(layout::chimeiRect().topLeft() * m_scale);
+}
+
+// The built-in picture is drawn anew at the scale; any other is enlarged
+// pixel by pixel (a user's picture is a bitmap made for the 1x board), only
+// as far as the window shows it.
+void BoardWindow::showPicture()
+{
+    if (m_scale == 1) {
+        m_shown = m_picture;
+    } else if (m_picture.cacheKey() == m_builtIn.cacheKey()) {
+        if (m_builtInScaled.size() != layout::BoardSize * m_scale)
+            m_builtInScaled = panel_image::builtInPanelImage(m_scale);
+        m_shown = m_builtInScaled;
+    } else {
+        const QRect shown = QRect(QPoint(0, 0), layout::BoardSize).intersected(m_picture.rect());
+        m_shown = pixelScaled(m_picture.copy(shown), m_scale);
+    }
+    update();
 }
 
 DegitElement* BoardWindow::Degit(int k) const
@@ -154,7 +201,7 @@ void BoardWindow::setImgRes(int i, const QImage& image)
 void BoardWindow::setPicture(const QImage& image)
 {
     m_picture = image;
-    update();
+    showPicture();
 }
 
 void BoardWindow::showTime()
@@ -284,6 +331,18 @@ void BoardWindow::SetChimeiProps(quint32 backColor, quint32 foreColor, qint16 fo
     m_chimei->setFontBold(fontBold);
 }
 
+void BoardWindow::setBoardScale(int scale)
+{
+    scale = clampBoardScale(scale);
+    if (scale == m_scale)
+        return;
+    m_scale = scale;
+    setFixedSize(layout::BoardSize * scale); // the top-left corner stays where it is
+    placeElements();
+    shape();
+    showPicture();
+}
+
 // --- PanelBoard ---
 
 void BoardWindow::setClockRunning(bool running)
@@ -322,7 +381,8 @@ void BoardWindow::setSeiriNumFont(int cell, const QString& faceName, double poin
 {
     QFont f = m_seiriNum[size_t(cell)]->font();
     f.setFamily(boardFontFamily(faceName));
-    f.setPixelSize(boardPixelSize(points));
+    m_seiriPixelSize[size_t(cell)] = boardPixelSize(points);
+    f.setPixelSize(m_seiriPixelSize[size_t(cell)] * m_scale);
     m_seiriNum[size_t(cell)]->setFont(f);
 }
 
@@ -331,9 +391,9 @@ void BoardWindow::setSeiriNumFont(int cell, const QString& faceName, double poin
 void BoardWindow::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
-    if (m_picture.width() < width() || m_picture.height() < height())
+    if (m_shown.width() < width() || m_shown.height() < height())
         p.fillRect(rect(), palette().window());
-    p.drawImage(QPoint(0, 0), m_picture);
+    p.drawImage(QPoint(0, 0), m_shown);
 }
 
 // Only presses on the background move the board; the cells and elements

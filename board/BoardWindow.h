@@ -1,8 +1,9 @@
 #pragma once
-// The fare board window: a borderless 678 x 234 window showing the panel
-// picture with the 50 ticket-number cells lblSeiriNum(1..50), the fare
-// elements Degit(1..50) under them, the stop-name strip ChimeiCtl and the
-// (hidden, still running) clock TimeDegit(0..1).
+// The fare board window: a borderless 678 x 234 window (times the display
+// scale) showing the panel picture with the 50 ticket-number cells
+// lblSeiriNum(1..50), the fare elements Degit(1..50) under them, the
+// stop-name strip ChimeiCtl and the (hidden, still running) clock
+// TimeDegit(0..1).
 //
 // The board has no operator controls. It is driven by the run logic through
 // BoardDisplay, by the operation panel through PanelBoard, and by the settings
@@ -10,6 +11,10 @@
 // layout and shape, dragging by the background, the one-second clock, and the
 // double-click on a fare element that applies that element's zero handling,
 // zero fill and shift to all 50.
+//
+// At a board scale N (board/BoardScale.h) the window, its shape and every
+// element are N times as large; the built-in panel picture is drawn anew at
+// that size and any other picture shown with each pixel as an N x N block.
 
 #include "board/BoardPorts.h"
 #include "board/SeirikenNum.h"
@@ -56,9 +61,11 @@ public:
     // Built-in pictures of the three backlight states (0 OFF, 1 ON1, 2 ON2).
     const QImage& imgRes(int i) const;
     void setImgRes(int i, const QImage& image);
-    // The window's background picture, drawn unscaled from the top-left.
+    // The window's background picture, drawn from the top-left at the board
+    // scale (unscaled at 1).
     const QImage& picture() const { return m_picture; }
     void setPicture(const QImage& image);
+    int boardScale() const { return m_scale; }
 
     // The window that the digit settings dialog disables while it is open.
     void setPanelWindow(QWidget* panel) { m_panel = panel; }
@@ -93,6 +100,7 @@ public:
     void SetAllDegitColors(const DegitColors& colors) override;
     void SetChimeiProps(quint32 backColor, quint32 foreColor, qint16 fontMode,
                         bool fontBold) override;
+    void setBoardScale(int scale) override;
 
     // PanelBoard
     void setBoardCaption(const QString& caption) override { setWindowTitle(caption); }
@@ -117,6 +125,8 @@ private:
     void setSeiriNumFont(int cell, const QString& faceName, double points) override;
     void createElements();
     void shape();
+    void placeElements();
+    void showPicture();
 
     ResLib& m_res;
     Host& m_host;
@@ -126,8 +136,13 @@ private:
     std::array<DegitElement*, 2> m_timeDegit{};
     ChimeiElement* m_chimei = nullptr;
     QTimer* m_timer1 = nullptr;
+    std::array<int, 51> m_seiriPixelSize{}; // of each cell's font at scale 1
     std::array<QImage, 3> m_imgRes;
     QImage m_picture;
+    QImage m_builtIn;       // the built-in picture at scale 1, as made at start
+    QImage m_builtInScaled; // and drawn at the board scale, once per scale
+    QImage m_shown;         // m_picture at the board scale
+    int m_scale = 1;
     QWidget* m_panel = nullptr;
     std::function<void()> m_closeHandler;
     // Manual drag, where the window system cannot move the window itself.

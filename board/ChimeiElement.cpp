@@ -1,5 +1,6 @@
 #include "board/ChimeiElement.h"
 
+#include "board/BoardScale.h"
 #include "reslib/Colors.h"
 #include "reslib/Host.h"
 #include "reslib/ShiftJis.h"
@@ -73,9 +74,9 @@ void ChimeiElement::setAppearance(qint16 v)
 {
     m_props.Appearance = v;
     if (v != 0)
-        resize(37, 195);
+        resize(QSize(37, 195) * m_scale);
     else
-        resize(35, 185);
+        resize(QSize(35, 185) * m_scale);
     m_strip.setBackColor(m_props.BackColor);
     stripChanged();
     changed("Appearance");
@@ -126,7 +127,7 @@ void ChimeiElement::SetChimei(const QString& text)
     m_scrolling = true;
     m_plan = currentPlan();
     m_scrollStart = m_host.elapsed();
-    m_stripTop = height(); // just below the viewport until the start pause ends
+    m_stripTop = viewSize().height(); // just below the viewport until the start pause ends
     scrollFrame();
 }
 
@@ -144,10 +145,21 @@ void ChimeiElement::Refresh()
     repaint();
 }
 
+void ChimeiElement::setScale(int scale)
+{
+    scale = clampBoardScale(scale);
+    if (scale == m_scale)
+        return;
+    const QSize view = viewSize();
+    m_scale = scale;
+    resize(view * scale);
+    update();
+}
+
 ScrollPlan ChimeiElement::currentPlan() const
 {
     ScrollPlan p;
-    p.viewportHeight = height();
+    p.viewportHeight = viewSize().height();
     p.stripHeight = m_strip.height();
     p.speed = m_props.Speed;
     p.startWaitMs = m_props.ScrollStartWait;
@@ -201,8 +213,27 @@ void ChimeiElement::resizeEvent(QResizeEvent* event)
 
 void ChimeiElement::paintEvent(QPaintEvent*)
 {
+    if (m_scale == 1) {
+        QPainter p(this);
+        paintView(p, rect());
+        return;
+    }
+    const QSize view = viewSize();
+    if (m_frame.size() != view)
+        m_frame = QImage(view, QImage::Format_RGB32);
+    {
+        QPainter p(&m_frame);
+        paintView(p, m_frame.rect());
+    }
+    pixelScale(m_frame, m_scale, m_scaledFrame);
     QPainter p(this);
-    const QRect all = rect();
+    if (m_scaledFrame.size() != size()) // a size that is not a multiple of the scale
+        p.fillRect(rect(), colorFromBgr(m_props.BackColor));
+    p.drawImage(QPoint(0, 0), m_scaledFrame);
+}
+
+void ChimeiElement::paintView(QPainter& p, const QRect& all) const
+{
     p.fillRect(all, colorFromBgr(m_props.BackColor));
     const QRect inner = all.adjusted(kInset, kInset, -kInset, -kInset);
     p.setClipRect(inner);

@@ -6,7 +6,9 @@
 //
 // The widget is the viewport; the strip (37 pixels wide, clipped) sits inside
 // it one pixel in from the border and moves vertically. Layout, glyph and
-// scroll rules live in board_core (ChimeiLayout, ChimeiScroll).
+// scroll rules live in board_core (ChimeiLayout, ChimeiScroll). At a board
+// scale above 1 the viewport is drawn in its 1x grid and shown with each
+// pixel as a block; the scroll keeps to that grid.
 
 #include "board/ChimeiLayout.h"
 #include "board/ChimeiProps.h"
@@ -15,6 +17,8 @@
 #include <QImage>
 #include <QTimer>
 #include <QWidget>
+
+class QPainter;
 
 namespace lumena {
 
@@ -72,7 +76,14 @@ public:
     // Repaints the strip now.
     void Refresh();
 
-    // State for the board and for tests.
+    // The board scale (1..4, others brought into range): the element becomes
+    // `scale` times its size at scale 1, each pixel of its 1x picture shown as
+    // a scale x scale block. A host that resizes the element gives it a
+    // multiple of the scale.
+    void setScale(int scale);
+    int scale() const { return m_scale; }
+
+    // State for the board and for tests (in the 1x grid).
     bool isScrolling() const { return m_scrolling; }
     int stripTop() const { return m_stripTop; }
     // The strip as painted (its full height), in the current colours.
@@ -101,12 +112,17 @@ private:
     ScrollPlan currentPlan() const;
     void stripChanged();
     void changed(const char* name);
+    // The viewport in its 1x grid.
+    QSize viewSize() const { return {width() / m_scale, height() / m_scale}; }
+    void paintView(QPainter& p, const QRect& all) const;
 
     GlyphSource& m_glyphs;
     Host& m_host;
     ChimeiProps m_props;
     DotStrip m_strip;
     QImage m_view; // m_strip in colour, made when the strip changes
+    int m_scale = 1;
+    QImage m_frame, m_scaledFrame; // the viewport at 1x and enlarged, above scale 1
     int m_stripTop = 0;
     bool m_scrolling = false;
     ScrollPlan m_plan;

@@ -1,5 +1,6 @@
 #include "board/DegitElement.h"
 
+#include "board/BoardScale.h"
 #include "board/DegitText.h"
 #include "reslib/Colors.h"
 #include "reslib/ResLib.h"
@@ -131,6 +132,17 @@ void DegitElement::ResetDegit(bool lit)
     setFillZero(fillZero);
 }
 
+void DegitElement::setScale(int scale)
+{
+    scale = clampBoardScale(scale);
+    if (scale == m_scale)
+        return;
+    const QSize logical = logicalSize();
+    m_scale = scale;
+    resize(logical * scale);
+    redrawText(m_litText, m_litKeta);
+}
+
 void DegitElement::readProperties(const DegitProps& props)
 {
     m_props = props;
@@ -140,7 +152,7 @@ void DegitElement::readProperties(const DegitProps& props)
 QSize DegitElement::sizeHint() const
 {
     const DegitSizeClass& cls = degitSizeClass(m_props.DegitSize);
-    return {std::max<int>(0, m_props.Keta) * cls.cellWidth(), cls.height()};
+    return QSize(std::max<int>(0, m_props.Keta) * cls.cellWidth(), cls.height()) * m_scale;
 }
 
 void DegitElement::paintEvent(QPaintEvent*)
@@ -181,8 +193,10 @@ void DegitElement::redrawText(const QString& lit, int keta)
     look.bold = m_bold;
     look.charExtra = m_charExtra;
     look.dpr = devicePixelRatioF();
+    look.scale = m_scale;
     m_litText = lit;
-    m_renderer.render(m_image, size(), look, keta, lit);
+    m_litKeta = keta;
+    m_renderer.render(m_image, logicalSize(), look, keta, lit);
     update();
 }
 
@@ -196,7 +210,7 @@ void DegitElement::applyBackColor()
 void DegitElement::applySize()
 {
     const DegitSizeClass& cls = degitSizeClass(m_props.DegitSize);
-    resize(m_props.Keta * cls.cellWidth(), cls.height());
+    resize(QSize(m_props.Keta * cls.cellWidth(), cls.height()) * m_scale);
 }
 
 } // namespace lumena

@@ -75,12 +75,20 @@ public:
     // zero handling, zero fill and shift off for this one redraw only.
     void ResetDegit(bool lit);
 
+    // The board scale (1..4, others brought into range): the element becomes
+    // `scale` times its size at scale 1 and shows the picture it showed, each
+    // pixel of the 1x picture as a scale x scale block. A host that resizes
+    // the element gives it a multiple of the scale.
+    void setScale(int scale);
+    int scale() const { return m_scale; }
+
     // The stored property set, and reading one back: values are stored as
     // read, BackColor is applied, nothing is resized or redrawn.
     DegitProps storedProperties() const { return m_props; }
     void readProperties(const DegitProps& props);
 
-    // The retained picture (device pixels, with its device pixel ratio).
+    // The retained picture (device pixels, with its device pixel ratio; at a
+    // scale above 1 that many times as large).
     const QImage& image() const { return m_image; }
     // The text lit at the last redraw.
     const QString& litText() const { return m_litText; }
@@ -102,15 +110,19 @@ private:
     void redrawText(const QString& lit, int keta);
     void applyBackColor();
     void applySize();
+    // The size in the element's own 1x grid.
+    QSize logicalSize() const { return {width() / m_scale, height() / m_scale}; }
 
     ResLib& m_res;
     DegitProps m_props;
     // Fixed at creation: bold digits without extra space between characters.
     bool m_bold = true;
     int m_charExtra = 0;
+    int m_scale = 1;
     DegitRenderer m_renderer;
     QImage m_image;
     QString m_litText;
+    int m_litKeta = 0; // the cell count of the last redraw
 };
 
 } // namespace lumena

@@ -1,5 +1,6 @@
 #include "board/DegitRenderer.h"
 
+#include "board/BoardScale.h"
 #include "reslib/Colors.h"
 
 #include <QPainter>
@@ -20,7 +21,7 @@ QImage paintCell(const DegitLook& look, std::uint8_t mask, QRgb color)
     QImage cell(w, h, QImage::Format_ARGB32_Premultiplied);
     cell.fill(Qt::transparent);
     if (mask == 0)
-        return cell;
+        return pixelScaled(cell, look.scale);
     QPainter p(&cell);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
@@ -36,7 +37,8 @@ QImage paintCell(const DegitLook& look, std::uint8_t mask, QRgb color)
             poly << QPointF(pt.x() * sx, pt.y() * sy);
         p.drawPolygon(poly);
     }
-    return cell;
+    p.end();
+    return pixelScaled(cell, look.scale);
 }
 
 // The cells of the looks drawn last, most recent first. A handful covers the
@@ -88,8 +90,9 @@ void DegitRenderer::render(QImage& target, QSize size, const DegitLook& look, in
                            const QString& lit)
 {
     prepare(look);
-    const QSize device(static_cast<int>(std::ceil(size.width() * look.dpr)),
-                       static_cast<int>(std::ceil(size.height() * look.dpr)));
+    const int scale = std::max(1, look.scale);
+    const QSize device(static_cast<int>(std::ceil(size.width() * look.dpr)) * scale,
+                       static_cast<int>(std::ceil(size.height() * look.dpr)) * scale);
     if (target.size() != device || target.format() != QImage::Format_ARGB32_Premultiplied)
         target = QImage(device, QImage::Format_ARGB32_Premultiplied);
     target.setDevicePixelRatio(1.0);
@@ -101,7 +104,7 @@ void DegitRenderer::render(QImage& target, QSize size, const DegitLook& look, in
     QPainter p(&target);
     p.setCompositionMode(QPainter::CompositionMode_SourceOver);
     auto blit = [&](int xLogical, const QImage& cell) {
-        const int x = static_cast<int>(std::lround(xLogical * look.dpr));
+        const int x = static_cast<int>(std::lround(xLogical * look.dpr)) * scale;
         if (x < device.width() && x + cell.width() > 0)
             p.drawImage(QPoint(x, 0), cell);
     };

@@ -3,7 +3,9 @@
 // from the left edge, the lit text right-aligned to the image's width over it,
 // on the back colour. Cell images are made once per look and shared by every
 // renderer drawing that look (the board's fifty elements look alike), so a
-// redraw is a fill and a few small blits.
+// redraw is a fill and a few small blits. At a board scale above 1 the cells
+// are made at 1x and each pixel repeated as a block, so the image is exactly
+// the 1x image enlarged.
 
 #include "board/DegitSegments.h"
 
@@ -23,14 +25,16 @@ struct DegitLook {
     bool bold = true;
     int charExtra = 0; // pixels after every character
     qreal dpr = 1.0;
+    int scale = 1; // board scale: every pixel of the 1x image shown as a scale x scale block
     bool operator==(const DegitLook&) const = default;
 };
 
 class DegitRenderer {
 public:
-    // Makes `target` an image of `size` (logical pixels, at look.dpr) showing
-    // `keta` unlit cells and `lit` right-aligned. `target` is reused when its
-    // size and format already fit.
+    // Makes `target` an image of `size` (logical pixels of the element's own
+    // 1x grid, at look.dpr, then look.scale times as large) showing `keta`
+    // unlit cells and `lit` right-aligned. `target` is reused when its size
+    // and format already fit.
     void render(QImage& target, QSize size, const DegitLook& look, int keta, const QString& lit);
 
     // Advance of one cell in logical pixels (cell width plus the extra space).

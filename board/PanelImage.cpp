@@ -1,6 +1,7 @@
 #include "board/PanelImage.h"
 
 #include "board/BoardLayout.h"
+#include "board/BoardScale.h"
 #include "board/SeirikenNum.h"
 
 #include <QFont>
@@ -65,11 +66,14 @@ void drawStrip(QPainter& p)
 
 } // namespace
 
-QImage builtInPanelImage()
+QImage builtInPanelImage(int scale)
 {
-    QImage img(layout::BoardSize, QImage::Format_RGB32);
+    scale = clampBoardScale(scale);
+    QImage img(layout::BoardSize * scale, QImage::Format_RGB32);
     img.fill(SurroundColor);
     QPainter p(&img);
+    if (scale > 1)
+        p.scale(scale, scale); // everything below is in the 1x grid
 
     QPainterPath board;
     board.addRoundedRect(QRectF(BoardRect), BoardRadius, BoardRadius);

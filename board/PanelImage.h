@@ -30,7 +30,9 @@ inline constexpr QRect MadeRect(22, 213, 47, 16);   // まで, under the strip
 inline constexpr QRect TagRect(83, 7, 42, 16);      // 整理券, over cell 1
 inline constexpr QRect NoticeRect(83, 212, 572, 18);
 
-// 678 x 234, opaque. Needs a QGuiApplication (it draws text).
-QImage builtInPanelImage();
+// 678 x 234 times the board scale, opaque, drawn anew at that size (the
+// fills and dots as exact blocks, the rounded board and the words smooth).
+// Needs a QGuiApplication (it draws text).
+QImage builtInPanelImage(int scale = 1);
 
 } // namespace lumena::panel_image

@@ -1,5 +1,6 @@
 #include "settings/OptionPages.h"
 
+#include "board/BoardScale.h"
 #include "settings/DegitSample.h"
 #include "settings/OptionControls.h"
 
@@ -203,6 +204,19 @@ PanelPage::PanelPage(QWidget* parent) : QGroupBox(parent)
     for (QRadioButton* b : Option3)
         connect(b, &QRadioButton::toggled, this, &PanelPage::updateFrame6);
     updateFrame6();
+    // The whole board enlarged by a whole number, so every dot stays crisp.
+    auto* scaleRow = new QHBoxLayout;
+    scaleRow->addWidget(
+        label(Frame4, QStringLiteral("表示倍率："), QStringLiteral("lblDispScale")));
+    auto* scaleGroup = new QButtonGroup(Frame4);
+    for (int k = 0; k < MaxBoardScale; ++k) {
+        optDispScale[size_t(k)] = option(Frame4, indexed("optDispScale", k),
+                                         QStringLiteral("%1倍").arg(k + 1), scaleGroup);
+        scaleRow->addWidget(optDispScale[size_t(k)]);
+    }
+    optDispScale[0]->setChecked(true);
+    scaleRow->addStretch();
+    f4->addLayout(scaleRow, 2, 0, 1, 6);
     v->addWidget(Frame4);
     v->addWidget(notice(
         this,
@@ -275,6 +289,19 @@ QString PanelPage::userPanelFile(int state) const
 void PanelPage::setUserPanelFile(int state, const QString& path)
 {
     txtSelectPanel[size_t(state)]->setText(path);
+}
+
+int PanelPage::boardScale() const
+{
+    for (int k = 0; k < MaxBoardScale; ++k)
+        if (optDispScale[size_t(k)]->isChecked())
+            return k + 1;
+    return MinBoardScale;
+}
+
+void PanelPage::setBoardScale(int scale)
+{
+    optDispScale[size_t(clampBoardScale(scale) - 1)]->setChecked(true);
 }
 
 // ---------------------------------------------------------------- page 2

@@ -67,6 +67,10 @@ public:
     bool userPanelChosen(int state) const;
     QString userPanelFile(int state) const;
     void setUserPanelFile(int state, const QString& path);
+    // The board's display scale 1..4, optDispScale(0..3); it is kept in the
+    // view file, not in the settings record.
+    int boardScale() const;
+    void setBoardScale(int scale);
 
     QCheckBox* Check1 = nullptr;
     QWidget* Frame3 = nullptr;
@@ -78,6 +82,7 @@ public:
     std::array<QGroupBox*, 3> Frame6{};
     std::array<QLineEdit*, 3> txtSelectPanel{};
     std::array<QPushButton*, 3> Command6{};
+    std::array<QRadioButton*, 4> optDispScale{};
 
 private:
     void updateFrame6();

@@ -268,6 +268,7 @@ void OptionsDialog::SetProp()
         m_board->SetAllDegitColors(m_degitPage->colors());
         m_board->SetChimeiProps(m_chimeiPage->backColor(), m_chimeiPage->foreColor(),
                                 m_chimeiPage->fontMode(), m_chimeiPage->bold());
+        m_board->setBoardScale(m_panelPage->boardScale());
     }
     reapplyBacklight();
 }

@@ -65,6 +65,10 @@ public:
     void GetBtnColor(ColorButton* button);
     // Fills Combo2 with the twelve ticket-number styles and chooses entry 0.
     void AddComboItem();
+    // The board's display scale (表示倍率, 1..4), applied by SetProp. It is
+    // not part of the settings record: the view file keeps it.
+    int boardScale() const { return m_panelPage->boardScale(); }
+    void setBoardScale(int scale) { m_panelPage->setBoardScale(scale); }
     // Reads a ticket plug-in's description into the ticket page and the
     // panel's preview; 0 when the path is empty or not a plug-in.
     qint32 SetPlgin(const QString& fileName);

@@ -1,6 +1,6 @@
 // The board side of a refresh: what DispData does to the board window for one
-// stop (50 fare values, then a stop name long enough to scroll), and the
-// built-in panel picture the window draws at start.
+// stop (50 fare values, then a stop name long enough to scroll) at display
+// scales 1 and 2, and the built-in panel picture the window draws at start.
 
 #include "board/BoardWindow.h"
 #include "board/DotFonts.h"
@@ -21,6 +21,7 @@ void BoardRefresh(benchmark::State& state)
     test::FakeHost host;
     DotFonts glyphs;
     BoardWindow board(res, host, glyphs);
+    board.setBoardScale(int(state.range(0)));
     board.show();
     const QString names[2] = {QStringLiteral("市役所前・中央図書館入口（北口）"),
                               QStringLiteral("県立総合病院東・新町二丁目バス停")};
@@ -35,7 +36,7 @@ void BoardRefresh(benchmark::State& state)
     }
     board.SetChimei(QString());
 }
-BENCHMARK(BoardRefresh)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BoardRefresh)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
 
 void BuiltInPanelImage(benchmark::State& state)
 {

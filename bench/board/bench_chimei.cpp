@@ -65,13 +65,15 @@ void BM_DrawName20Cold(benchmark::State& state)
 }
 BENCHMARK(BM_DrawName20Cold)->Unit(benchmark::kMillisecond);
 
-// One display frame of scrolling on a shown element: position from the clock
-// and a synchronous repaint. A minute at 60 frames a second is 3600 of them.
+// One display frame of scrolling on a shown element, at display scale 1 and
+// 2: position from the clock and a synchronous repaint. A minute at 60 frames
+// a second is 3600 of them.
 void BM_ScrollFrame(benchmark::State& state)
 {
     DotFonts glyphs;
     ManualHost host;
     ChimeiElement e(glyphs, host);
+    e.setScale(int(state.range(0)));
     e.show();
     QCoreApplication::processEvents(); // let the window be exposed, so repaints really paint
     e.SetChimei(kName20);
@@ -82,7 +84,7 @@ void BM_ScrollFrame(benchmark::State& state)
         e.repaint();
     }
 }
-BENCHMARK(BM_ScrollFrame)->Unit(benchmark::kMicrosecond)->MeasureProcessCPUTime();
+BENCHMARK(BM_ScrollFrame)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond)->MeasureProcessCPUTime();
 
 // The real thing on the event loop for a few seconds: frame timer, clock,
 // painting. Reports the process CPU used as a share of one core.

@@ -4,13 +4,16 @@
 // wait for the board's first paint, the panel's tape buttons step the board,
 // the bundled samples stand in for a data folder nobody chose, the board's
 // close asks the panel's question, and the quit order ends with a settings
-// file the program can read back.
+// file (and a view file, with the board's display scale) the program reads
+// back at its next start.
 
 #include "app/Simulator.h"
 #include "board/BoardWindow.h"
 #include "board/DegitElement.h"
 #include "panel/PanelWindow.h"
 #include "settings/IniCodec.h"
+#include "settings/OptionsDialog.h"
+#include "settings/ViewSettings.h"
 #include "tests/common/FakeHost.h"
 #include "tests/common/ModalAnswer.h"
 #include "tests/common/TestSupport.h"
@@ -20,6 +23,7 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QFileInfo>
+#include <QRadioButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
 
@@ -83,6 +87,25 @@ class TestApp : public QObject {
     std::unique_ptr<Simulator> m_sim;
 
     QString settingsFile() const { return m_dir.filePath(u"lumena.in4"_s); }
+    QString viewFile() const { return m_dir.filePath(u"lumena-view.ini"_s); }
+    void startSimulator()
+    {
+        m_sim = std::make_unique<Simulator>(
+            Simulator::Setup{m_host,
+                             m_mixer,
+                             [this] {
+                                 m_log << u"speech made"_s;
+                                 return std::make_unique<RecordingSpeech>(m_log, [this] {
+                                     if (m_onSpeechEnd)
+                                         m_onSpeechEnd();
+                                 });
+                             },
+                             IniLocation(m_dir.path(), u"lumena"_s, m_dir.filePath(u"config"_s)),
+                             {},
+                             [this] { m_log << u"audio opened"_s; },
+                             qEnvironmentVariable("LUMENA_SOURCE_DIR") + u"/samples"_s});
+        m_sim->start();
+    }
     BoardWindow& board() { return m_sim->board(); }
     PanelWindow& panel() { return m_sim->panel(); }
     template <class W = QAbstractButton> W* control(const QString& name)
@@ -113,21 +136,7 @@ private slots:
     {
         test::failOnUnexpectedWarnings();
         m_log.clear();
-        m_sim = std::make_unique<Simulator>(
-            Simulator::Setup{m_host,
-                             m_mixer,
-                             [this] {
-                                 m_log << u"speech made"_s;
-                                 return std::make_unique<RecordingSpeech>(m_log, [this] {
-                                     if (m_onSpeechEnd)
-                                         m_onSpeechEnd();
-                                 });
-                             },
-                             IniLocation(m_dir.path(), u"lumena"_s, m_dir.filePath(u"config"_s)),
-                             {},
-                             [this] { m_log << u"audio opened"_s; },
-                             qEnvironmentVariable("LUMENA_SOURCE_DIR") + u"/samples"_s});
-        m_sim->start();
+        startSimulator();
         m_logAtStart = m_log;
         QVERIFY(QTest::qWaitForWindowExposed(&board()));
         QTRY_VERIFY(m_log.contains(u"speech made"_s));
@@ -138,6 +147,7 @@ private slots:
         m_sim.reset();
         m_onSpeechEnd = {};
         QFile::remove(settingsFile());
+        QFile::remove(viewFile());
     }
 
     void audioAndSpeechWaitForTheFirstPaint()
@@ -198,12 +208,18 @@ private slots:
     }
 
     // Yes: the four channels close, the speech engine ends, the settings file
-    // is written, and the event loop ends with both windows gone.
+    // is written, and the event loop ends with both windows gone. The display
+    // scale chosen in the options (applied by OK) comes back at the next start.
     void quitOrderWritesTheSettingsFileLast()
     {
         setRoute12();
         control<QScrollBar>(u"HScroll1(0)"_s)->setValue(640);
         click(u"Check2"_s);
+        OptionsDialog& options = m_sim->options();
+        options.findChild<QRadioButton*>(u"optDispScale(1)"_s)->click();
+        QCOMPARE(board().size(), QSize(678, 234));
+        options.findChild<QAbstractButton*>(u"Command4"_s)->click();
+        QCOMPARE(board().size(), QSize(1356, 468));
         bool writtenBeforeSpeechEnded = true;
         m_onSpeechEnd = [&] { writtenBeforeSpeechEnded = QFile::exists(settingsFile()); };
         m_log.clear();
@@ -227,6 +243,11 @@ private slots:
         QCOMPARE(back.CtrlDataInfo.MidnightFare, qint16(1));
         QCOMPARE(back.DataDirInfo.FareDataDir, QString()); // the samples are not the user's
         QVERIFY(m_host.messages.isEmpty());
+        QCOMPARE(test::readFile(viewFile()), encodeViewSettings({2}));
+
+        startSimulator();
+        QCOMPARE(board().size(), QSize(1356, 468));
+        QCOMPARE(m_sim->options().boardScale(), 2);
     }
 };
 

@@ -1,9 +1,10 @@
 // The board's widgets: the digit and stop-name elements (setter rules,
 // redraws, segments, scroll on the virtual clock, painted dots, stored sets)
 // and the board window (shape, double-click, clock, settings calls, dragging,
-// the built-in panel picture).
+// the display scale, the built-in panel picture).
 
 #include "board/BoardLayout.h"
+#include "board/BoardScale.h"
 #include "board/BoardWindow.h"
 #include "board/ChimeiElement.h"
 #include "board/DegitElement.h"
@@ -443,25 +444,98 @@ private slots:
         QCOMPARE(board->pos(), moves ? QPoint(65, 42) : QPoint(40, 30));
     }
 
-    // The built-in panel picture: its bands and fields lie under the elements
-    // of the board's own table, and its texts are drawn.
+    // The display scale: the window, its shape and every element N times as
+    // large, each fare cell and the stop-name strip exactly its 1x picture
+    // with every pixel an N x N block, whether drawn before or after the
+    // scale changed; a user's picture is enlarged the same way, the numbers
+    // are set anew in N times the font.
+    void boardScale_data()
+    {
+        QTest::addColumn<int>("asked");
+        QTest::addColumn<int>("scale");
+        QTest::newRow("2x") << 2 << 2;
+        QTest::newRow("3x") << 3 << 3;
+        QTest::newRow("4x") << 4 << 4;
+        QTest::newRow("9 is 4x") << 9 << 4;
+        QTest::newRow("0 is 1x") << 0 << 1;
+    }
+    void boardScale()
+    {
+        QFETCH(int, asked);
+        QFETCH(int, scale);
+        auto one = makeBoard(), big = makeBoard();
+        const auto both = [&](auto step) {
+            step(*one);
+            step(*big);
+        };
+        both([](BoardWindow& b) {
+            b.Degit(7)->setShift(1); // not shown until a value: the lamp test stays unshifted
+            b.ResetDegit(7, true);
+            for (int j = 11; j <= 30; ++j)
+                b.setDegitValue(j, 90 * j);
+        });
+        big->setBoardScale(asked);
+        both([](BoardWindow& b) {
+            for (int j = 31; j <= 50; ++j)
+                b.setDegitValue(j, 7 * j);
+            b.SetChimei(kSeven);
+        });
+        m_host.advance(2600ms); // the strip mid-scroll
+        both([](BoardWindow& b) { b.ChimeiCtl()->scrollFrame(); });
+        QCOMPARE(big->boardScale(), scale);
+        QCOMPARE(big->size(), layout::BoardSize * scale);
+        big->SeirikenNumSet(2, 0); // cell 1 in 10 points (13 pixels)
+        QCOMPARE(big->lblSeiriNum(1)->font().pixelSize(), 13 * scale);
+        QCOMPARE(big->lblSeiriNum(9)->font().pixelSize(), 15 * scale);
+        const QRegion mask = big->mask();
+        QVERIFY(!mask.contains(QPoint(scale - 1, scale - 1)) && mask.contains(QPoint(scale, 0)));
+
+        const auto enlargedAlike = [&](const QRect& r) {
+            const QImage small = one->grab(r).toImage();
+            return big->grab(scaledRect(r, scale)).toImage() == pixelScaled(small, scale);
+        };
+        for (int i = 1; i <= 50; ++i)
+            QVERIFY2(enlargedAlike(layout::degitRect(i)), qPrintable(QString::number(i)));
+        QVERIFY(enlargedAlike(layout::chimeiRect()));
+        QImage user(700, 250, QImage::Format_RGB32); // cut at the window's edges
+        for (int y = 0; y < user.height(); ++y)
+            for (int x = 0; x < user.width(); ++x)
+                user.setPixel(x, y, qRgb(x, y, x ^ y));
+        both([&](BoardWindow& b) { b.setPicture(user); });
+        QVERIFY(enlargedAlike(QRect(0, 0, 28, 234))); // the surround left of the strip
+    }
+
+    // The built-in panel picture at each scale: its bands and fields lie
+    // under the elements of the board's own table, and its texts are drawn.
+    void panelImage_data()
+    {
+        QTest::addColumn<int>("scale");
+        QTest::newRow("1x") << 1;
+        QTest::newRow("2x") << 2;
+        QTest::newRow("4x") << 4;
+    }
     void panelImage()
     {
+        QFETCH(int, scale);
         using namespace panel_image;
-        const QImage img = builtInPanelImage();
+        const QImage img = builtInPanelImage(scale);
+        QCOMPARE(img.size(), layout::BoardSize * scale);
+        // The last pixel of the block of a 1x pixel.
+        const auto at = [&](QPoint p) { return img.pixel(p * scale + QPoint(scale, scale) / 2); };
         const QPoint field = layout::degitRect(45).topLeft();
         QCOMPARE(
-            (QList<QRgb>{img.pixel(layout::seiriNumRect(1).center()),
-                         img.pixel(layout::seiriNumRect(50).center()),
-                         img.pixel(field + QPoint(1, 1)), img.pixel(field + QPoint(6, 9)),
-                         img.pixel(138, 50), img.pixel(1, 1)}), // 138, 50: between cells
+            (QList<QRgb>{at(layout::seiriNumRect(1).center()),
+                         at(layout::seiriNumRect(50).center()), at(field + QPoint(1, 1)),
+                         at(field + QPoint(6, 9)), at(QPoint(138, 50)),
+                         at(QPoint(1, 1))}), // 138, 50: between cells
             (QList<QRgb>{BandColor, BandColor, FieldColor, UnlitColor, BoardColor, SurroundColor}));
         const auto count = [&](QRect r, int minRed, int minGreen) {
+            r = scaledRect(r, scale);
             int n = 0;
             for (int y = r.top(); y <= r.bottom(); ++y)
                 for (int x = r.left(); x <= r.right(); ++x)
                     n += qRed(img.pixel(x, y)) > minRed && qGreen(img.pixel(x, y)) > minGreen;
-            return n;
+            return n / (scale * scale);
         };
         QVERIFY(count(UnchinWaRect, 200, 200) > 20);
         QVERIFY(count(MadeRect, 200, 200) > 20);

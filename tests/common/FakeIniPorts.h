@@ -37,6 +37,7 @@ public:
     void SetSeiriNumColor(quint32) override {}
     void SetAllDegitColors(const DegitColors&) override {}
     void SetChimeiProps(quint32, quint32, qint16, bool) override {}
+    void setBoardScale(int) override {}
 };
 
 } // namespace lumena::test

@@ -1,12 +1,17 @@
 // The settings file's byte layout against a layout written out here, the
 // round trip of every field, and files that are cut short or lie about a
-// text's length.
+// text's length. The view file beside it: what its reader makes of any bytes,
+// and where it is read and written.
 
 #include "settings/IniCodec.h"
+#include "settings/ViewSettings.h"
 #include "tests/common/TestSupport.h"
 #include "tests/settings/IniSamples.h"
 
+#include <QDir>
+#include <QTemporaryDir>
 #include <QtEndian>
+#include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
 using namespace lumena;
@@ -186,6 +191,59 @@ private slots:
         QVERIFY(decodeIni(f, back, e));
         QCOMPARE(back.DataDirInfo.FareDataDir.left(1), u"A"_s);
         QVERIFY(back.DataDirInfo.FareDataDir.contains(QChar::ReplacementCharacter));
+    }
+
+    // --- the view file ---
+    // The board scale read from any bytes: what was written comes back, and
+    // whatever cannot be used leaves the default 1.
+    void viewFileReading_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("scale");
+        for (int n : {1, 2, 3, 4})
+            QTest::addRow("written at %d", n) << encodeViewSettings({n}) << n;
+        auto row = [](const char* tag, const QByteArray& bytes, int scale) {
+            QTest::newRow(tag) << bytes << scale;
+        };
+        row("written at 9: kept at 4", encodeViewSettings({9}), 4);
+        row("empty", {}, 1);
+        row("CRLF, spaces, comments and a section", "# x\r\n[Board]\r\n BoardScale = 3 \r\n", 3);
+        row("the last of two lines", "BoardScale=2\nBoardScale=4", 4);
+        row("cut short before the value", "BoardScale=", 1);
+        row("5 is beyond the range", "BoardScale=5\n", 1);
+        row("0", "BoardScale=0\n", 1);
+        row("negative", "BoardScale=-2\n", 1);
+        row("a fraction", "BoardScale=2.5\n", 1);
+        row("twenty digits", "BoardScale=00000000000000000002\n", 1);
+        row("another name or case", "Scale=2\nboardscale=2\n", 1);
+        row("NUL in the name", QByteArray("BoardScale\0=2\n", 14), 1);
+        row("binary", QByteArray("\0\xff\xfe=\n=\x80\n", 8), 1);
+        row("longer than a view file", "BoardScale=2\n" + QByteArray(ViewFileMaximumSize, ';'), 1);
+    }
+    void viewFileReading()
+    {
+        QFETCH(QByteArray, bytes);
+        QTEST(decodeViewSettings(bytes).boardScale, "scale");
+    }
+
+    // Beside the settings file that is read, else where one would be written;
+    // a view file that is not a regular file is not opened.
+    void viewFileBesideTheSettingsFile()
+    {
+        QTemporaryDir dir;
+        const IniLocation where(dir.filePath(u"bin"_s), u"LM-50"_s, dir.filePath(u"config"_s));
+        const QString inConfig = dir.filePath(u"config/LM-50-view.ini"_s);
+        QCOMPARE(viewFilePath(where.inConfigFolder()), inConfig);
+        QCOMPARE(LoadViewSettings(where), ViewSettings{});
+        QVERIFY(SaveViewSettings(where, {3})); // no program folder: the configuration folder
+        QCOMPARE(readFile(inConfig), encodeViewSettings({3}));
+        QCOMPARE(LoadViewSettings(where).boardScale, 3);
+        // A settings file beside the program: its own view file, here none.
+        QVERIFY(QDir().mkpath(dir.filePath(u"bin"_s)));
+        QVERIFY(writeFile(where.besideExecutable(), encodeIni(IniData{})));
+        QCOMPARE(LoadViewSettings(where), ViewSettings{});
+        QCOMPARE(mkfifo(qPrintable(dir.filePath(u"bin/LM-50-view.ini"_s)), 0600), 0);
+        QCOMPARE(LoadViewSettings(where), ViewSettings{});
     }
 };
 

@@ -48,6 +48,7 @@ public:
     {
         note(__func__, back, fore, mode, bold);
     }
+    void setBoardScale(int scale) override { note(__func__, scale); }
     int BacklightIndex() const override { return backlight; }
     void Option4_Click(int index) override { note(__func__, index); }
     void SetPreviewSize(int w, int h) override { note(__func__, w, h); }
@@ -289,7 +290,8 @@ private slots:
     }
 
     // OK applies the options to the board (the number colour of the panel's
-    // backlight state) and the panel's backlight again, and hides the dialog.
+    // backlight state, the display scale chosen on the panel page) and the
+    // panel's backlight again, and hides the dialog.
     void okAppliesAndHides_data()
     {
         QTest::addColumn<bool>("changed");
@@ -307,8 +309,11 @@ private slots:
         QFETCH(int, backlight);
         QFETCH(QString, numberColor);
         QFETCH(int, applied);
-        if (changed)
+        if (changed) {
             m_dlg->SetOptionInfo(changedOptions());
+            click(u"Option1(1)"_s);
+            click(u"optDispScale(2)"_s);
+        }
         m_ports->log.clear();
         m_ports->backlight = backlight;
         click(u"Command4"_s);
@@ -321,12 +326,14 @@ private slots:
                                                        number,
                                                        u"SetAllDegitColors(111111,222222,333333)"_s,
                                                        u"SetChimeiProps(444444,555555,4,1)"_s,
+                                                       u"setBoardScale(3)"_s,
                                                        reapplied}
                                          : QStringList{u"SetSeiriNumVisible(1)"_s,
                                                        u"SeirikenNumSet(0,0)"_s,
                                                        number,
                                                        u"SetAllDegitColors(808080,969696,72d2f8)"_s,
                                                        u"SetChimeiProps(808080,ffff,-1,0)"_s,
+                                                       u"setBoardScale(1)"_s,
                                                        reapplied};
         QCOMPARE(m_ports->log, expected);
     }

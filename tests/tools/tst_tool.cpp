@@ -4,6 +4,7 @@
 // it was.
 
 #include "board/BoardLayout.h"
+#include "board/BoardScale.h"
 #include "panel/RouteFile.h"
 #include "reslib/Colors.h"
 #include "settings/IniCodec.h"
@@ -311,6 +312,25 @@ private slots:
                      qPrintable(QString::number(cell)));
     }
 
+    // --scale 2 of route 12: twice the size, the fare cells and the
+    // stop-name strip exactly their 1x pixels doubled.
+    void renderBoardScaled()
+    {
+        const QStringList args{
+            u"render-board"_s, u"--data"_s, samples(u"data"_s), u"--route"_s, u"12"_s,
+            u"--section"_s,    u"1"_s,      u"--step"_s,        u"3"_s};
+        const QString one = file(u"one.png"_s), two = file(u"two.png"_s);
+        QCOMPARE(runTool(args + QStringList{one}).exitCode, 0);
+        QCOMPARE(runTool(args + QStringList{u"--scale"_s, u"2"_s, two}).exitCode, 0);
+        const QImage small(one), big(two);
+        QCOMPARE(big.size(), QSize(1356, 468));
+        QList<QRect> parts{layout::chimeiRect()};
+        for (int cell = 1; cell <= 50; ++cell)
+            parts << layout::degitRect(cell);
+        for (const QRect& r : parts)
+            QCOMPARE(big.copy(scaledRect(r, 2)), pixelScaled(small.copy(r), 2));
+    }
+
     void renderNameStrip_data()
     {
         QTest::addColumn<QStringList>("args");
@@ -473,6 +493,10 @@ private slots:
             {u"render-board"_s, u"--data"_s, samples(u"data"_s), u"--section"_s, u"1"_s,
              u"--route"_s, u"999"_s, u"@out"_s},
             {}, "route not set");
+        row("render-board: scale 5",
+            {u"render-board"_s, u"--data"_s, samples(u"data"_s), u"--section"_s, u"1"_s,
+             u"--route"_s, u"12"_s, u"--scale"_s, u"5"_s, u"@out"_s},
+            {}, "--scale is 1, 2, 3 or 4");
         row("render-name: unwritable output",
             {u"render-name"_s, u"駅"_s, u"/nonexistent/dir/o.png"_s}, {}, "/nonexistent/dir");
         row("render-digits: size out of range",

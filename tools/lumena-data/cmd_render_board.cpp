@@ -5,12 +5,14 @@
 //
 // It builds the simulator exactly as the program does, with a settings file
 // when one is given, sets the route through the panel's run logic and steps
-// it, then grabs the board. Sound is silent, there is no speech, the windows
+// it, then grabs the board (at --scale N, enlarged as the option 表示倍率
+// does, through the view file the program reads). Sound is silent, there is no speech, the windows
 // are not placed, and time is virtual: waits (the lamp test) cost nothing and
 // --after moves the clock on, so a long stop name is caught mid-scroll. A
 // message box that would wait for a person is answered and its text printed.
 
 #include "app/Simulator.h"
+#include "board/BoardScale.h"
 #include "board/BoardWindow.h"
 #include "board/ChimeiElement.h"
 #include "panel/PanelWindow.h"
@@ -19,6 +21,7 @@
 #include "reslib/VirtualHost.h"
 #include "settings/IniCodec.h"
 #include "settings/OptionsDialog.h"
+#include "settings/ViewSettings.h"
 #include "tools/lumena-data/Command.h"
 
 #include <QApplication>
@@ -58,13 +61,16 @@ int renderBoard(const Args& a)
                     QStringLiteral("needs --data DIR --route R --section S and OUT.png"));
     int steps = 0, after = 0;
     QString problem;
-    int backlight = 0;
+    int backlight = 0, scale = 1;
     if (!a.intValue(QStringLiteral("--step"), steps, problem) ||
         !a.intValue(QStringLiteral("--after"), after, problem) ||
-        !a.intValue(QStringLiteral("--backlight"), backlight, problem))
+        !a.intValue(QStringLiteral("--backlight"), backlight, problem) ||
+        !a.intValue(QStringLiteral("--scale"), scale, problem))
         return fail(QString(), problem);
     if (backlight < 0 || backlight > 2)
         return fail(QString(), QStringLiteral("--backlight is 0 (OFF), 1 (ON1) or 2 (ON2)"));
+    if (scale != clampBoardScale(scale))
+        return fail(QString(), QStringLiteral("--scale is 1, 2, 3 or 4"));
     if (steps < 0 || after < 0)
         return fail(QString(), QStringLiteral("--step and --after cannot be negative"));
     const QString dataDir = a.value(QStringLiteral("--data"));
@@ -89,6 +95,9 @@ int renderBoard(const Args& a)
         if (!QFile::copy(settings, iniDir.filePath(QStringLiteral("board.in4"))))
             return fail(settings, QStringLiteral("cannot copy to a temporary folder"));
     }
+    const IniLocation where(iniDir.path(), QStringLiteral("board"), {});
+    if (scale != 1 && !SaveViewSettings(where, ViewSettings{scale}))
+        return fail(QString(), QStringLiteral("cannot write to a temporary folder"));
 
     // The offscreen platform's notices that it cannot shape or raise windows
     // say nothing useful about a render; everything else still gets through.
@@ -105,8 +114,7 @@ int renderBoard(const Args& a)
     host.runsEvents = true;
     ModalAnswerer answerer;
     SilentMixer silence;
-    Simulator simulator(
-        {host, silence, {}, IniLocation(iniDir.path(), QStringLiteral("board"), {}), {}, {}, {}});
+    Simulator simulator({host, silence, {}, where, {}, {}, {}});
     BoardWindow& board = simulator.board();
     PanelWindow& panel = simulator.panel();
     simulator.start();
@@ -156,10 +164,10 @@ const Register reg{Command{
     {QStringLiteral("render-board")},
     QStringLiteral("render-board --data DIR --route R --section S [--step N] [--after MS] "
                    "[--backlight 0|1|2] [--late-night] [--with-panel] [--settings FILE.in4] "
-                   "OUT.png"),
+                   "[--scale 1|2|3|4] OUT.png"),
     {QStringLiteral("--data"), QStringLiteral("--route"), QStringLiteral("--section"),
      QStringLiteral("--step"), QStringLiteral("--after"), QStringLiteral("--settings"),
-     QStringLiteral("--backlight")},
+     QStringLiteral("--backlight"), QStringLiteral("--scale")},
     {QStringLiteral("--late-night"), QStringLiteral("--with-panel")},
     renderBoard,
 }};
