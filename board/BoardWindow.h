@@ -9,7 +9,8 @@
 // routines and the options dialog through BoardIniPort. Its own behaviour:
 // layout and shape, dragging by the background, the one-second clock, and the
 // double-click on a fare element that applies that element's zero handling,
-// zero fill and shift to all 50.
+// zero fill and shift to all 50. A stored position beyond the screens is
+// brought back on screen.
 
 #include "board/BoardPorts.h"
 #include "board/SeirikenNum.h"
@@ -111,12 +112,15 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void setSeiriNumText(int cell, const QString& text) override;
     void setSeiriNumFont(int cell, const QString& faceName, double points) override;
     void createElements();
     void shape();
+    // Moves the window on screen when it is not (see onScreenPosition).
+    void keepOnScreen();
 
     ResLib& m_res;
     Host& m_host;

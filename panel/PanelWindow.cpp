@@ -5,6 +5,7 @@
 #include "reslib/ErrorCodes.h"
 #include "reslib/Host.h"
 #include "reslib/ResLib.h"
+#include "reslib/ScreenFit.h"
 #include "reslib/Units.h"
 #include "sound/SoundPorts.h"
 #include "ticket/PreviewGlue.h"
@@ -272,6 +273,7 @@ void PanelWindow::GetCtrlDataInfo(ini::CtrlDataInfo& out) const
 void PanelWindow::SetCtrlDataInfo(const ini::CtrlDataInfo& in)
 {
     move(twipsToPixels(in.CtrlLeft), twipsToPixels(in.CtrlTop));
+    keepOnScreen();
     // Values outside a bar's range are held to it.
     m_hscroll[0]->setValue(in.ScrollSpeed);
     m_hscroll[1]->setValue(in.ScrollInterval);
@@ -319,6 +321,19 @@ void PanelWindow::AddCompany(const QString& name)
     const int chosen = m_combo1->currentIndex();
     m_combo1->addItem(name);
     m_combo1->setCurrentIndex(chosen);
+}
+
+void PanelWindow::keepOnScreen()
+{
+    move(onScreenPosition(frameGeometry(), m_ports.host.screenAreas()));
+}
+
+// Opening the ticket preview widens the panel to the right: at its place in
+// the bottom-right corner it moves left so that the preview stays on screen.
+void PanelWindow::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    keepOnScreen();
 }
 
 void PanelWindow::closeEvent(QCloseEvent* event)

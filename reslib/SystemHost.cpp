@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QEventLoop>
 #include <QMessageBox>
+#include <QScreen>
 #include <QTimer>
 
 namespace lumena {
@@ -44,6 +45,18 @@ void SystemHost::message(const QString& text)
     QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(), text, QMessageBox::Ok,
                     owner);
     box.exec();
+}
+
+QList<QRect> SystemHost::screenAreas() const
+{
+    QList<QRect> areas;
+    QScreen* primary = QGuiApplication::primaryScreen();
+    if (primary)
+        areas << primary->availableGeometry();
+    for (QScreen* s : QGuiApplication::screens())
+        if (s != primary)
+            areas << s->availableGeometry();
+    return areas;
 }
 
 } // namespace lumena

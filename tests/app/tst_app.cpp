@@ -3,13 +3,15 @@
 // folder. It checks what only the wiring does: the audio device and speech
 // wait for the board's first paint, the panel's tape buttons step the board,
 // the bundled samples stand in for a data folder nobody chose, the board's
-// close asks the panel's question, and the quit order ends with a settings
-// file the program can read back.
+// close asks the panel's question, the quit order ends with a settings file
+// the program can read back, and a restart brings windows saved on a larger
+// screen back on screen.
 
 #include "app/Simulator.h"
 #include "board/BoardWindow.h"
 #include "board/DegitElement.h"
 #include "panel/PanelWindow.h"
+#include "reslib/Units.h"
 #include "settings/IniCodec.h"
 #include "tests/common/FakeHost.h"
 #include "tests/common/ModalAnswer.h"
@@ -108,10 +110,12 @@ class TestApp : public QObject {
         return out;
     }
 
-private slots:
-    void init()
+    IniLocation location() const
     {
-        test::failOnUnexpectedWarnings();
+        return IniLocation(m_dir.path(), u"lumena"_s, m_dir.filePath(u"config"_s));
+    }
+    void start(const IniLocation& where)
+    {
         m_log.clear();
         m_sim = std::make_unique<Simulator>(
             Simulator::Setup{m_host,
@@ -123,7 +127,7 @@ private slots:
                                          m_onSpeechEnd();
                                  });
                              },
-                             IniLocation(m_dir.path(), u"lumena"_s, m_dir.filePath(u"config"_s)),
+                             where,
                              {},
                              [this] { m_log << u"audio opened"_s; },
                              qEnvironmentVariable("LUMENA_SOURCE_DIR") + u"/samples"_s});
@@ -132,11 +136,44 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&board()));
         QTRY_VERIFY(m_log.contains(u"speech made"_s));
     }
-    void cleanup()
+    // The program ended without the quit question (the settings stay as they were).
+    void stop()
     {
+        if (!m_sim)
+            return;
         panel().setSessionEnding(true);
         m_sim.reset();
         m_onSpeechEnd = {};
+    }
+    // The panel closed and the question answered "はい": the settings are
+    // written and the event loop ends.
+    void quitWithYes()
+    {
+        QTimer::singleShot(0, &panel(), [this] {
+            test::answerMessageBox(QMessageBox::Yes);
+            panel().close();
+        });
+        QCOMPARE(QApplication::exec(), 0);
+    }
+    // Quits with "はい" and reads back the settings file the quit wrote.
+    bool quitAndRead(IniData& saved)
+    {
+        quitWithYes();
+        stop();
+        Error error;
+        return decodeIni(test::readFile(settingsFile()), saved, error);
+    }
+
+private slots:
+    void init()
+    {
+        test::failOnUnexpectedWarnings();
+        m_host.screens.clear();
+        start(location());
+    }
+    void cleanup()
+    {
+        stop();
         QFile::remove(settingsFile());
     }
 
@@ -197,6 +234,29 @@ private slots:
         QVERIFY(!m_log.contains(u"speech ended"_s));
     }
 
+    // Saved on a 1600 x 1000 screen (the board dragged to its right edge,
+    // the panel in its corner with the preview open), read on a 1024 x 600
+    // one with a screen to its left: each window comes back wholly on the
+    // small screen, moved as little as needed.
+    void windowsSavedOnALargerScreenComeBackOnScreen()
+    {
+        IniData saved;
+        QVERIFY(quitAndRead(saved));
+        saved.FormInfo = {qint32(pixelsToTwips(922)), qint32(pixelsToTwips(40))};
+        saved.CtrlDataInfo.CtrlLeft = qint32(pixelsToTwips(1006));
+        saved.CtrlDataInfo.CtrlTop = qint32(pixelsToTwips(827));
+        saved.CtrlDataInfo.PreviewOpen = 1;
+        QVERIFY(test::writeFile(settingsFile(), encodeIni(saved)));
+        m_host.screens = {QRect(0, 0, 1024, 600), QRect(-1280, 0, 1280, 1024)};
+        start(location());
+        // The panel's frame (what the window system adds) ends at the screen's corner.
+        const QPoint frame =
+            panel().frameGeometry().bottomRight() - panel().geometry().bottomRight();
+        const QPoint panelAt = QPoint(1024 - 594, 600 - 173) - frame;
+        QCOMPARE((QList<QRect>{board().frameGeometry(), panel().geometry()}),
+                 (QList<QRect>{QRect(346, 40, 678, 234), QRect(panelAt, QSize(594, 173))}));
+    }
+
     // Yes: the four channels close, the speech engine ends, the settings file
     // is written, and the event loop ends with both windows gone.
     void quitOrderWritesTheSettingsFileLast()
@@ -207,11 +267,7 @@ private slots:
         bool writtenBeforeSpeechEnded = true;
         m_onSpeechEnd = [&] { writtenBeforeSpeechEnded = QFile::exists(settingsFile()); };
         m_log.clear();
-        QTimer::singleShot(0, &panel(), [this] {
-            test::answerMessageBox(QMessageBox::Yes);
-            panel().close();
-        });
-        QCOMPARE(QApplication::exec(), 0);
+        quitWithYes();
         QCOMPARE(m_log, (QStringList{u"close 0"_s, u"close 1"_s, u"close 2"_s, u"close 3"_s,
                                      u"speech ended"_s}));
         QVERIFY(!writtenBeforeSpeechEnded);

@@ -212,6 +212,26 @@ private slots:
         QCOMPARE(QApplication::clipboard()->image().size(), preview->size());
     }
 
+    // At its default place in the bottom-right corner of a small screen, the
+    // panel that ">>" widens moves left so that the preview stays on screen;
+    // narrowed again, it stays where it is.
+    void previewOpensOnScreen()
+    {
+        const QRect screen(0, 0, 1024, 600);
+        r->host.screens = {screen};
+        const QPoint frame =
+            m_panel->frameGeometry().bottomRight() - m_panel->geometry().bottomRight();
+        const QSize outer = m_panel->frameGeometry().size();
+        m_panel->move(screen.right() + 1 - outer.width(), screen.bottom() + 1 - outer.height());
+        QList<QRect> clients;
+        for (int i = 0; i < 2; ++i) {
+            click(u"Check4"_s);
+            clients << m_panel->geometry();
+        }
+        const QPoint at = QPoint(1024 - 594, 600 - 173) - frame;
+        QCOMPARE(clients, (QList<QRect>{QRect(at, QSize(594, 173)), QRect(at, QSize(353, 173))}));
+    }
+
     void quitQuestion_data()
     {
         QTest::addColumn<bool>("yes");
