@@ -4,8 +4,9 @@
 // wait for the board's first paint, the panel's tape buttons step the board,
 // the bundled samples stand in for a data folder nobody chose, the board's
 // close asks the panel's question, the quit order ends with a settings file
-// the program can read back, and a restart brings windows saved on a larger
-// screen back on screen.
+// the program can read back, a restart brings windows saved on a larger
+// screen back on screen, and a change sticks where the file beside the
+// program cannot be written.
 
 #include "app/Simulator.h"
 #include "board/BoardWindow.h"
@@ -20,6 +21,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QScrollBar>
@@ -255,6 +257,41 @@ private slots:
         const QPoint panelAt = QPoint(1024 - 594, 600 - 173) - frame;
         QCOMPARE((QList<QRect>{board().frameGeometry(), panel().geometry()}),
                  (QList<QRect>{QRect(346, 40, 678, 234), QRect(panelAt, QSize(594, 173))}));
+    }
+
+    // An installed program with a settings file beside it that cannot be
+    // written (its folder is not the user's): the change goes to the
+    // configuration folder, and the next start reads it from there.
+    void changeSticksBesideAReadOnlyFile()
+    {
+        const QString bin = m_dir.filePath(u"bin"_s);
+        QVERIFY(QDir().mkpath(bin));
+        IniData shipped;
+        QVERIFY(quitAndRead(shipped));
+        QVERIFY(QFile::remove(settingsFile()));
+        shipped.CtrlDataInfo.ScrollSpeed = 100;
+        const QString besideProgram = bin + u"/lumena.in4"_s;
+        QVERIFY(test::writeFile(besideProgram, encodeIni(shipped)));
+        const auto readOnly = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther;
+        QVERIFY(QFile::setPermissions(besideProgram, readOnly));
+        QVERIFY(QFile::setPermissions(bin, readOnly | QFile::ExeOwner | QFile::ExeGroup |
+                                               QFile::ExeOther));
+        const IniLocation installed =
+            IniLocation::forProgramIn(bin, u"lumena"_s, m_dir.filePath(u"config"_s));
+
+        QList<int> speeds;
+        for (int run = 0; run < 2; ++run) {
+            start(installed);
+            auto* speed = control<QScrollBar>(u"HScroll1(0)"_s);
+            speeds << speed->value();
+            speed->setValue(640);
+            quitWithYes();
+            stop();
+        }
+        QFile::setPermissions(bin, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QCOMPARE(speeds, (QList<int>{100, 640}));
+        QCOMPARE(test::readFile(besideProgram), encodeIni(shipped));
+        QVERIFY(QFile::exists(m_dir.filePath(u"config/lumena.in4"_s)));
     }
 
     // Yes: the four channels close, the speech engine ends, the settings file
