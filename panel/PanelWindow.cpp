@@ -24,6 +24,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QSignalBlocker>
 
 using namespace Qt::StringLiterals;
@@ -84,6 +85,13 @@ PanelWindow::PanelWindow(const Ports& ports, QWidget* parent)
     buildEntryGroups();
     buildControls();
     buildPreview();
+
+    // Ctrl+Q asks the quit question, from either window: without a window
+    // manager there is no other way to close the panel.
+    auto* quit = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this);
+    quit->setObjectName(u"QuitShortcut"_s);
+    quit->setContext(Qt::ApplicationShortcut);
+    connect(quit, &QShortcut::activated, this, &QWidget::close);
 
     TapeLoader& tape = *this;
     m_run = std::make_unique<RunController>(ports.data, ports.runOptions, ports.board, *this,

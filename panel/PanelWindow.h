@@ -6,9 +6,10 @@
 // controls hold is read by the run logic through PanelControls and by the
 // settings routines through PanelIniPort. The announcement tape is the
 // application's: the panel shows its frame (TapeFrame) and reports its
-// buttons and the routes set by signals. Closing it asks whether to quit. It
-// keeps itself on screen: a stored place beyond the screens and a preview that
-// opens past the screen's edge move it back.
+// buttons and the routes set by signals. Closing it, or Ctrl+Q in either
+// window, asks whether to quit. It keeps itself on screen: a stored place
+// beyond the screens and a preview that opens past the screen's edge move it
+// back.
 
 #include "panel/PanelPorts.h"
 #include "panel/PanelRules.h"

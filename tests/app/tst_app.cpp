@@ -3,10 +3,10 @@
 // folder. It checks what only the wiring does: the audio device and speech
 // wait for the board's first paint, the panel's tape buttons step the board,
 // the bundled samples stand in for a data folder nobody chose, the board's
-// close asks the panel's question, the quit order ends with a settings file
-// the program can read back, a restart brings windows saved on a larger
-// screen back on screen, and a change sticks where the file beside the
-// program cannot be written.
+// close and Ctrl+Q ask the panel's question, the quit order ends with a
+// settings file the program can read back, a restart brings windows saved on
+// a larger screen back on screen, and a change sticks where the file beside
+// the program cannot be written.
 
 #include "app/Simulator.h"
 #include "board/BoardWindow.h"
@@ -225,11 +225,24 @@ private slots:
         }
     }
 
+    void boardCloseAsksThePanel_data()
+    {
+        QTest::addColumn<bool>("ctrlQ");
+        QTest::newRow("closing the board") << false;
+        QTest::newRow("Ctrl+Q on the board") << true;
+    }
     void boardCloseAsksThePanel()
     {
+        QFETCH(bool, ctrlQ);
         QString shown;
         test::answerMessageBox(QMessageBox::No, &shown);
-        board().close();
+        if (ctrlQ) {
+            board().activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&board()));
+            QTest::keyClick(&board(), Qt::Key_Q, Qt::ControlModifier);
+        } else {
+            board().close();
+        }
         QCOMPARE(shown, u"ルメナの終了確認|ルメナを終了しますか？"_s);
         QVERIFY(board().isVisible() && panel().isVisible());
         QVERIFY(!QFile::exists(settingsFile()));

@@ -232,16 +232,24 @@ private slots:
         QCOMPARE(clients, (QList<QRect>{QRect(at, QSize(594, 173)), QRect(at, QSize(353, 173))}));
     }
 
+    // Closing the panel and Ctrl+Q ask the same question.
     void quitQuestion_data()
     {
+        QTest::addColumn<bool>("ctrlQ");
         QTest::addColumn<bool>("yes");
         QTest::addColumn<QStringList>("order");
-        QTest::newRow("No keeps the panel and writes nothing") << false << QStringList{};
+        QTest::newRow("No keeps the panel and writes nothing") << false << false << QStringList{};
         QTest::newRow("Yes closes sound, speech, then writes")
-            << true << QStringList{u"CloseAllSnd"_s, u"TermSpeech"_s, u"SaveIni"_s, u"end"_s};
+            << false << true
+            << QStringList{u"CloseAllSnd"_s, u"TermSpeech"_s, u"SaveIni"_s, u"end"_s};
+        QTest::newRow("Ctrl+Q, No") << true << false << QStringList{};
+        QTest::newRow("Ctrl+Q, Yes")
+            << true << true
+            << QStringList{u"CloseAllSnd"_s, u"TermSpeech"_s, u"SaveIni"_s, u"end"_s};
     }
     void quitQuestion()
     {
+        QFETCH(bool, ctrlQ);
         QFETCH(bool, yes);
         QStringList order;
         r->sound.onCloseAll = [&] { order << u"CloseAllSnd"_s; };
@@ -249,7 +257,13 @@ private slots:
                                  [&] { order << u"end"_s; }});
         QString question;
         test::answerMessageBox(yes ? QMessageBox::Yes : QMessageBox::No, &question);
-        m_panel->close();
+        if (ctrlQ) {
+            m_panel->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(m_panel.get()));
+            QTest::keyClick(m_panel.get(), Qt::Key_Q, Qt::ControlModifier);
+        } else {
+            m_panel->close();
+        }
         QCOMPARE(question, u"ルメナの終了確認|ルメナを終了しますか？"_s);
         QCOMPARE(m_panel->isVisible(), !yes);
         QCOMPARE(r->board.chimei.isEmpty(), !yes); // the stop name is blanked on the way out
