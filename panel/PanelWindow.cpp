@@ -4,6 +4,7 @@
 #include "panel/RunController.h"
 #include "reslib/ErrorCodes.h"
 #include "reslib/Host.h"
+#include "reslib/Japanese.h"
 #include "reslib/ResLib.h"
 #include "reslib/ScreenFit.h"
 #include "reslib/Units.h"
@@ -179,6 +180,7 @@ void PanelWindow::Option4_Click(int index)
     if (error != ErrNone) {
         QMessageBox box(QMessageBox::Critical, u"エラー"_s, backlightErrorText(error),
                         QMessageBox::Ok, this);
+        japanese::setButtonTexts(box);
         box.exec();
     }
     // The ticket numbers take this state's colour whatever became of the picture.
@@ -352,6 +354,7 @@ void PanelWindow::closeEvent(QCloseEvent* event)
     }
     QMessageBox box(QMessageBox::Question, u"ルメナの終了確認"_s, u"ルメナを終了しますか？"_s,
                     QMessageBox::Yes | QMessageBox::No, this);
+    japanese::setButtonTexts(box);
     if (box.exec() != QMessageBox::Yes) {
         event->ignore();
         return;

@@ -1,5 +1,7 @@
 #include "reslib/SystemHost.h"
 
+#include "reslib/Japanese.h"
+
 #include <QApplication>
 #include <QEventLoop>
 #include <QMessageBox>
@@ -44,6 +46,7 @@ void SystemHost::message(const QString& text)
     QWidget* owner = m_owner ? m_owner : QApplication::activeWindow();
     QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(), text, QMessageBox::Ok,
                     owner);
+    japanese::setButtonTexts(box);
     box.exec();
 }
 

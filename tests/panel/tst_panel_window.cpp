@@ -232,7 +232,7 @@ private slots:
         QCOMPARE(clients, (QList<QRect>{QRect(at, QSize(594, 173)), QRect(at, QSize(353, 173))}));
     }
 
-    // Closing the panel and Ctrl+Q ask the same question.
+    // Closing the panel and Ctrl+Q ask the same question, with Japanese buttons.
     void quitQuestion_data()
     {
         QTest::addColumn<bool>("ctrlQ");
@@ -256,7 +256,15 @@ private slots:
         m_panel->setQuitActions({[&] { order << u"TermSpeech"_s; }, [&] { order << u"SaveIni"_s; },
                                  [&] { order << u"end"_s; }});
         QString question;
-        test::answerMessageBox(yes ? QMessageBox::Yes : QMessageBox::No, &question);
+        test::answerModal([&](QWidget* w) {
+            auto* box = qobject_cast<QMessageBox*>(w);
+            QVERIFY(box);
+            question =
+                QStringList{box->windowTitle(), box->text(), box->button(QMessageBox::Yes)->text(),
+                            box->button(QMessageBox::No)->text()}
+                    .join(u'|');
+            box->button(yes ? QMessageBox::Yes : QMessageBox::No)->click();
+        });
         if (ctrlQ) {
             m_panel->activateWindow();
             QVERIFY(QTest::qWaitForWindowActive(m_panel.get()));
@@ -264,7 +272,7 @@ private slots:
         } else {
             m_panel->close();
         }
-        QCOMPARE(question, u"ルメナの終了確認|ルメナを終了しますか？"_s);
+        QCOMPARE(question, u"ルメナの終了確認|ルメナを終了しますか？|はい|いいえ"_s);
         QCOMPARE(m_panel->isVisible(), !yes);
         QCOMPARE(r->board.chimei.isEmpty(), !yes); // the stop name is blanked on the way out
         QTEST(order, "order");

@@ -1,0 +1,74 @@
+#include "reslib/Japanese.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QLibraryInfo>
+#include <QMessageBox>
+#include <QTranslator>
+
+using namespace Qt::StringLiterals;
+
+namespace lumena::japanese {
+
+namespace {
+
+// The caption of a standard button, or empty for one we leave to Qt.
+QString caption(int standardButton)
+{
+    switch (standardButton) {
+    case QDialogButtonBox::Ok:
+        return u"OK"_s;
+    case QDialogButtonBox::Cancel:
+        return u"キャンセル"_s;
+    case QDialogButtonBox::Yes:
+        return u"はい"_s;
+    case QDialogButtonBox::No:
+        return u"いいえ"_s;
+    case QDialogButtonBox::Close:
+        return u"閉じる"_s;
+    default:
+        return {};
+    }
+}
+
+template <class Box> void setTexts(Box& box)
+{
+    for (QAbstractButton* b : box.buttons()) {
+        const QString text = caption(int(box.standardButton(b)));
+        if (!text.isEmpty())
+            b->setText(text);
+    }
+}
+
+} // namespace
+
+QLocale locale()
+{
+    return QLocale(QLocale::Japanese, QLocale::Japan);
+}
+
+bool useJapanese()
+{
+    QLocale::setDefault(locale());
+    auto* qt = new QTranslator(qApp);
+    if (!qt->load(locale(), u"qtbase"_s, u"_"_s,
+                  QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        delete qt;
+        return false;
+    }
+    QCoreApplication::installTranslator(qt);
+    return true;
+}
+
+void setButtonTexts(QMessageBox& box)
+{
+    setTexts(box);
+}
+
+void setButtonTexts(QDialogButtonBox& box)
+{
+    setTexts(box);
+}
+
+} // namespace lumena::japanese
