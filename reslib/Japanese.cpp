@@ -32,6 +32,25 @@ QString caption(int standardButton)
     }
 }
 
+// Qt 6 names the file kinds of the file dialog ("Folder", "%1 File" ...)
+// under a context that its Japanese catalogue, written for Qt 5, lacks; the
+// catalogue has the same texts under the file dialog's own context.
+class FileKindTexts final : public QTranslator {
+public:
+    FileKindTexts(const QTranslator& qt, QObject* parent) : QTranslator(parent), m_qt(qt) {}
+    bool isEmpty() const override { return false; }
+    QString translate(const char* context, const char* source, const char* disambiguation,
+                      int n) const override
+    {
+        if (qstrcmp(context, "QAbstractFileIconProvider") != 0)
+            return {};
+        return m_qt.translate("QFileDialog", source, disambiguation, n);
+    }
+
+private:
+    const QTranslator& m_qt;
+};
+
 template <class Box> void setTexts(Box& box)
 {
     for (QAbstractButton* b : box.buttons()) {
@@ -58,6 +77,7 @@ bool useJapanese()
         return false;
     }
     QCoreApplication::installTranslator(qt);
+    QCoreApplication::installTranslator(new FileKindTexts(*qt, qt));
     return true;
 }
 

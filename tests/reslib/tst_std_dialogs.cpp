@@ -13,6 +13,7 @@
 #include <QColorDialog>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileIconProvider>
 #include <QGroupBox>
 #include <QLabel>
 #include <QRegularExpression>
@@ -109,6 +110,13 @@ private slots:
         QTEST(opened, "dialog");
         QTEST(result, "result");
         QCOMPARE(english, QStringList());
+    }
+
+    // The kind the file dialog lists a folder as (files are named by their
+    // type's description, which the type database gives in Japanese).
+    void folderKindInJapanese()
+    {
+        QCOMPARE(QFileIconProvider().type(QFileInfo(m_tmp.path())), u"フォルダ"_s);
     }
 
     void openFile_data()
