@@ -5,6 +5,7 @@
 #include <QDialogButtonBox>
 #include <QLibraryInfo>
 #include <QMessageBox>
+#include <QPointer>
 #include <QTranslator>
 
 using namespace Qt::StringLiterals;
@@ -70,6 +71,10 @@ QLocale locale()
 bool useJapanese()
 {
     QLocale::setDefault(locale());
+    // Once for the application, however many simulators it makes.
+    static QPointer<QTranslator> installed;
+    if (installed)
+        return true;
     auto* qt = new QTranslator(qApp);
     if (!qt->load(locale(), u"qtbase"_s, u"_"_s,
                   QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
@@ -78,6 +83,7 @@ bool useJapanese()
     }
     QCoreApplication::installTranslator(qt);
     QCoreApplication::installTranslator(new FileKindTexts(*qt, qt));
+    installed = qt;
     return true;
 }
 

@@ -17,9 +17,10 @@ namespace lumena::japanese {
 QLocale locale();
 
 // Makes locale() the default and installs Qt's Japanese translations
-// (qtbase_ja.qm in Qt's translations folder) into the running application.
-// Call it once, before any window is made. Returns whether the translations
-// were found; without them Qt's own labels stay English.
+// (qtbase_ja.qm in Qt's translations folder) into the running application,
+// once however often it is called. Call it before any window is made.
+// Returns whether the translations were found; without them Qt's own labels
+// stay English.
 bool useJapanese();
 
 // Gives the standard buttons of `box` Japanese captions: OK, キャンセル,
