@@ -1,10 +1,9 @@
 #pragma once
 // The one facility through which the program reads the clock, waits, lets
 // pending events run, shows plain message boxes and learns where the screens
-// are. Objects that need it take
-// a Host& when they are made: the application passes the real one
-// (SystemHost), tests pass a fake that records waits and moves a virtual
-// clock, so no test ever sleeps.
+// are. Objects that need it take a Host& when they are made: the application
+// passes the real one (SystemHost), tests pass a fake that records waits and
+// moves a virtual clock, so no test ever sleeps and any screen can be given.
 
 #include <QDateTime>
 #include <QList>
