@@ -1,6 +1,7 @@
 #include "app/Program.h"
 
 #include "panel/PanelWindow.h"
+#include "reslib/Japanese.h"
 #include "sound/EspeakSpeech.h"
 #include "sound/SpeechUi.h"
 
@@ -45,6 +46,8 @@ void placeOnScreen(QWidget& board, QWidget& panel)
 
 Program::Program()
 {
+    // Before any window: the locale and Qt's texts of every dialog.
+    japanese::useJapanese();
     Tape::EngineFactory speech;
     if (EspeakSpeech::installed())
         speech = [this] { return createSpeechEngine(m_mixer); };

@@ -1,5 +1,6 @@
 #pragma once
-// The simulator as the program runs it: the wall clock and real message
+// The simulator as the program runs it, in Japanese whatever the user's
+// locale (Qt's standard dialogs included): the wall clock and real message
 // boxes, the sound card (opened once the board is on screen), espeak-ng when
 // its voice and dictionary are installed, the settings file of the
 // application, and the board at the screen's top-left with the panel at its

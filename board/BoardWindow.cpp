@@ -7,6 +7,7 @@
 #include "board/PanelImage.h"
 #include "reslib/Colors.h"
 #include "reslib/Host.h"
+#include "reslib/ScreenFit.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -263,6 +264,12 @@ void BoardWindow::GetFormInfo(ini::FormInfo& out) const
 void BoardWindow::SetFormInfo(const ini::FormInfo& in)
 {
     move(twipsToPixels(in.FormLeft), twipsToPixels(in.FormTop));
+    keepOnScreen();
+}
+
+void BoardWindow::keepOnScreen()
+{
+    move(onScreenPosition(frameGeometry(), m_host.screenAreas()));
 }
 
 ini::DegitCellInfo BoardWindow::GetDegitCell(int cell) const
@@ -421,6 +428,13 @@ void BoardWindow::mouseReleaseEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton)
         m_dragging = false;
+}
+
+// A board that grows is kept on screen as a restored one is.
+void BoardWindow::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    keepOnScreen();
 }
 
 void BoardWindow::closeEvent(QCloseEvent* event)

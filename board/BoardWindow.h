@@ -10,7 +10,8 @@
 // routines and the options dialog through BoardIniPort. Its own behaviour:
 // layout and shape, dragging by the background, the one-second clock, and the
 // double-click on a fare element that applies that element's zero handling,
-// zero fill and shift to all 50.
+// zero fill and shift to all 50. A stored position beyond the screens is
+// brought back on screen.
 //
 // At a board scale N (board/BoardScale.h) the window, its shape and every
 // element are N times as large; the built-in panel picture is drawn anew at
@@ -119,6 +120,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void setSeiriNumText(int cell, const QString& text) override;
@@ -127,6 +129,8 @@ private:
     void shape();
     void placeElements();
     void showPicture();
+    // Moves the window on screen when it is not (see onScreenPosition).
+    void keepOnScreen();
 
     ResLib& m_res;
     Host& m_host;

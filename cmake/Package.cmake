@@ -24,10 +24,12 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # it); the IPA fonts of the board's characters; the MIDI instruments; the
 # speech voice; the kanji reading dictionary. The 16-dot faces of
 # xfonts-shinonome are recommended: Debian forbids depending on an X font
-# package, and without them the board draws its dots from the IPA fonts.
+# package, and without them the board draws its dots from the IPA fonts. Qt's
+# Japanese translations are recommended: without them the standard dialogs'
+# labels stay English (their buttons are Japanese either way).
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-ipafont-gothic, fonts-ipafont-mincho, \
 timgm6mb-soundfont, espeak-ng-data, mecab-ipadic-utf8")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS xfonts-shinonome)
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xfonts-shinonome, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "fare display board simulator of a Japanese route bus
 Lumena simulates the fare display board (unchin hyoujiki) at the front of a
 Japanese route bus. The board shows the fare for every numbered ticket at

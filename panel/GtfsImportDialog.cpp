@@ -2,6 +2,7 @@
 
 #include "panel/RunPorts.h"
 #include "reslib/Dialogs.h"
+#include "reslib/Japanese.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -264,6 +265,7 @@ void GtfsImportDialog::accept()
                             existing.join(u'\n'),
                         QMessageBox::Yes | QMessageBox::No, this);
         ask.setDefaultButton(QMessageBox::No);
+        japanese::setButtonTexts(ask);
         if (ask.exec() != QMessageBox::Yes)
             return;
     }
@@ -272,6 +274,7 @@ void GtfsImportDialog::accept()
         QMessageBox box(QMessageBox::Warning, windowTitle(),
                         u"路線のファイルを書き込めませんでした。\n"_s + error, QMessageBox::Ok,
                         this);
+        japanese::setButtonTexts(box);
         box.exec();
         return;
     }

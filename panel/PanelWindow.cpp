@@ -4,7 +4,9 @@
 #include "panel/RunController.h"
 #include "reslib/ErrorCodes.h"
 #include "reslib/Host.h"
+#include "reslib/Japanese.h"
 #include "reslib/ResLib.h"
+#include "reslib/ScreenFit.h"
 #include "reslib/Units.h"
 #include "sound/SoundPorts.h"
 #include "ticket/PreviewGlue.h"
@@ -23,6 +25,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QSignalBlocker>
 
 using namespace Qt::StringLiterals;
@@ -83,6 +86,13 @@ PanelWindow::PanelWindow(const Ports& ports, QWidget* parent)
     buildEntryGroups();
     buildControls();
     buildPreview();
+
+    // Ctrl+Q asks the quit question, from either window: without a window
+    // manager there is no other way to close the panel.
+    auto* quit = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this);
+    quit->setObjectName(u"QuitShortcut"_s);
+    quit->setContext(Qt::ApplicationShortcut);
+    connect(quit, &QShortcut::activated, this, &QWidget::close);
 
     TapeLoader& tape = *this;
     m_run = std::make_unique<RunController>(ports.data, ports.runOptions, ports.board, *this,
@@ -170,6 +180,7 @@ void PanelWindow::Option4_Click(int index)
     if (error != ErrNone) {
         QMessageBox box(QMessageBox::Critical, u"エラー"_s, backlightErrorText(error),
                         QMessageBox::Ok, this);
+        japanese::setButtonTexts(box);
         box.exec();
     }
     // The ticket numbers take this state's colour whatever became of the picture.
@@ -272,6 +283,7 @@ void PanelWindow::GetCtrlDataInfo(ini::CtrlDataInfo& out) const
 void PanelWindow::SetCtrlDataInfo(const ini::CtrlDataInfo& in)
 {
     move(twipsToPixels(in.CtrlLeft), twipsToPixels(in.CtrlTop));
+    keepOnScreen();
     // Values outside a bar's range are held to it.
     m_hscroll[0]->setValue(in.ScrollSpeed);
     m_hscroll[1]->setValue(in.ScrollInterval);
@@ -321,6 +333,19 @@ void PanelWindow::AddCompany(const QString& name)
     m_combo1->setCurrentIndex(chosen);
 }
 
+void PanelWindow::keepOnScreen()
+{
+    move(onScreenPosition(frameGeometry(), m_ports.host.screenAreas()));
+}
+
+// Opening the ticket preview widens the panel to the right: at its place in
+// the bottom-right corner it moves left so that the preview stays on screen.
+void PanelWindow::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    keepOnScreen();
+}
+
 void PanelWindow::closeEvent(QCloseEvent* event)
 {
     if (m_quitting || m_sessionEnding) {
@@ -329,6 +354,7 @@ void PanelWindow::closeEvent(QCloseEvent* event)
     }
     QMessageBox box(QMessageBox::Question, u"ルメナの終了確認"_s, u"ルメナを終了しますか？"_s,
                     QMessageBox::Yes | QMessageBox::No, this);
+    japanese::setButtonTexts(box);
     if (box.exec() != QMessageBox::Yes) {
         event->ignore();
         return;

@@ -6,7 +6,10 @@
 // controls hold is read by the run logic through PanelControls and by the
 // settings routines through PanelIniPort. The announcement tape is the
 // application's: the panel shows its frame (TapeFrame) and reports its
-// buttons and the routes set by signals. Closing it asks whether to quit.
+// buttons and the routes set by signals. Closing it, or Ctrl+Q in either
+// window, asks whether to quit. It keeps itself on screen: a stored place
+// beyond the screens and a preview that opens past the screen's edge move it
+// back.
 
 #include "panel/PanelPorts.h"
 #include "panel/PanelRules.h"
@@ -110,6 +113,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -125,6 +129,8 @@ private:
     void openOptions();
     void showVersion();
     void quitProgram();
+    // Moves the window on screen when it is not (see onScreenPosition).
+    void keepOnScreen();
     // TapeLoader, for the RunController: handed on as tapeDataWanted.
     void LoadTapeData(const QString& folder, const QString& route) override;
 

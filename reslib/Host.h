@@ -1,11 +1,13 @@
 #pragma once
 // The one facility through which the program reads the clock, waits, lets
-// pending events run and shows plain message boxes. Objects that need it take
-// a Host& when they are made: the application passes the real one
-// (SystemHost), tests pass a fake that records waits and moves a virtual
-// clock, so no test ever sleeps.
+// pending events run, shows plain message boxes and learns where the screens
+// are. Objects that need it take a Host& when they are made: the application
+// passes the real one (SystemHost), tests pass a fake that records waits and
+// moves a virtual clock, so no test ever sleeps and any screen can be given.
 
 #include <QDateTime>
+#include <QList>
+#include <QRect>
 #include <QString>
 #include <chrono>
 
@@ -30,6 +32,11 @@ public:
 
     // Modal message box with one OK button, no icon, the application's title.
     virtual void message(const QString& text) = 0;
+
+    // The areas of the screens that windows may use (without the desktop's
+    // panels), in desktop coordinates, the primary screen first. None known:
+    // windows stay where they are put.
+    virtual QList<QRect> screenAreas() const { return {}; }
 };
 
 } // namespace lumena

@@ -1,10 +1,12 @@
 // The resource library's standard dialogs: version box, date picker, file,
 // folder and colour choice. Each is a Qt dialog with named parts, and the
 // file and colour dialogs are Qt's own widgets (not the platform's), so the
-// same dialog shows everywhere and tests can answer it.
+// same dialog shows everywhere and tests can answer it. Their buttons read in
+// Japanese and the calendar uses the Japanese locale, whatever the user's.
 
 #include "reslib/Colors.h"
 #include "reslib/Dialogs.h"
+#include "reslib/Japanese.h"
 
 #include <QCalendarWidget>
 #include <QColorDialog>
@@ -75,6 +77,7 @@ qint32 datePicker(QWidget* owner, DialogDate& date)
     auto* layout = new QVBoxLayout(&dlg);
     auto* calendar = new QCalendarWidget(&dlg);
     calendar->setObjectName(QStringLiteral("calendar"));
+    calendar->setLocale(japanese::locale());
     const QDate given(date.year, date.month, date.day);
     if (given.isValid())
         calendar->setSelectedDate(given);
@@ -100,6 +103,8 @@ QString openFile(QWidget* owner, const QString& filter, const QString& initialFi
     dlg.setOption(QFileDialog::DontUseNativeDialog);
     dlg.setFileMode(QFileDialog::ExistingFile);
     dlg.setAcceptMode(QFileDialog::AcceptOpen);
+    dlg.setLabelText(QFileDialog::Accept, QStringLiteral("開く"));
+    dlg.setLabelText(QFileDialog::Reject, QStringLiteral("キャンセル"));
     const QStringList filters = nameFilters(filter);
     if (!filters.isEmpty())
         dlg.setNameFilters(filters);
@@ -117,6 +122,8 @@ QString chooseFolder(QWidget* owner, const QString& prompt)
     dlg.setOption(QFileDialog::DontUseNativeDialog);
     dlg.setOption(QFileDialog::ShowDirsOnly);
     dlg.setFileMode(QFileDialog::Directory);
+    dlg.setLabelText(QFileDialog::Accept, QStringLiteral("選択"));
+    dlg.setLabelText(QFileDialog::Reject, QStringLiteral("キャンセル"));
     if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
         return {};
     return dlg.selectedFiles().first();
@@ -131,6 +138,8 @@ qint32 chooseColor(QWidget* owner, quint32& color, CustColors& cust)
     QColorDialog dlg(colorFromBgr(color), owner);
     dlg.setObjectName(QStringLiteral("Vk3ChooseColor"));
     dlg.setOption(QColorDialog::DontUseNativeDialog);
+    if (auto* buttons = dlg.findChild<QDialogButtonBox*>())
+        japanese::setButtonTexts(*buttons);
     const bool accepted = dlg.exec() == QDialog::Accepted;
     for (int i = 0; i < 16; ++i)
         cust[static_cast<size_t>(i)] = bgrFromColor(QColorDialog::customColor(i));
@@ -146,15 +155,13 @@ QDialogButtonBox* dialogButtons(QDialog* dlg, QDialogButtonBox::StandardButtons 
 {
     auto* box = new QDialogButtonBox(which, dlg);
     box->setObjectName(QStringLiteral("buttons"));
+    japanese::setButtonTexts(*box);
     if (auto* ok = box->button(QDialogButtonBox::Ok)) {
         ok->setObjectName(QStringLiteral("cmdOK"));
-        ok->setText(QStringLiteral("OK"));
         ok->setDefault(true);
     }
-    if (auto* cancel = box->button(QDialogButtonBox::Cancel)) {
+    if (auto* cancel = box->button(QDialogButtonBox::Cancel))
         cancel->setObjectName(QStringLiteral("cmdCancel"));
-        cancel->setText(QStringLiteral("キャンセル"));
-    }
     QObject::connect(box, &QDialogButtonBox::accepted, dlg, &QDialog::accept);
     QObject::connect(box, &QDialogButtonBox::rejected, dlg, &QDialog::reject);
     return box;

@@ -1,8 +1,11 @@
 #include "reslib/SystemHost.h"
 
+#include "reslib/Japanese.h"
+
 #include <QApplication>
 #include <QEventLoop>
 #include <QMessageBox>
+#include <QScreen>
 #include <QTimer>
 
 namespace lumena {
@@ -43,7 +46,20 @@ void SystemHost::message(const QString& text)
     QWidget* owner = m_owner ? m_owner : QApplication::activeWindow();
     QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(), text, QMessageBox::Ok,
                     owner);
+    japanese::setButtonTexts(box);
     box.exec();
+}
+
+QList<QRect> SystemHost::screenAreas() const
+{
+    QList<QRect> areas;
+    QScreen* primary = QGuiApplication::primaryScreen();
+    if (primary)
+        areas << primary->availableGeometry();
+    for (QScreen* s : QGuiApplication::screens())
+        if (s != primary)
+            areas << s->availableGeometry();
+    return areas;
 }
 
 } // namespace lumena

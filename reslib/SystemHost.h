@@ -1,6 +1,7 @@
 #pragma once
 // The real Host: wall clock, waits that keep windows painting but take no
-// user input, message boxes under the application's title.
+// user input, message boxes under the application's title, the screens the
+// window system reports.
 
 #include "reslib/Host.h"
 
@@ -18,6 +19,7 @@ public:
     void wait(int ms) override;
     void processEvents() override;
     void message(const QString& text) override;
+    QList<QRect> screenAreas() const override;
 
     // Owner of the message boxes (the active window when unset).
     void setMessageOwner(QWidget* owner) { m_owner = owner; }

@@ -26,6 +26,9 @@ public:
     // real host does; when false they only count, and the caller decides
     // when events run.
     bool runsEvents = false;
+    // The screens' available areas (none by default: windows keep the places
+    // they are given).
+    QList<QRect> screens;
 
     QDateTime now() const override { return clock; }
     std::chrono::nanoseconds elapsed() const override { return monotonic; }
@@ -49,6 +52,7 @@ public:
         if (onMessage)
             onMessage(text);
     }
+    QList<QRect> screenAreas() const override { return screens; }
     void advance(std::chrono::milliseconds d)
     {
         clock = clock.addMSecs(d.count());

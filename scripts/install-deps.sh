@@ -9,6 +9,8 @@ packages=(
   # Qt 6 widgets (libgl-dev: Qt's CMake package looks for OpenGL headers;
   # qt6-base-private-dev: the window-system queue that tst_system_host uses)
   qt6-base-dev qt6-base-dev-tools libgl-dev qt6-base-private-dev
+  # Qt's own texts in Japanese (the buttons and labels of the standard dialogs)
+  qt6-translations-l10n
   # dot-matrix faces and fallback fonts
   libfreetype-dev xfonts-shinonome fonts-ipafont-gothic fonts-ipafont-mincho
   # sound and speech

@@ -9,6 +9,8 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include <unistd.h>
+
 namespace lumena {
 
 namespace {
@@ -70,17 +72,31 @@ bool readFile(const QString& path, QByteArray& bytes, Error& error)
 
 } // namespace
 
-IniLocation::IniLocation(QString exeDir, QString baseName, QString configDir)
+IniLocation::IniLocation(QString exeDir, QString baseName, QString configDir, bool exeDirIsOwn)
     : m_exeDir(std::move(exeDir)), m_baseName(std::move(baseName)),
-      m_configDir(std::move(configDir))
+      m_configDir(std::move(configDir)), m_exeDirIsOwn(exeDirIsOwn)
 {
+}
+
+IniLocation IniLocation::forProgramIn(const QString& exeDir, const QString& baseName,
+                                      const QString& configDir)
+{
+    return IniLocation(exeDir, baseName, configDir, isOwnProgramFolder(exeDir));
 }
 
 IniLocation IniLocation::forApplication()
 {
-    return IniLocation(QCoreApplication::applicationDirPath(),
-                       QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName(),
-                       QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
+    return forProgramIn(QCoreApplication::applicationDirPath(),
+                        QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName(),
+                        QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
+}
+
+bool IniLocation::isOwnProgramFolder(const QString& dir)
+{
+    const QFileInfo info(dir);
+    const uint user = ::geteuid();
+    return !dir.isEmpty() && info.isDir() && user != 0 && info.ownerId() == user &&
+           info.isWritable();
 }
 
 QString IniLocation::besideExecutable() const
@@ -95,7 +111,7 @@ QString IniLocation::inConfigFolder() const
 
 QString IniLocation::readPath() const
 {
-    for (const QString& p : {besideExecutable(), inConfigFolder()}) {
+    for (const QString& p : {writePath(), besideExecutable()}) {
         if (!p.isEmpty() && QFileInfo(p).isFile())
             return p;
     }
@@ -105,7 +121,7 @@ QString IniLocation::readPath() const
 QString IniLocation::writePath() const
 {
     const QFileInfo dir(m_exeDir);
-    if (!m_exeDir.isEmpty() && dir.isDir() && dir.isWritable())
+    if (m_exeDirIsOwn && !m_exeDir.isEmpty() && dir.isDir() && dir.isWritable())
         return besideExecutable();
     const QString inConfig = inConfigFolder();
     return inConfig.isEmpty() ? besideExecutable() : inConfig;

@@ -10,28 +10,48 @@
 
 namespace lumena {
 
-// Where the settings file lives: beside the executable, named after it with
-// ".in4"; where that folder cannot be written (an installed program), in the
-// user's configuration folder under the same name.
+// Where the settings file lives. A save writes it to one place, its home,
+// and a load reads it from there, so that what was saved is what the next
+// start reads:
+// - beside the executable, named after it with ".in4", when the program's
+//   folder is its own (see isOwnProgramFolder): a portable copy or a build;
+// - otherwise in the user's configuration folder under the same name (an
+//   installed program: ~/.config/Lumena/lumena.in4).
+// A load that finds no file at home reads the one beside the executable, if
+// there is one (settings that come with an installed or read-only copy); the
+// next save then writes home.
 class IniLocation {
 public:
-    IniLocation(QString exeDir, QString baseName, QString configDir);
+    // `exeDirIsOwn`: whether `exeDir` may be the home (it still must be a
+    // writable folder to be one).
+    IniLocation(QString exeDir, QString baseName, QString configDir, bool exeDirIsOwn = true);
+    // The program in `exeDir`, whose folder is its own by isOwnProgramFolder.
+    static IniLocation forProgramIn(const QString& exeDir, const QString& baseName,
+                                    const QString& configDir);
     // The running executable and QStandardPaths::AppConfigLocation.
     static IniLocation forApplication();
 
+    // Whether the folder `dir` of a program may keep its settings: it belongs
+    // to the user who runs the program, who may write it, and that user is
+    // not root. Never a folder of the system (/usr/bin, /usr/local/bin and
+    // the like belong to root), not even when root runs the program.
+    static bool isOwnProgramFolder(const QString& dir);
+
     QString besideExecutable() const;
     QString inConfigFolder() const;
-    // The file beside the executable if it exists, else the one in the
-    // configuration folder if that exists, else empty (no settings file).
+    // The file a load reads: the home's file if it exists, else the one
+    // beside the executable if that exists, else empty (no settings file).
     QString readPath() const;
-    // Beside the executable when its folder is writable, else the
-    // configuration folder's file.
+    // The home: beside the executable when its folder is the program's own
+    // and writable, else the configuration folder's file (beside the
+    // executable when there is no configuration folder either).
     QString writePath() const;
 
 private:
     QString m_exeDir;
     QString m_baseName;
     QString m_configDir;
+    bool m_exeDirIsOwn;
 };
 
 // Reads the file into `data` and applies it to the windows, in order: digit

@@ -1,5 +1,6 @@
 #include "sound/VoiceDialog.h"
 
+#include "reslib/Japanese.h"
 #include "sound/EspeakSpeech.h"
 #include "sound/SpeechUi.h"
 
@@ -51,6 +52,7 @@ VoiceDialog::VoiceDialog(EspeakSpeech& engine, const QString& title, QWidget* pa
     test->setObjectName(QStringLiteral("cmdTest"));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->setObjectName(QStringLiteral("buttons"));
+    japanese::setButtonTexts(*buttons);
     buttons->addButton(test, QDialogButtonBox::ActionRole);
 
     auto* layout = new QVBoxLayout(this);

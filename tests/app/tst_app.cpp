@@ -3,14 +3,17 @@
 // folder. It checks what only the wiring does: the audio device and speech
 // wait for the board's first paint, the panel's tape buttons step the board,
 // the bundled samples stand in for a data folder nobody chose, the board's
-// close asks the panel's question, and the quit order ends with a settings
-// file (and a view file, with the board's display scale) the program reads
-// back at its next start.
+// close and Ctrl+Q ask the panel's question, the quit order ends with a
+// settings file (and a view file, with the board's display scale) the
+// program reads back at its next start, a restart brings windows saved on a
+// larger screen back on screen, and a change sticks where the file beside
+// the program cannot be written.
 
 #include "app/Simulator.h"
 #include "board/BoardWindow.h"
 #include "board/DegitElement.h"
 #include "panel/PanelWindow.h"
+#include "reslib/Units.h"
 #include "settings/IniCodec.h"
 #include "settings/OptionsDialog.h"
 #include "settings/ViewSettings.h"
@@ -21,6 +24,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRadioButton>
@@ -88,24 +92,6 @@ class TestApp : public QObject {
 
     QString settingsFile() const { return m_dir.filePath(u"lumena.in4"_s); }
     QString viewFile() const { return m_dir.filePath(u"lumena-view.ini"_s); }
-    void startSimulator()
-    {
-        m_sim = std::make_unique<Simulator>(
-            Simulator::Setup{m_host,
-                             m_mixer,
-                             [this] {
-                                 m_log << u"speech made"_s;
-                                 return std::make_unique<RecordingSpeech>(m_log, [this] {
-                                     if (m_onSpeechEnd)
-                                         m_onSpeechEnd();
-                                 });
-                             },
-                             IniLocation(m_dir.path(), u"lumena"_s, m_dir.filePath(u"config"_s)),
-                             {},
-                             [this] { m_log << u"audio opened"_s; },
-                             qEnvironmentVariable("LUMENA_SOURCE_DIR") + u"/samples"_s});
-        m_sim->start();
-    }
     BoardWindow& board() { return m_sim->board(); }
     PanelWindow& panel() { return m_sim->panel(); }
     template <class W = QAbstractButton> W* control(const QString& name)
@@ -131,21 +117,70 @@ class TestApp : public QObject {
         return out;
     }
 
-private slots:
-    void init()
+    IniLocation location() const
     {
-        test::failOnUnexpectedWarnings();
+        return IniLocation(m_dir.path(), u"lumena"_s, m_dir.filePath(u"config"_s));
+    }
+    void start(const IniLocation& where)
+    {
         m_log.clear();
-        startSimulator();
+        m_sim = std::make_unique<Simulator>(
+            Simulator::Setup{m_host,
+                             m_mixer,
+                             [this] {
+                                 m_log << u"speech made"_s;
+                                 return std::make_unique<RecordingSpeech>(m_log, [this] {
+                                     if (m_onSpeechEnd)
+                                         m_onSpeechEnd();
+                                 });
+                             },
+                             where,
+                             {},
+                             [this] { m_log << u"audio opened"_s; },
+                             qEnvironmentVariable("LUMENA_SOURCE_DIR") + u"/samples"_s});
+        m_sim->start();
         m_logAtStart = m_log;
         QVERIFY(QTest::qWaitForWindowExposed(&board()));
         QTRY_VERIFY(m_log.contains(u"speech made"_s));
     }
-    void cleanup()
+    // The program ended without the quit question (the settings stay as they were).
+    void stop()
     {
+        if (!m_sim)
+            return;
         panel().setSessionEnding(true);
         m_sim.reset();
         m_onSpeechEnd = {};
+    }
+    // The panel closed and the question answered "はい": the settings are
+    // written and the event loop ends.
+    void quitWithYes()
+    {
+        QTimer::singleShot(0, &panel(), [this] {
+            test::answerMessageBox(QMessageBox::Yes);
+            panel().close();
+        });
+        QCOMPARE(QApplication::exec(), 0);
+    }
+    // Quits with "はい" and reads back the settings file the quit wrote.
+    bool quitAndRead(IniData& saved)
+    {
+        quitWithYes();
+        stop();
+        Error error;
+        return decodeIni(test::readFile(settingsFile()), saved, error);
+    }
+
+private slots:
+    void init()
+    {
+        test::failOnUnexpectedWarnings();
+        m_host.screens.clear();
+        start(location());
+    }
+    void cleanup()
+    {
+        stop();
         QFile::remove(settingsFile());
         QFile::remove(viewFile());
     }
@@ -196,15 +231,86 @@ private slots:
         }
     }
 
+    void boardCloseAsksThePanel_data()
+    {
+        QTest::addColumn<bool>("ctrlQ");
+        QTest::newRow("closing the board") << false;
+        QTest::newRow("Ctrl+Q on the board") << true;
+    }
     void boardCloseAsksThePanel()
     {
+        QFETCH(bool, ctrlQ);
         QString shown;
         test::answerMessageBox(QMessageBox::No, &shown);
-        board().close();
+        if (ctrlQ) {
+            board().activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&board()));
+            QTest::keyClick(&board(), Qt::Key_Q, Qt::ControlModifier);
+        } else {
+            board().close();
+        }
         QCOMPARE(shown, u"ルメナの終了確認|ルメナを終了しますか？"_s);
         QVERIFY(board().isVisible() && panel().isVisible());
         QVERIFY(!QFile::exists(settingsFile()));
         QVERIFY(!m_log.contains(u"speech ended"_s));
+    }
+
+    // Saved on a 1600 x 1000 screen (the board dragged to its right edge,
+    // the panel in its corner with the preview open), read on a 1024 x 600
+    // one with a screen to its left: each window comes back wholly on the
+    // small screen, moved as little as needed.
+    void windowsSavedOnALargerScreenComeBackOnScreen()
+    {
+        IniData saved;
+        QVERIFY(quitAndRead(saved));
+        saved.FormInfo = {qint32(pixelsToTwips(922)), qint32(pixelsToTwips(40))};
+        saved.CtrlDataInfo.CtrlLeft = qint32(pixelsToTwips(1006));
+        saved.CtrlDataInfo.CtrlTop = qint32(pixelsToTwips(827));
+        saved.CtrlDataInfo.PreviewOpen = 1;
+        QVERIFY(test::writeFile(settingsFile(), encodeIni(saved)));
+        m_host.screens = {QRect(0, 0, 1024, 600), QRect(-1280, 0, 1280, 1024)};
+        start(location());
+        // The panel's frame (what the window system adds) ends at the screen's corner.
+        const QPoint frame =
+            panel().frameGeometry().bottomRight() - panel().geometry().bottomRight();
+        const QPoint panelAt = QPoint(1024 - 594, 600 - 173) - frame;
+        QCOMPARE((QList<QRect>{board().frameGeometry(), panel().geometry()}),
+                 (QList<QRect>{QRect(346, 40, 678, 234), QRect(panelAt, QSize(594, 173))}));
+    }
+
+    // An installed program with a settings file beside it that cannot be
+    // written (its folder is not the user's): the change goes to the
+    // configuration folder, and the next start reads it from there.
+    void changeSticksBesideAReadOnlyFile()
+    {
+        const QString bin = m_dir.filePath(u"bin"_s);
+        QVERIFY(QDir().mkpath(bin));
+        IniData shipped;
+        QVERIFY(quitAndRead(shipped));
+        QVERIFY(QFile::remove(settingsFile()));
+        shipped.CtrlDataInfo.ScrollSpeed = 100;
+        const QString besideProgram = bin + u"/lumena.in4"_s;
+        QVERIFY(test::writeFile(besideProgram, encodeIni(shipped)));
+        const auto readOnly = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther;
+        QVERIFY(QFile::setPermissions(besideProgram, readOnly));
+        QVERIFY(QFile::setPermissions(bin, readOnly | QFile::ExeOwner | QFile::ExeGroup |
+                                               QFile::ExeOther));
+        const IniLocation installed =
+            IniLocation::forProgramIn(bin, u"lumena"_s, m_dir.filePath(u"config"_s));
+
+        QList<int> speeds;
+        for (int run = 0; run < 2; ++run) {
+            start(installed);
+            auto* speed = control<QScrollBar>(u"HScroll1(0)"_s);
+            speeds << speed->value();
+            speed->setValue(640);
+            quitWithYes();
+            stop();
+        }
+        QFile::setPermissions(bin, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QCOMPARE(speeds, (QList<int>{100, 640}));
+        QCOMPARE(test::readFile(besideProgram), encodeIni(shipped));
+        QVERIFY(QFile::exists(m_dir.filePath(u"config/lumena.in4"_s)));
     }
 
     // Yes: the four channels close, the speech engine ends, the settings file
@@ -223,11 +329,7 @@ private slots:
         bool writtenBeforeSpeechEnded = true;
         m_onSpeechEnd = [&] { writtenBeforeSpeechEnded = QFile::exists(settingsFile()); };
         m_log.clear();
-        QTimer::singleShot(0, &panel(), [this] {
-            test::answerMessageBox(QMessageBox::Yes);
-            panel().close();
-        });
-        QCOMPARE(QApplication::exec(), 0);
+        quitWithYes();
         QCOMPARE(m_log, (QStringList{u"close 0"_s, u"close 1"_s, u"close 2"_s, u"close 3"_s,
                                      u"speech ended"_s}));
         QVERIFY(!writtenBeforeSpeechEnded);
@@ -245,7 +347,7 @@ private slots:
         QVERIFY(m_host.messages.isEmpty());
         QCOMPARE(test::readFile(viewFile()), encodeViewSettings({2}));
 
-        startSimulator();
+        start(location());
         QCOMPARE(board().size(), QSize(1356, 468));
         QCOMPARE(m_sim->options().boardScale(), 2);
     }

@@ -250,25 +250,67 @@ private slots:
         QCOMPARE(control(u"picSeirikenPrev"_s)->size(), QSize(300, 100));
     }
 
+    // At its default place in the bottom-right corner of a small screen, the
+    // panel that ">>" widens moves left so that the preview stays on screen;
+    // narrowed again, it stays where it is.
+    void previewOpensOnScreen()
+    {
+        const QRect screen(0, 0, 1024, 600);
+        r->host.screens = {screen};
+        const QPoint frame =
+            m_panel->frameGeometry().bottomRight() - m_panel->geometry().bottomRight();
+        const QSize outer = m_panel->frameGeometry().size();
+        m_panel->move(screen.right() + 1 - outer.width(), screen.bottom() + 1 - outer.height());
+        QList<QRect> clients;
+        for (int i = 0; i < 2; ++i) {
+            click(u"Check4"_s);
+            clients << m_panel->geometry();
+        }
+        const QPoint at = QPoint(1024 - 594, 600 - 173) - frame;
+        QCOMPARE(clients, (QList<QRect>{QRect(at, QSize(594, 173)), QRect(at, QSize(353, 173))}));
+    }
+
+    // Closing the panel and Ctrl+Q ask the same question, with Japanese buttons.
     void quitQuestion_data()
     {
+        QTest::addColumn<bool>("ctrlQ");
         QTest::addColumn<bool>("yes");
         QTest::addColumn<QStringList>("order");
-        QTest::newRow("No keeps the panel and writes nothing") << false << QStringList{};
+        QTest::newRow("No keeps the panel and writes nothing") << false << false << QStringList{};
         QTest::newRow("Yes closes sound, speech, then writes")
-            << true << QStringList{u"CloseAllSnd"_s, u"TermSpeech"_s, u"SaveIni"_s, u"end"_s};
+            << false << true
+            << QStringList{u"CloseAllSnd"_s, u"TermSpeech"_s, u"SaveIni"_s, u"end"_s};
+        QTest::newRow("Ctrl+Q, No") << true << false << QStringList{};
+        QTest::newRow("Ctrl+Q, Yes")
+            << true << true
+            << QStringList{u"CloseAllSnd"_s, u"TermSpeech"_s, u"SaveIni"_s, u"end"_s};
     }
     void quitQuestion()
     {
+        QFETCH(bool, ctrlQ);
         QFETCH(bool, yes);
         QStringList order;
         r->sound.onCloseAll = [&] { order << u"CloseAllSnd"_s; };
         m_panel->setQuitActions({[&] { order << u"TermSpeech"_s; }, [&] { order << u"SaveIni"_s; },
                                  [&] { order << u"end"_s; }});
         QString question;
-        test::answerMessageBox(yes ? QMessageBox::Yes : QMessageBox::No, &question);
-        m_panel->close();
-        QCOMPARE(question, u"ルメナの終了確認|ルメナを終了しますか？"_s);
+        test::answerModal([&](QWidget* w) {
+            auto* box = qobject_cast<QMessageBox*>(w);
+            QVERIFY(box);
+            question =
+                QStringList{box->windowTitle(), box->text(), box->button(QMessageBox::Yes)->text(),
+                            box->button(QMessageBox::No)->text()}
+                    .join(u'|');
+            box->button(yes ? QMessageBox::Yes : QMessageBox::No)->click();
+        });
+        if (ctrlQ) {
+            m_panel->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(m_panel.get()));
+            QTest::keyClick(m_panel.get(), Qt::Key_Q, Qt::ControlModifier);
+        } else {
+            m_panel->close();
+        }
+        QCOMPARE(question, u"ルメナの終了確認|ルメナを終了しますか？|はい|いいえ"_s);
         QCOMPARE(m_panel->isVisible(), !yes);
         QCOMPARE(r->board.chimei.isEmpty(), !yes); // the stop name is blanked on the way out
         QTEST(order, "order");

@@ -1,8 +1,10 @@
 // The resource library's dialogs, answered from the test: which dialog each
-// call of the front opens, the file dialog's filters, the colour dialog's BGR
-// values and custom colours, and the date picker's record.
+// call of the front opens and that it speaks Japanese, the file dialog's
+// filters, the colour dialog's BGR values and custom colours, and the date
+// picker's record and month names.
 
 #include "reslib/Dialogs.h"
+#include "reslib/Japanese.h"
 #include "reslib/WidgetResLib.h"
 #include "tests/common/ModalAnswer.h"
 #include "tests/common/TestSupport.h"
@@ -11,7 +13,12 @@
 #include <QColorDialog>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileIconProvider>
+#include <QGroupBox>
+#include <QLabel>
+#include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QToolButton>
 
 using namespace Qt::StringLiterals;
 using namespace lumena;
@@ -25,6 +32,26 @@ QString filterText(const QStringList& items)
     return items.join(QChar(0)) + QChar(0) + QChar(0);
 }
 
+// English words (two or more Latin letters, other than "OK" and "HTML") in
+// what a dialog shows: its title, labels, buttons and frame titles.
+QStringList englishWords(QWidget* dialog)
+{
+    QStringList texts{dialog->windowTitle()};
+    for (const QLabel* l : dialog->findChildren<QLabel*>())
+        texts << l->text();
+    for (const QAbstractButton* b : dialog->findChildren<QAbstractButton*>())
+        texts << b->text();
+    for (const QGroupBox* g : dialog->findChildren<QGroupBox*>())
+        texts << g->title();
+    static const QRegularExpression word(u"[A-Za-z]{2,}"_s);
+    QStringList words;
+    for (const QString& text : texts)
+        for (const QRegularExpressionMatch& m : word.globalMatch(text))
+            if (m.captured() != u"OK"_s && m.captured() != u"HTML"_s)
+                words << m.captured();
+    return words;
+}
+
 } // namespace
 
 class TestStdDialogs : public QObject {
@@ -32,10 +59,12 @@ class TestStdDialogs : public QObject {
     QTemporaryDir m_tmp;
 
 private slots:
+    // As the program runs: Qt's own texts in Japanese.
+    void initTestCase() { QVERIFY(japanese::useJapanese()); }
     void init() { failOnUnexpectedWarnings(); }
 
-    // Each call opens its own dialog; cancelled, it chooses nothing and leaves
-    // the caller's values as they were.
+    // Each call opens its own dialog, which speaks Japanese; cancelled, it
+    // chooses nothing and leaves the caller's values as they were.
     void frontCancelled_data()
     {
         QTest::addColumn<QString>("dialog");
@@ -50,8 +79,10 @@ private slots:
     void frontCancelled()
     {
         QString opened;
+        QStringList english;
         answerModal([&](QWidget* w) {
             opened = w->objectName();
+            english = englishWords(w);
             static_cast<QDialog*>(w)->reject();
         });
         WidgetResLib res;
@@ -67,7 +98,7 @@ private slots:
                          .arg(shift)
                          .arg(fill);
         else if (call == "Call_dlg110")
-            result = QString::number(res.Call_dlg110(nullptr, 1, u"LM-50"_s));
+            result = QString::number(res.Call_dlg110(nullptr, 1, u"型番：ルメナ"_s));
         else if (call == "Call_dlg111")
             result = u"%1 %2"_s.arg(res.Call_dlg111(nullptr, date)).arg(date.year);
         else if (call == "Vk3FileDlg")
@@ -78,6 +109,14 @@ private slots:
             result = u"%1 %2"_s.arg(res.Vk3ChooseColor(nullptr, color, cust)).arg(color, 0, 16);
         QTEST(opened, "dialog");
         QTEST(result, "result");
+        QCOMPARE(english, QStringList());
+    }
+
+    // The kind the file dialog lists a folder as (files are named by their
+    // type's description, which the type database gives in Japanese).
+    void folderKindInJapanese()
+    {
+        QCOMPARE(QFileIconProvider().type(QFileInfo(m_tmp.path())), u"フォルダ"_s);
     }
 
     void openFile_data()
@@ -154,20 +193,24 @@ private slots:
     void datePicker_data()
     {
         QTest::addColumn<QDate>("pick");
-        QTest::newRow("5 January 2025, a Sunday") << QDate(2025, 1, 5);
-        QTest::newRow("20 November 2025") << QDate(2025, 11, 20);
+        QTest::addColumn<QString>("month"); // as the calendar names it
+        QTest::newRow("5 January 2025, a Sunday") << QDate(2025, 1, 5) << u"1月"_s;
+        QTest::newRow("20 November 2025") << QDate(2025, 11, 20) << u"11月"_s;
     }
     void datePicker()
     {
         QFETCH(QDate, pick);
+        QString month;
         answerModal([&](QWidget* w) {
             w->findChild<QCalendarWidget*>(u"calendar"_s)->setSelectedDate(pick);
+            month = w->findChild<QToolButton*>(u"qt_calendar_monthbutton"_s)->text();
             w->findChild<QPushButton*>(u"cmdOK"_s)->click();
         });
         DialogDate date;
         QCOMPARE(dialogs::datePicker(nullptr, date), 1);
         QCOMPARE(QDate(date.year, date.month, date.day), pick);
         QCOMPARE(int(date.dayOfWeek), pick.dayOfWeek() % 7); // Sunday is 0
+        QTEST(month, "month");
     }
 };
 

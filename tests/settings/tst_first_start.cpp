@@ -40,7 +40,7 @@ private slots:
         QTest::newRow("no settings file: the bundled chimes") << u""_s << true << true;
         QTest::newRow("a file beside the program keeps the user's choice")
             << u"exe"_s << true << false;
-        QTest::newRow("a file in the configuration folder keeps it")
+        QTest::newRow("an installed program's file in the configuration folder keeps it")
             << u"config"_s << true << false;
         QTest::newRow("no bundled sounds: nothing chosen") << u""_s << false << false;
     }
@@ -50,7 +50,9 @@ private slots:
         QFETCH(bool, soundsFolder);
         QFETCH(bool, chosen);
         QTemporaryDir exe, config;
-        const IniLocation where(exe.path(), u"lumena"_s, config.path());
+        // The configuration folder is the home of an installed program's file.
+        const IniLocation where(exe.path(), u"lumena"_s, config.path(),
+                                settingsFile != u"config"_s);
         // Even an empty file counts: whatever it says, the user saved it.
         if (!settingsFile.isEmpty())
             QVERIFY(test::writeFile(

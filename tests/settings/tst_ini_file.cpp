@@ -14,6 +14,7 @@
 
 #include <csignal>
 #include <sys/resource.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 using namespace lumena;
@@ -115,9 +116,10 @@ class TestIniFile : public QObject {
     Q_OBJECT
     QTemporaryDir m_tmp;
     QString exeDir() const { return m_tmp.filePath(u"bin"_s); }
-    IniLocation location(const QString& exe = u"bin"_s, const QString& config = u"config"_s) const
+    IniLocation location(const QString& exe = u"bin"_s, const QString& config = u"config"_s,
+                         bool own = true) const
     {
-        return IniLocation(m_tmp.filePath(exe), u"LM-50"_s, m_tmp.filePath(config));
+        return IniLocation(m_tmp.filePath(exe), u"LM-50"_s, m_tmp.filePath(config), own);
     }
     void place(const QString& path, const QByteArray& bytes)
     {
@@ -148,34 +150,63 @@ private slots:
         QCOMPARE(IniLocation(dir, u"LM-50"_s, {}).besideExecutable(), path);
     }
 
-    // The file beside the executable wins over the configuration folder's;
-    // with neither (the first start) nothing is applied and nothing said.
-    void loadReadsTheFirstFileFound_data()
+    // A load reads the file a save writes (beside the executable when its
+    // folder is the program's own, else the configuration folder's), and
+    // the one beside the executable only when that is missing; with neither
+    // (the first start) nothing is applied and nothing said.
+    void loadReadsWhereASaveWrites_data()
     {
+        QTest::addColumn<bool>("own"); // the executable's folder is the program's own
         QTest::addColumn<bool>("beside");
         QTest::addColumn<bool>("inConfig");
         QTest::addColumn<int>("formLeft"); // of the record afterwards
-        QTest::newRow("neither: the first start") << false << false << s32(69);
-        QTest::newRow("both: the one beside the executable") << true << true << 1;
-        QTest::newRow("only the configuration folder's") << false << true << 2;
+        QTest::newRow("neither: the first start") << true << false << false << s32(69);
+        QTest::newRow("own folder: the file beside the executable") << true << true << true << 1;
+        QTest::newRow("own folder without a file: a first start")
+            << true << false << true << s32(69);
+        QTest::newRow("installed: the configuration folder's") << false << true << true << 2;
+        QTest::newRow("installed, nothing saved yet: the file beside the executable")
+            << false << true << false << 1;
     }
-    void loadReadsTheFirstFileFound()
+    void loadReadsWhereASaveWrites()
     {
+        QFETCH(bool, own);
         QFETCH(bool, beside);
         QFETCH(bool, inConfig);
         QFETCH(int, formLeft);
         IniData one, two;
         one.FormInfo.FormLeft = 1;
         two.FormInfo.FormLeft = 2;
+        const IniLocation where = location(u"bin"_s, u"config"_s, own);
         if (beside)
-            place(location().besideExecutable(), encodeIni(one));
+            place(where.besideExecutable(), encodeIni(one));
         if (inConfig)
-            place(location().inConfigFolder(), encodeIni(two));
+            place(where.inConfigFolder(), encodeIni(two));
         Session s(numberedIni());
-        s.load(location());
+        s.load(where);
         QCOMPARE(s.data.FormInfo.FormLeft, formLeft);
-        QCOMPARE(s.w.log.isEmpty(), !beside && !inConfig);
+        QCOMPARE(s.w.log.isEmpty(), formLeft == s32(69));
         QVERIFY(s.host.messages.isEmpty());
+    }
+
+    // The program's folder keeps the settings only when the user running
+    // the program owns it and is not root: never a folder of the system.
+    void ownProgramFolder_data()
+    {
+        QTest::addColumn<QString>("dir");
+        QTest::addColumn<bool>("own");
+        QTest::newRow("the system's programs, even for root") << u"/usr/bin"_s << false;
+        QTest::newRow("the system's local programs") << u"/usr/local/bin"_s << false;
+        QTest::newRow("a missing folder") << u"missing"_s << false;
+        QTest::newRow("no folder") << QString() << false;
+        // A folder this test made: the program's own unless root runs the test.
+        QTest::newRow("a copy in one's own folder") << u"bin"_s << (::geteuid() != 0);
+    }
+    void ownProgramFolder()
+    {
+        QFETCH(QString, dir);
+        const QString path = dir.startsWith(u'/') || dir.isEmpty() ? dir : m_tmp.filePath(dir);
+        QTEST(IniLocation::isOwnProgramFolder(path), "own");
     }
 
     void loadAppliesInOrder()
@@ -217,23 +248,29 @@ private slots:
 
     // The windows are read in order and the file written beside the
     // executable, or in the configuration folder where the executable's
-    // folder is unusable; where neither can be written, two lines say so.
+    // folder is unusable or not the program's own; where neither can be
+    // written, two lines say so.
     void saveCollectsInOrderAndWrites_data()
     {
         QTest::addColumn<QString>("exe");
+        QTest::addColumn<bool>("own");
         QTest::addColumn<QString>("config");
         QTest::addColumn<QString>("written"); // "" for none
-        QTest::newRow("beside the executable") << u"bin"_s << u"config"_s << u"bin"_s;
-        QTest::newRow("executable's folder missing") << u"missing"_s << u"config"_s << u"config"_s;
-        QTest::newRow("neither") << u"missing"_s << u"plain/sub"_s << QString();
+        QTest::newRow("beside the executable") << u"bin"_s << true << u"config"_s << u"bin"_s;
+        QTest::newRow("installed: writable, not its own")
+            << u"bin"_s << false << u"config"_s << u"config"_s;
+        QTest::newRow("executable's folder missing")
+            << u"missing"_s << true << u"config"_s << u"config"_s;
+        QTest::newRow("neither") << u"missing"_s << true << u"plain/sub"_s << QString();
     }
     void saveCollectsInOrderAndWrites()
     {
         QFETCH(QString, exe);
+        QFETCH(bool, own);
         QFETCH(QString, config);
         QFETCH(QString, written);
         place(m_tmp.filePath(u"plain"_s), "x");
-        const IniLocation where = location(exe, config);
+        const IniLocation where = location(exe, config, own);
         Session s;
         QCOMPARE(s.save(where), !written.isEmpty());
         QCOMPARE(s.w.log,

@@ -1,0 +1,89 @@
+// Where a window goes so that it lies on screen: rectangle tables over one
+// small screen, two screens side by side (one to the left, at negative
+// coordinates), screens of different heights, and windows larger than the
+// screen.
+
+#include "reslib/ScreenFit.h"
+#include "tests/common/TestSupport.h"
+
+using namespace lumena;
+
+Q_DECLARE_METATYPE(QList<QRect>)
+
+namespace {
+
+const QRect Small(0, 0, 1024, 600);       // a netbook's screen, no panels
+const QRect Large(0, 0, 1600, 1000);      // where the positions were saved
+const QRect Left(-1280, 0, 1280, 1024);   // a second screen to the left
+const QRect BelowPanel(0, 24, 1024, 576); // a desktop panel along the top
+const QRect Tall(1024, -200, 800, 1000);  // right of Small, reaching higher
+const QSize Board(678, 234), Panel(353, 173), WidePanel(594, 173);
+
+} // namespace
+
+class TestScreenFit : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { test::failOnUnexpectedWarnings(); }
+
+    void windowEndsOnScreen_data()
+    {
+        QTest::addColumn<QList<QRect>>("screens");
+        QTest::addColumn<QRect>("frame");
+        QTest::addColumn<QPoint>("at");
+        const QList<QRect> one{Small}, two{Small, Left}, panel{BelowPanel}, steps{Small, Tall};
+        // On screen: stays.
+        QTest::newRow("inside the screen") << one << QRect({300, 200}, Board) << QPoint(300, 200);
+        QTest::newRow("touching every edge")
+            << one << QRect({0, 0}, QSize(1024, 600)) << QPoint(0, 0);
+        QTest::newRow("on the left screen, negative x")
+            << two << QRect({-1000, 500}, Board) << QPoint(-1000, 500);
+        QTest::newRow("across two screens side by side")
+            << two << QRect({-300, 100}, Board) << QPoint(-300, 100);
+        QTest::newRow("no screen known")
+            << QList<QRect>{} << QRect({5000, 5000}, Board) << QPoint(5000, 5000);
+        QTest::newRow("empty areas are no screens")
+            << QList<QRect>{QRect(), Small} << QRect({-900, 0}, Panel) << QPoint(0, 0);
+        // Saved on a larger screen: into the small one, as little as needed.
+        QTest::newRow("panel at the large screen's bottom-right")
+            << one << QRect({1247, 827}, Panel) << QPoint(671, 427);
+        QTest::newRow("board at the large screen's right edge")
+            << one << QRect({922, 40}, Board) << QPoint(346, 40);
+        QTest::newRow("partly below the screen moves up only")
+            << one << QRect({100, 500}, Board) << QPoint(100, 366);
+        QTest::newRow("under the desktop's panel moves down")
+            << panel << QRect({0, 0}, Board) << QPoint(0, 24);
+        QTest::newRow("opened preview past the right edge moves left")
+            << one << QRect({671, 427}, WidePanel) << QPoint(430, 427);
+        // Off every screen: into the one it overlaps most, else the nearest.
+        QTest::newRow("beyond the left screen's left edge")
+            << two << QRect({-1500, 300}, Board) << QPoint(-1280, 300);
+        QTest::newRow("mostly on the left screen, partly below both: wholly into it")
+            << two << QRect({-500, 900}, Board) << QPoint(-678, 790);
+        QTest::newRow("nearest screen when it overlaps none")
+            << two << QRect({-900, 1100}, Panel) << QPoint(-900, 851);
+        QTest::newRow("corner in the gap above the shorter screen")
+            << steps << QRect({900, -100}, Board) << QPoint(1024, -100);
+        QTest::newRow("tie goes to the earlier screen")
+            << QList<QRect>{Small, QRect(1024, 0, 1024, 600)} << QRect({685, 700}, Board)
+            << QPoint(346, 366);
+        // Larger than the screen: the top-left part shows.
+        QTest::newRow("wider and taller than the screen")
+            << one << QRect({200, 100}, QSize(2712, 936)) << QPoint(0, 0);
+        QTest::newRow("wider only: left edge on the screen's, top kept")
+            << one << QRect({-50, 100}, QSize(1356, 468)) << QPoint(0, 100);
+        QTest::newRow("larger than the left screen")
+            << two << QRect({-1400, -20}, QSize(1400, 1100)) << QPoint(-1280, 0);
+        QTest::newRow("a large board saved on the large screen")
+            << QList<QRect>{Large} << QRect({0, 0}, QSize(2034, 702)) << QPoint(0, 0);
+    }
+    void windowEndsOnScreen()
+    {
+        QFETCH(QList<QRect>, screens);
+        QFETCH(QRect, frame);
+        QTEST(onScreenPosition(frame, screens), "at");
+    }
+};
+
+LUMENA_TEST_GUILESS_MAIN(TestScreenFit)
+#include "tst_screen_fit.moc"
