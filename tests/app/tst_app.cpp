@@ -148,9 +148,9 @@ class TestApp : public QObject {
     {
         if (!m_sim)
             return;
+        m_onSpeechEnd = {}; // it may point into a test that failed
         panel().setSessionEnding(true);
         m_sim.reset();
-        m_onSpeechEnd = {};
     }
     // The panel closed and the question answered "はい": the settings are
     // written and the event loop ends.
