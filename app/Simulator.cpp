@@ -52,7 +52,7 @@ Simulator::Simulator(Setup setup) : m_setup(std::move(setup))
             m_speech = speech.get();
             return speech;
         };
-    m_tape = std::make_unique<Tape>(*m_panel, *m_options, *m_sound, m_resLib, makeSpeech);
+    m_tape = std::make_unique<Tape>(*m_panel, *m_options, *m_sound, m_resLib, host, makeSpeech);
     m_tape->InitSpeech();
     m_panel->setSpeechAvailable(m_tape->SpeechAvailable());
 

@@ -257,8 +257,8 @@ void BoardWindow::setDegitValue(int cell, const QVariant& value)
 
 void BoardWindow::GetFormInfo(ini::FormInfo& out) const
 {
-    out.FormLeft = qint32(pixelsToTwips(pos().x()));
-    out.FormTop = qint32(pixelsToTwips(pos().y()));
+    out.FormLeft = pixelsToTwips(pos().x());
+    out.FormTop = pixelsToTwips(pos().y());
 }
 
 void BoardWindow::SetFormInfo(const ini::FormInfo& in)

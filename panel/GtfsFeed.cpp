@@ -1,5 +1,7 @@
 #include "panel/GtfsFeed.h"
 
+#include "reslib/InputFile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -469,10 +471,11 @@ bool readFolder(const QString& path, Feed& feed, Problem& problem, const ReadLim
             name = *it;
         }
         QFile file(dir.filePath(name));
-        if (!QFileInfo(file).isFile())
+        const InputCheck opened = openInputFile(file);
+        if (opened == InputCheck::NotAFile)
             continue;
-        if (!file.open(QIODevice::ReadOnly)) {
-            problem = {fileName(f), QStringLiteral("cannot be opened: %1").arg(file.errorString())};
+        if (opened != InputCheck::Ok) {
+            problem = {fileName(f), QStringLiteral("cannot be opened")};
             return false;
         }
         TableBuilder builder(feed.table(f), f, limits, budget);

@@ -1,6 +1,7 @@
 #include "panel/GtfsImport.h"
 
 #include "panel/RouteFile.h"
+#include "reslib/InputFile.h"
 #include "reslib/ShiftJis.h"
 #include "reslib/WholeFile.h"
 
@@ -915,12 +916,16 @@ bool writeRoute(const ImportedRoute& route, const QString& fareDir, const QStrin
     QByteArray previous;
     const bool hadFareFile = QFileInfo(farePath).isFile();
     if (hadFareFile) {
-        QFile f(farePath);
-        if (!f.open(QIODevice::ReadOnly)) {
-            error = farePath + QStringLiteral(": ") + f.errorString();
+        // Kept to be put back should the announcement file fail.
+        const InputCheck c = readInputFile(farePath, routefile::MaxWholeFileBytes, previous);
+        if (c != InputCheck::Ok) {
+            error =
+                farePath + QStringLiteral(": ") +
+                (c == InputCheck::TooLarge ? QStringLiteral("larger than %1 bytes, not replaced")
+                                                 .arg(routefile::MaxWholeFileBytes)
+                                           : QStringLiteral("cannot be read, not replaced"));
             return false;
         }
-        previous = f.readAll();
     }
     Error e;
     if (!writeFileWhole(farePath, route.fareFile, e)) {

@@ -1,7 +1,11 @@
 #include "panel/PanelRules.h"
 
 #include "panel/PanelPorts.h"
-#include "reslib/ErrorCodes.h"
+#include "reslib/InputFile.h"
+
+#include <QFile>
+#include <QImageReader>
+#include <QLocale>
 
 using namespace Qt::StringLiterals;
 
@@ -82,6 +86,46 @@ BacklightPlan planBacklight(const PanelOptions& options, int state)
         plan.file = options.panelFile(state);
     }
     return plan;
+}
+
+Error readPanelPicture(const QString& path, QImage& picture)
+{
+    const auto tooLarge = [] {
+        const QLocale en(QLocale::English);
+        return Error::of(
+            ErrInvalidPicture,
+            u"画像が大きすぎます（幅と高さは%1ピクセルまで、画素数は%2まで、"
+            u"ファイルは%3まで）。"_s.arg(en.toString(picture_limits::MaxSide),
+                                          en.toString(picture_limits::MaxPixels),
+                                          byteCountText(picture_limits::MaxFileBytes)));
+    };
+    QFile file(path);
+    switch (openInputFile(file, picture_limits::MaxFileBytes)) {
+    case InputCheck::Ok:
+        break;
+    case InputCheck::Missing:
+        return Error{ErrFileNotFound, {}};
+    case InputCheck::TooLarge:
+        return tooLarge();
+    case InputCheck::NotAFile:
+    case InputCheck::Unreadable:
+        return Error{ErrPathFileAccess, {}};
+    }
+    QImageReader reader(&file);
+    reader.setDecideFormatFromContent(true);
+    // The one reader of pictures in the program sets the process-wide limit.
+    QImageReader::setAllocationLimit(picture_limits::AllocationMB);
+    const QSize size = reader.size();
+    if (size.isValid() &&
+        (size.width() > picture_limits::MaxSide || size.height() > picture_limits::MaxSide ||
+         qint64(size.width()) * size.height() > picture_limits::MaxPixels))
+        return tooLarge();
+    QImage loaded = reader.read();
+    if (loaded.isNull())
+        return Error{reader.error() == QImageReader::DeviceError ? ErrDeviceIo : ErrInvalidPicture,
+                     {}};
+    picture = std::move(loaded);
+    return {};
 }
 
 } // namespace lumena

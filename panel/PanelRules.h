@@ -2,8 +2,12 @@
 // The operation panel's rules that need no window: keypad entry, the texts the
 // panel composes, and the choice of the board picture for a backlight state.
 
+#include "reslib/ErrorCodes.h"
+
 #include <QString>
 #include <QStringList>
+
+class QImage;
 
 namespace lumena {
 
@@ -46,5 +50,21 @@ struct BacklightPlan {
     quint32 color = 0;
 };
 BacklightPlan planBacklight(const PanelOptions& options, int state);
+
+// The largest user panel picture: a file of at most MaxFileBytes whose
+// picture is at most MaxSide pixels wide and high and MaxPixels in all. The
+// size is read from the picture's header and a larger one is refused before
+// it is decoded; decoding itself may take at most AllocationMB megabytes.
+namespace picture_limits {
+inline constexpr qint64 MaxFileBytes = qint64(64) << 20;
+inline constexpr int MaxSide = 8192;
+inline constexpr qint64 MaxPixels = qint64(4096) * 4096;
+inline constexpr int AllocationMB = 256;
+} // namespace picture_limits
+
+// Reads a user panel picture (its format told by its content). The error's
+// code is the number the backlight message shows; its description is an
+// extra line for that message, empty where the number says it all.
+Error readPanelPicture(const QString& path, QImage& picture);
 
 } // namespace lumena

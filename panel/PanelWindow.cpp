@@ -18,7 +18,6 @@
 #include <QComboBox>
 #include <QFileInfo>
 #include <QGroupBox>
-#include <QImageReader>
 #include <QLabel>
 #include <QListWidget>
 #include <QMessageBox>
@@ -41,32 +40,6 @@ constexpr int PanelHeight = 173;
 QString modelName()
 {
     return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
-}
-
-// Loads a user panel picture. Returns 0 with the picture, or the error number
-// the backlight message shows.
-int loadPanelPicture(const QString& path, QImage& picture)
-{
-    const QFileInfo info(path);
-    if (info.isDir())
-        return ErrPathFileAccess;
-    if (!info.isReadable())
-        return info.exists() ? ErrPathFileAccess : ErrFileNotFound;
-    QImageReader reader(path);
-    reader.setDecideFormatFromContent(true);
-    QImage loaded = reader.read();
-    if (loaded.isNull()) {
-        switch (reader.error()) {
-        case QImageReader::FileNotFoundError:
-            return ErrFileNotFound;
-        case QImageReader::DeviceError:
-            return ErrDeviceIo;
-        default:
-            return ErrInvalidPicture;
-        }
-    }
-    picture = std::move(loaded);
-    return ErrNone;
 }
 
 } // namespace
@@ -167,19 +140,21 @@ void PanelWindow::Option4_Click(int index)
         m_option4[index]->setChecked(true);
 
     const BacklightPlan plan = planBacklight(m_ports.options, index);
-    int error = ErrNone;
+    Error error;
     if (plan.source == BacklightPlan::BuiltIn) {
         m_ports.panelBoard.setBackgroundPicture(m_ports.panelBoard.builtInPicture(index));
     } else if (!plan.file.isEmpty() && QFileInfo::exists(plan.file)) {
         // A user picture that has gone away leaves the board as it is.
         QImage picture;
-        error = loadPanelPicture(plan.file, picture);
-        if (error == ErrNone)
+        error = readPanelPicture(plan.file, picture);
+        if (!error)
             m_ports.panelBoard.setBackgroundPicture(picture);
     }
-    if (error != ErrNone) {
-        QMessageBox box(QMessageBox::Critical, u"エラー"_s, backlightErrorText(error),
-                        QMessageBox::Ok, this);
+    if (error) {
+        QString text = backlightErrorText(error.code);
+        if (!error.description.isEmpty())
+            text += u"\r\n"_s + error.description;
+        QMessageBox box(QMessageBox::Critical, u"エラー"_s, text, QMessageBox::Ok, this);
         japanese::setButtonTexts(box);
         box.exec();
     }
@@ -276,8 +251,8 @@ void PanelWindow::GetCtrlDataInfo(ini::CtrlDataInfo& out) const
     out.ScrollInterval = m_hscroll[1]->value();
     out.MidnightFare = m_check2->isChecked() ? 1 : 0;
     out.PreviewOpen = m_check4->isChecked() ? 1 : 0;
-    out.CtrlLeft = qint32(pixelsToTwips(pos().x()));
-    out.CtrlTop = qint32(pixelsToTwips(pos().y()));
+    out.CtrlLeft = pixelsToTwips(pos().x());
+    out.CtrlTop = pixelsToTwips(pos().y());
 }
 
 void PanelWindow::SetCtrlDataInfo(const ini::CtrlDataInfo& in)

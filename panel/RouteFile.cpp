@@ -18,26 +18,13 @@ quint16 readU16(const char* p)
     return qFromLittleEndian<quint16>(p);
 }
 
-bool isAscii(QByteArrayView b)
-{
-    for (char c : b) {
-        if (static_cast<unsigned char>(c) >= 0x80)
-            return false;
-    }
-    return true;
-}
-
-// A stop name as text, and whether its bytes are valid Shift-JIS. ASCII bytes
-// stand for themselves: the code-page converter would exchange the control
-// bytes 0x1A, 0x1C and 0x7F.
+// A stop name as text, and whether its bytes are valid Shift-JIS: no valid
+// character reads as U+FFFD.
 QString decodeName(QByteArrayView name, bool& valid)
 {
-    if (isAscii(name)) {
-        valid = true;
-        return QString::fromLatin1(name);
-    }
-    valid = sjis::isValid(name);
-    return sjis::toUnicode(name);
+    QString text = sjis::toUnicode(name);
+    valid = !text.contains(QChar::ReplacementCharacter);
+    return text;
 }
 
 } // namespace

@@ -21,6 +21,12 @@ namespace lumena::routefile {
 constexpr qsizetype HeaderSize = 2;
 constexpr qsizetype RecordFixedSize = 304; // everything but the name bytes
 constexpr qsizetype MaxNameBytes = 0xFFFF;
+// Route setting reads the header and no more than its at most 301 records
+// can take (19,817,541 bytes with the longest names), never what follows.
+// Whoever reads a route file whole (lumena-data, the GTFS import keeping the
+// file it replaces) takes one of at most MaxWholeFileBytes and refuses a
+// larger one from its size: far above any route.
+constexpr qint64 MaxWholeFileBytes = qint64(32) << 20;
 
 // Where the bytes ran out before the declared records were complete.
 enum class Cut {

@@ -3,12 +3,12 @@
 #include "panel/RouteFile.h"
 #include "panel/RunRules.h"
 #include "reslib/Host.h"
+#include "reslib/InputFile.h"
 #include "reslib/ResLib.h"
 #include "sound/SoundPorts.h"
 #include "ticket/TicketDate.h"
 
 #include <QFile>
-#include <QFileInfo>
 
 namespace lumena {
 
@@ -58,13 +58,14 @@ bool RunController::SetRoute(const QString& routeText, const QString& sectionTex
     m_tape.LoadTapeData(tapeDir, route);
 
     const QString path = fareDir + route + QStringLiteral(".hy3");
-    const QFileInfo info(path);
-    if (!info.exists()) {
+    QFile file(path);
+    switch (openInputFile(file)) {
+    case InputCheck::Ok:
+        break;
+    case InputCheck::Missing:
         m_host.message(noRouteFileMessage());
         return false;
-    }
-    QFile file(path);
-    if (info.isDir() || !file.open(QIODevice::ReadOnly)) {
+    default: // a folder, FIFO or device, or a file that cannot be opened
         m_host.message(errorDescription(ErrPathFileAccess));
         return false;
     }
@@ -91,8 +92,11 @@ bool RunController::SetRoute(const QString& routeText, const QString& sectionTex
         return false;
     }
 
-    // No record can be longer than this, so a huge file is never read whole.
-    const qint64 maxBytes = qint64(count) * (routefile::RecordFixedSize + routefile::MaxNameBytes);
+    // No record can be longer than this, so a huge file is never read whole;
+    // nor more than the file holds, as read() sets aside all it is asked for.
+    const qint64 maxBytes =
+        qMin(qint64(count) * (routefile::RecordFixedSize + routefile::MaxNameBytes),
+             qMax<qint64>(0, file.size() - file.pos()));
     QByteArray image = head + file.read(maxBytes);
     if (file.error() != QFileDevice::NoError) {
         m_host.message(errorDescription(ErrDeviceIo));

@@ -14,6 +14,11 @@ namespace lumena {
 
 constexpr qsizetype IniMinimumSize = 538;
 
+// The longest file whose every item can still matter: the fixed items plus
+// 17 texts of the largest length (1,114,633 bytes). Readers read no more, so
+// a huge file cannot make start-up allocate without bound.
+constexpr qint64 IniMaximumUsefulSize = (IniMinimumSize - 17 * 2) + 17 * (2 + 65535);
+
 // The whole file for `data`. A text longer than 65,535 bytes in Shift-JIS is
 // cut at that length (the count cannot hold more).
 QByteArray encodeIni(const IniData& data);

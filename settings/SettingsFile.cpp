@@ -1,11 +1,11 @@
 #include "settings/SettingsFile.h"
 
+#include "reslib/InputFile.h"
 #include "reslib/WholeFile.h"
 #include "settings/IniCodec.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 
@@ -22,24 +22,6 @@ QString joined(const QString& dir, const QString& name)
     return dir.endsWith(u'/') ? dir + name : dir + u'/' + name;
 }
 
-// The longest file whose every item can still matter: the fixed items plus
-// 17 texts of the largest length. Anything beyond is never read, so a huge
-// file cannot make start-up allocate without bound.
-constexpr qint64 IniMaximumUsefulSize = (IniMinimumSize - 17 * 2) + 17 * (2 + 65535);
-
-int openErrorCode(const QFile& f)
-{
-    switch (f.error()) {
-    case QFileDevice::OpenError:
-    case QFileDevice::PermissionsError:
-        return ErrPathFileAccess;
-    case QFileDevice::ReadError:
-        return ErrDeviceIo;
-    default:
-        return ErrDeviceIo;
-    }
-}
-
 QString loadMessage(const Error& e)
 {
     return QStringLiteral("エラー Code:%1\r\n内容:%2\r\nモジュール:mdlIniIo.LoadIni()")
@@ -52,22 +34,13 @@ QString saveMessage(const Error& e)
     return QStringLiteral("エラー Code:%1\r\n内容:%2").arg(e.code).arg(e.description);
 }
 
-// Reads the whole file; false with `error` set when it cannot be read.
+// Reads the file as far as its items can reach; false with `error` set when
+// it cannot be read (also when it is no regular file).
 bool readFile(const QString& path, QByteArray& bytes, Error& error)
 {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) {
-        const int code = f.exists() ? openErrorCode(f) : ErrFileNotFound;
-        error = Error::of(code, errorDescription(code) + QStringLiteral("（%1）").arg(path));
-        return false;
-    }
-    bytes = f.read(IniMaximumUsefulSize);
-    if (f.error() != QFileDevice::NoError) {
-        error = Error::of(ErrDeviceIo, errorDescription(ErrDeviceIo) +
-                                           QStringLiteral("（%1）").arg(f.errorString()));
-        return false;
-    }
-    return true;
+    const InputCheck c = readInputFile(path, IniMaximumUsefulSize, bytes, Beyond::Ignore);
+    error = inputError(c, path, IniMaximumUsefulSize);
+    return c == InputCheck::Ok;
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "sound/KanaReader.h"
 
+#include "reslib/InputFile.h"
 #include "reslib/ShiftJis.h"
 #include "reslib/SystemPaths.h"
 
@@ -148,12 +149,12 @@ QList<QPair<QString, QString>> KanaReader::parseReadings(const QByteArray& data)
 
 bool KanaReader::loadReadings(const QString& path)
 {
-    QFile f(path);
-    if (path.isEmpty() || !f.open(QIODevice::ReadOnly)) {
+    QByteArray bytes;
+    if (readInputFile(path, readings_limits::MaxFileBytes, bytes) != InputCheck::Ok) {
         m_readings.clear();
         return false;
     }
-    setReadings(parseReadings(f.readAll()));
+    setReadings(parseReadings(bytes));
     return true;
 }
 

@@ -21,6 +21,12 @@ class Tagger;
 
 namespace lumena {
 
+// The largest readings file read; a larger one is refused from its size (no
+// readings then), and with it the readings are at most a few ten thousand.
+namespace readings_limits {
+inline constexpr qint64 MaxFileBytes = qint64(1) << 20; // 1,048,576
+} // namespace readings_limits
+
 class KanaReader {
 public:
     // Null when MeCab or the dictionary cannot be opened.
@@ -30,7 +36,8 @@ public:
     QString toKana(const QString& text) const;
 
     void setReadings(QList<QPair<QString, QString>> readings);
-    // Loads a readings file; false (and no readings) when it is missing.
+    // Loads a readings file; false (and no readings) when it is missing, no
+    // regular file or larger than readings_limits::MaxFileBytes.
     bool loadReadings(const QString& path);
     static QList<QPair<QString, QString>> parseReadings(const QByteArray& data);
 

@@ -11,6 +11,14 @@ namespace lumena {
 
 enum class SoundKind { Wav, Mp3, Midi };
 
+// The largest sound file played (a few minutes of MP3); a larger one, like
+// any file that is no regular file, is not played, silently as a missing
+// one. The file is decoded whole, so its decoded length is bounded only
+// through this: a MIDI file may still decode to much more than its size.
+namespace sound_limits {
+inline constexpr qint64 MaxFileBytes = qint64(8) << 20; // 8,388,608
+} // namespace sound_limits
+
 // Four sound channels, 0..3 for "S1".."S4". A channel holds at most one
 // sound; open() replaces nothing (the caller closes first).
 class MixerBackend {

@@ -1,5 +1,6 @@
 #include "sound/SdlMixer.h"
 
+#include "reslib/InputFile.h"
 #include "reslib/SystemPaths.h"
 
 #include <QFile>
@@ -161,7 +162,13 @@ Mix_Chunk* SdlMixer::load(const QString& path, SoundKind kind)
             return m_cache.front().chunk;
         }
     }
-    Mix_Chunk* chunk = Mix_LoadWAV(QFile::encodeName(path).constData());
+    // Read here, so that only a regular file within the limit reaches SDL
+    // (its own open would block on a FIFO); SDL decodes from the bytes.
+    QByteArray bytes;
+    if (readInputFile(path, sound_limits::MaxFileBytes, bytes) != InputCheck::Ok)
+        return nullptr;
+    SDL_RWops* rw = SDL_RWFromConstMem(bytes.constData(), int(bytes.size()));
+    Mix_Chunk* chunk = rw ? Mix_LoadWAV_RW(rw, 1) : nullptr;
     if (!chunk)
         return nullptr;
     if (kind == SoundKind::Midi)

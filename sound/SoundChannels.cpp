@@ -1,8 +1,7 @@
 #include "sound/SoundChannels.h"
 
 #include "reslib/Host.h"
-
-#include <QFileInfo>
+#include "reslib/InputFile.h"
 
 namespace lumena {
 
@@ -34,9 +33,9 @@ int SoundChannels::channelIndex(const QString& channel)
 void SoundChannels::PlaySnd(const QString& fileName, const QString& channel, bool sync,
                             qint16 waitMs)
 {
-    // A name that is no existing normal file (also one no file can carry)
-    // is treated as missing: nothing reaches the mixer.
-    if (fileName.isEmpty() || fileName.contains(QChar(0)) || !QFileInfo(fileName).isFile())
+    // A name that is no existing normal file (also one no file can carry),
+    // or a file over the limit, is treated as missing: nothing reaches the mixer.
+    if (checkInputFile(fileName, sound_limits::MaxFileBytes) != InputCheck::Ok)
         return;
     const int ch = channelIndex(channel);
     if (ch < 0)

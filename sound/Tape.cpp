@@ -1,8 +1,11 @@
 #include "sound/Tape.h"
 
+#include "reslib/Host.h"
+#include "reslib/InputFile.h"
 #include "reslib/ResLib.h"
+#include "sound/KanaReader.h"
 
-#include <QFile>
+#include <QLocale>
 
 namespace lumena {
 
@@ -12,9 +15,9 @@ const QString kUnusable = QStringLiteral("音合使用不可");
 const QString kVoiceTitle = QStringLiteral("音声の調節");
 } // namespace
 
-Tape::Tape(TapeFrame& frame, TapeOptions& options, SoundPlayer& sound, ResLib& res,
+Tape::Tape(TapeFrame& frame, TapeOptions& options, SoundPlayer& sound, ResLib& res, Host& host,
            EngineFactory makeEngine)
-    : m_frame(frame), m_options(options), m_sound(sound), m_res(res),
+    : m_frame(frame), m_options(options), m_sound(sound), m_res(res), m_host(host),
       m_makeEngine(std::move(makeEngine))
 {
 }
@@ -60,12 +63,23 @@ void Tape::LoadTapeData(const QString& folder, const QString& route)
 {
     if (isVista())
         return;
-    if (m_engine)
-        m_engine->SetReadingsFile(folder + QLatin1StringView(kReadingsFile));
+    if (m_engine) {
+        // A readings file over its limit is not handed on: the engine then
+        // reads with none.
+        QString readings = folder + QLatin1StringView(kReadingsFile);
+        if (checkInputFile(readings, readings_limits::MaxFileBytes) == InputCheck::TooLarge) {
+            m_host.message(QStringLiteral("読み仮名のファイル（%1）は大きすぎるため使いません。"
+                                          "上限は%2です。")
+                               .arg(readings, byteCountText(readings_limits::MaxFileBytes)));
+            readings.clear();
+        }
+        m_engine->SetReadingsFile(readings);
+    }
 
     // Any failure leaves the table, count and position as far as they got and
     // disables the frame. The buttons are disabled too, so a half-read table
     // cannot be played when the display-clear switch enables the frame again.
+    // Only a file over a limit is reported; any other failure is silent.
     const auto fail = [this] {
         m_frame.setTapeFrameEnabled(false);
         m_frame.setTapeButtonsEnabled(false);
@@ -73,14 +87,24 @@ void Tape::LoadTapeData(const QString& folder, const QString& route)
 
     const QString path = tapeFilePath(folder, route);
     m_count = 0;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    QByteArray data;
+    switch (readInputFile(path, tape_limits::MaxFileBytes, data)) {
+    case InputCheck::Ok:
+        break;
+    case InputCheck::TooLarge:
+        m_host.message(QStringLiteral("放送用データのファイル（%1）が大きすぎます。上限は%2です。")
+                           .arg(path, byteCountText(tape_limits::MaxFileBytes)));
         return fail();
-    const QByteArray data = file.readAll();
-    if (file.error() != QFileDevice::NoError)
+    default:
         return fail();
-    file.close();
-    const QList<QByteArrayView> lines = tapeLines(data);
+    }
+    const QList<QByteArrayView> lines = tapeLines(data, tape_limits::MaxLines);
+    if (lines.size() > tape_limits::MaxLines) {
+        m_host.message(
+            QStringLiteral("放送用データのファイル（%1）の行数が上限の%2行を超えています。")
+                .arg(path, QLocale(QLocale::English).toString(qlonglong(tape_limits::MaxLines))));
+        return fail();
+    }
     m_count = qint32(lines.size());
 
     m_table.assign(size_t(m_count), TapeEntry{});

@@ -17,6 +17,7 @@ class QObject;
 
 namespace lumena {
 
+class Host;
 class ResLib;
 
 // The tape frame grpM_Tape on the operation panel.
@@ -36,7 +37,8 @@ public:
     // Makes the speech engine; returns null when it cannot be created.
     using EngineFactory = std::function<std::unique_ptr<SpeechEngine>()>;
 
-    Tape(TapeFrame& frame, TapeOptions& options, SoundPlayer& sound, ResLib& res,
+    // `host` shows the one message of the tape: a file over its limit.
+    Tape(TapeFrame& frame, TapeOptions& options, SoundPlayer& sound, ResLib& res, Host& host,
          EngineFactory makeEngine);
     ~Tape() override;
 
@@ -75,6 +77,7 @@ private:
     TapeOptions& m_options;
     SoundPlayer& m_sound;
     ResLib& m_res;
+    Host& m_host;
     EngineFactory m_makeEngine;
     std::unique_ptr<SpeechEngine> m_engine;
     bool m_available = false;

@@ -8,7 +8,7 @@
 
 namespace lumena {
 
-QList<QByteArrayView> tapeLines(QByteArrayView data)
+QList<QByteArrayView> tapeLines(QByteArrayView data, qsizetype maxLines)
 {
     QList<QByteArrayView> lines;
     qsizetype start = 0;
@@ -18,6 +18,8 @@ QList<QByteArrayView> tapeLines(QByteArrayView data)
         if (c != '\r' && c != '\n')
             continue;
         lines.append(data.sliced(start, i - start));
+        if (maxLines >= 0 && lines.size() > maxLines)
+            return lines;
         if (c == '\r' && i + 1 < n && data[i + 1] == '\n')
             ++i;
         start = i + 1;
@@ -51,8 +53,13 @@ std::optional<qint16> parseFlag(QByteArrayView field)
         return qint16(0);
     const char* first = field.data();
     const char* last = first + field.size();
-    if (*first == '+')
+    // from_chars takes a minus sign only; a plus sign is taken here, and
+    // only before a digit ("+-5" is no number).
+    if (*first == '+') {
         ++first;
+        if (first == last || *first < '0' || *first > '9')
+            return std::nullopt;
+    }
     long long v = 0;
     const auto [ptr, ec] = std::from_chars(first, last, v);
     if (ec != std::errc() || ptr != last || v < -32768 || v > 32767)

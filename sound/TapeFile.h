@@ -11,6 +11,14 @@
 
 namespace lumena {
 
+// The largest announcement file read: no route comes near either limit. A
+// larger file is refused from its size before it is read, one with more
+// lines once it is read.
+namespace tape_limits {
+inline constexpr qint64 MaxFileBytes = qint64(4) << 20; // 4,194,304
+inline constexpr qsizetype MaxLines = 32767;
+} // namespace tape_limits
+
 struct TapeEntry {
     QString TapeText;
     qint16 TapeStepFlag = 0;
@@ -19,12 +27,14 @@ struct TapeEntry {
 };
 
 // The lines of a file: ended by CR LF, LF or CR; a break after the last line
-// is allowed and adds no line.
-QList<QByteArrayView> tapeLines(QByteArrayView data);
+// is allowed and adds no line. With `maxLines` (not negative) at most
+// maxLines + 1 lines are returned: enough to tell a file with too many.
+QList<QByteArrayView> tapeLines(QByteArrayView data, qsizetype maxLines = -1);
 
 // Parses one line. None for a line that does not hold exactly the three
 // fields: an empty line, a missing field, a flag that is not a whole number
-// or lies outside -32768..32767, an unterminated quote.
+// (an optional sign, "+" or "-", then digits) or lies outside -32768..32767,
+// an unterminated quote.
 std::optional<TapeEntry> parseTapeLine(QByteArrayView line);
 
 // The announcement file of a route in `folder` (which ends with "/" or is

@@ -3,6 +3,7 @@
 
 #include "board/ChimeiElement.h"
 #include "board/DotFonts.h"
+#include "reslib/ShiftJis.h"
 #include "reslib/SystemHost.h"
 
 #include <QApplication>
@@ -85,6 +86,25 @@ void BM_ScrollFrame(benchmark::State& state)
     }
 }
 BENCHMARK(BM_ScrollFrame)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond)->MeasureProcessCPUTime();
+
+// A name of 4,096 bytes, drawn as the board gets it from a route file: every
+// byte invalid Shift-JIS (0x80, each read as U+FFFD), against 2,048 kanji of the
+// same byte length.
+void BM_SetChimei4096Bytes(benchmark::State& state)
+{
+    const bool invalid = state.range(0) != 0;
+    const QString name =
+        invalid ? sjis::toUnicode(QByteArray(4096, '\x80')) : QString(2048, QChar(u'駅'));
+    DotFonts glyphs;
+    ManualHost host;
+    ChimeiElement e(glyphs, host);
+    for (auto _ : state) {
+        e.SetChimei(name);
+        benchmark::DoNotOptimize(e.stripImage().constBits());
+    }
+}
+// Arg 1: invalid bytes; arg 0: valid ones.
+BENCHMARK(BM_SetChimei4096Bytes)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
 
 // The real thing on the event loop for a few seconds: frame timer, clock,
 // painting. Reports the process CPU used as a share of one core.

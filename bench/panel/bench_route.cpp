@@ -125,6 +125,52 @@ void BM_SetRoute301(benchmark::State& state)
 }
 BENCHMARK(BM_SetRoute301)->Unit(benchmark::kMicrosecond);
 
+// Route setting when all 301 stop names are 4,096 bytes of invalid Shift-JIS
+// (0x80, each read as U+FFFD): reading, storing and the first refresh.
+void BM_SetRoute301InvalidNames(benchmark::State& state)
+{
+    QList<RouteRecord> records = fullRoute();
+    QByteArray image;
+    if (routefile::encode(records, image))
+        std::abort();
+    // Rebuilt by hand: the encoder writes only names it can read back.
+    QByteArray bad = image.left(routefile::HeaderSize);
+    const QByteArray name(4096, '\x80');
+    for (const RouteRecord& r : records) {
+        const char len[2] = {char(name.size() & 0xFF), char(name.size() >> 8)};
+        bad.append(len, 2).append(name);
+        const char ticket[2] = {char(r.TicketNo & 0xFF), char(quint16(r.TicketNo) >> 8)};
+        bad.append(ticket, 2);
+        for (qint16 f : r.Fares) {
+            const char b[2] = {char(f & 0xFF), char(quint16(f) >> 8)};
+            bad.append(b, 2);
+        }
+    }
+    QTemporaryDir dir;
+    {
+        QFile f(dir.filePath(QStringLiteral("12.hy3")));
+        if (!f.open(QIODevice::WriteOnly))
+            std::abort();
+        f.write(bad);
+    }
+    RouteState data;
+    test::FakeOptions options;
+    options.fareDir = dir.path();
+    NullBoard board;
+    NullPanel panel;
+    SilentPlayer sound;
+    test::FakeTape tape;
+    test::FakeResLib resLib;
+    test::FakeHost host;
+    RunController run(data, options, board, panel, sound, tape, resLib, host);
+    for (auto _ : state) {
+        if (!run.SetRoute(QStringLiteral("12"), QStringLiteral("1")))
+            std::abort();
+        host.waits.clear();
+    }
+}
+BENCHMARK(BM_SetRoute301InvalidNames)->Unit(benchmark::kMillisecond);
+
 void BM_DispCells50(benchmark::State& state)
 {
     const RouteRecord row = fullRoute()[150];

@@ -173,7 +173,7 @@ void BM_TapeButtonToFirstSpeech(benchmark::State& state)
     test::FakeHost host;
     SoundChannels sound(mixer(), host);
     test::FakeResLib res;
-    Tape tape(frame, options, sound, res, [] { return EspeakSpeech::create(mixer()); });
+    Tape tape(frame, options, sound, res, host, [] { return EspeakSpeech::create(mixer()); });
     tape.InitSpeech();
     if (!tape.SpeechAvailable()) {
         state.SkipWithError("no speech engine");

@@ -1,5 +1,6 @@
 #include "reslib/plugin/PluginEngine.h"
 
+#include "reslib/InputFile.h"
 #include "reslib/plugin/TicketRenderer.h"
 
 #include <QFile>
@@ -46,8 +47,12 @@ const TicketPlugin* PluginEngine::load(const QString& path, QString* error)
             QStringLiteral("the file is larger than %1 bytes").arg(plugin_limits::MaxFileBytes);
     } else {
         QFile file(key);
-        if (!file.open(QIODevice::ReadOnly)) {
-            entry.error = QStringLiteral("cannot open the file: %1").arg(file.errorString());
+        const InputCheck opened = openInputFile(file, plugin_limits::MaxFileBytes);
+        if (opened == InputCheck::TooLarge) {
+            entry.error =
+                QStringLiteral("the file is larger than %1 bytes").arg(plugin_limits::MaxFileBytes);
+        } else if (opened != InputCheck::Ok) {
+            entry.error = QStringLiteral("cannot open the file as a regular file");
         } else {
             ++m_reads;
             // Read one byte past the limit: a file that grew since its status

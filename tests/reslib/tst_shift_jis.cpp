@@ -8,6 +8,7 @@
 #include "tests/common/TestSupport.h"
 
 #include <QSet>
+#include <QStringDecoder>
 
 using namespace lumena;
 using namespace Qt::StringLiterals;
@@ -57,6 +58,14 @@ private slots:
         QTest::newRow("trail 0xFD") << "\x9f\xfd"_ba << u"\uFFFD\uFFFD"_s << false;
         QTest::newRow("trail 0x20") << "\x89\x20"_ba << u"\uFFFD "_s << false;
         QTest::newRow("lone lead byte at the end") << "A\x89"_ba << u"A\uFFFD"_s << false;
+        QTest::newRow("unassigned pair EC E4") << "\xec\xe4"_ba << u"\uFFFD\uFFFD"_s << false;
+        // Bytes 0x00-0x7F are their own code points, control bytes too.
+        QTest::newRow("NUL") << "A\0B"_ba << u"A\0B"_s << true;
+        QTest::newRow("control byte 0x1A") << "\x1a"_ba << u"\x1A"_s << true;
+        QTest::newRow("control byte 0x1C") << "\x1c"_ba << u"\x1C"_s << true;
+        QTest::newRow("DEL") << "\x7f"_ba << u"\x7F"_s << true;
+        QTest::newRow("control bytes among kanji")
+            << "\x1a\x89\x77\x7f\x1c"_ba << u"\x1A駅\x7F\x1C"_s << true;
     }
     void decode()
     {
@@ -64,9 +73,6 @@ private slots:
         QFETCH(QString, text);
         QFETCH(bool, valid);
         QCOMPARE(sjis::isValid(bytes), valid);
-        // ICU's windows-31j reads 0x1A, 0x1C and 0x7F as other control
-        // characters; DEL after a bad lead byte comes out as U+FFFD.
-        QEXPECT_FAIL("trail 0x7F", "0x7F is not read as DEL", Continue);
         QCOMPARE(sjis::toUnicode(bytes), text);
         if (valid)
             QCOMPARE(sjis::fromUnicode(text), bytes);
@@ -76,6 +82,55 @@ private slots:
     {
         QCOMPARE(sjis::fromUnicode(u"A\u00e9B"_s), "A?B"_ba);
         QCOMPARE(sjis::fromUnicode(QString::fromUtf8("\xf0\x9f\x98\x80")), "?"_ba);
+        // A lone surrogate is one character; what follows it stays.
+        QCOMPARE(sjis::fromUnicode(QString(QChar(0xD83D)) + u'A'), "?A"_ba);
+    }
+
+    // Every two-byte code reads as the system's converter reads it alone, and
+    // one the converter cannot read is invalid: its lead byte is U+FFFD and
+    // the trail byte is read afresh.
+    void everyPairReadsAsTheSystemConverterReadsIt()
+    {
+        for (int lead = 0x81; lead <= 0xFC; ++lead) {
+            if (!sjis::isLeadByte(uchar(lead)))
+                continue;
+            for (int trail = 0; trail <= 0xFF; ++trail) {
+                const char pair[2] = {char(lead), char(trail)};
+                QStringDecoder alone("windows-31j", QStringConverter::Flag::Stateless);
+                const QString expected = alone.decode(QByteArrayView(pair, 2));
+                const bool mapped = !alone.hasError() && expected.size() == 1 &&
+                                    expected[0] != QChar::ReplacementCharacter;
+                const QString text = sjis::toUnicode(QByteArrayView(pair, 2));
+                const QString name = QString::number(lead * 256 + trail, 16);
+                QCOMPARE_EQ(sjis::isValid(QByteArrayView(pair, 2)), mapped);
+                if (mapped)
+                    QVERIFY2(text == expected, qPrintable(name));
+                else
+                    QVERIFY2(text == QChar::ReplacementCharacter +
+                                         sjis::toUnicode(QByteArrayView(pair + 1, 1)),
+                             qPrintable(name));
+            }
+        }
+    }
+
+    // For every character the encoder's bytes pass the validator and read
+    // back as the character, or are "?" for one that code page 932 lacks.
+    void encoderOutputIsValidAndReadsBack()
+    {
+        int encoded = 0;
+        for (int u = 0; u <= 0xFFFF; ++u) {
+            const QString text(1, QChar(char16_t(u)));
+            const QByteArray bytes = sjis::fromUnicode(text);
+            const QString name = QString::number(u, 16);
+            QVERIFY2(sjis::isValid(bytes), qPrintable(name));
+            QVERIFY2(sjis::lenB(text) == bytes.size(), qPrintable(name));
+            if (bytes == "?" && u != '?')
+                continue;
+            QVERIFY2(sjis::toUnicode(bytes) == text, qPrintable(name));
+            ++encoded;
+        }
+        // ASCII, the half-width kana, and the double-byte characters.
+        QVERIFY(encoded > 128 + 63 + 7000);
     }
 
     // A cut anywhere, even inside a character, keeps everything before it.

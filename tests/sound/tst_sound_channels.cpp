@@ -8,6 +8,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <sys/stat.h>
+
 using namespace lumena;
 using namespace Qt::StringLiterals;
 using std::chrono::milliseconds;
@@ -69,7 +71,9 @@ private slots:
 
     void commandsSent_data()
     {
-        QTest::addColumn<QString>("name"); // "-" before it: the file does not exist
+        // Before the name "-": the file does not exist; "|": it is a FIFO;
+        // "+": it is one byte over the size limit.
+        QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("channel");
         QTest::addColumn<QString>("log");
         const QString async = u"close 1,open 1 %1,stop 1,play 1"_s;
@@ -88,15 +92,25 @@ private slots:
         QTest::newRow("channel S4")
             << u"a.wav"_s << u"S4"_s << u"close 3,open 3 WAV,stop 3,play 3"_s;
         QTest::newRow("unknown channel") << u"a.wav"_s << u"S5"_s << QString();
+        QTest::newRow("FIFO sends nothing") << u"|fifo.wav"_s << u"S2"_s << QString();
+        QTest::newRow("over the size limit sends nothing") << u"+big.wav"_s << u"S2"_s << QString();
     }
     void commandsSent()
     {
         QFETCH(QString, name);
         QFETCH(QString, channel);
         Rig rig;
-        const QString path = name.isEmpty()          ? name
-                             : name.startsWith(u'-') ? m_dir.filePath(name.mid(1))
-                                                     : file(name);
+        QString path = name.isEmpty() || QStringLiteral("-|+").contains(name[0])
+                           ? m_dir.filePath(name.mid(1))
+                           : file(name);
+        if (name.startsWith(u'|') && !QFile::exists(path))
+            QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
+        if (name.startsWith(u'+')) {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.resize(sound_limits::MaxFileBytes + 1));
+        }
+        if (name.isEmpty())
+            path.clear();
         rig.sound.PlaySnd(path, channel, false, 0);
         QTEST(rig.mixer.log.join(u','), "log");
         QVERIFY(rig.host.waits.empty());

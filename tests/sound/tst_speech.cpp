@@ -3,6 +3,7 @@
 
 #include "reslib/ShiftJis.h"
 #include "sound/EspeakSpeech.h"
+#include "sound/KanaReader.h"
 #include "sound/SpeechUi.h"
 #include "tests/common/ModalAnswer.h"
 #include "tests/common/TestSupport.h"
@@ -12,6 +13,8 @@
 #include <QFile>
 #include <QSlider>
 #include <QTemporaryDir>
+
+#include <sys/stat.h>
 
 using namespace lumena;
 using namespace Qt::StringLiterals;
@@ -93,6 +96,35 @@ private slots:
         QCOMPARE(m_engine->reader().toKana(u"大岡"_s), u"ダイオカ"_s);
         m_engine->SetReadingsFile(dir.filePath(u"missing.csv"_s));
         QVERIFY(m_engine->reader().toKana(u"大岡"_s) != u"ダイオカ");
+    }
+
+    // Only a regular file within the limit is read: a FIFO would block the
+    // read for ever, a huge file take memory in proportion.
+    void readingsFileBeyondItsLimitIsNotRead_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<bool>("read");
+        QTest::newRow("at the limit") << u"limit"_s << true;
+        QTest::newRow("over the limit") << u"over"_s << false;
+        QTest::newRow("FIFO") << u"fifo"_s << false;
+    }
+    void readingsFileBeyondItsLimitIsNotRead()
+    {
+        QFETCH(QString, kind);
+        QFETCH(bool, read);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"readings.csv"_s);
+        if (kind == u"fifo") {
+            QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
+        } else {
+            QByteArray bytes = sjis::fromUnicode(u"大岡,ダイオカ\r\n#"_s);
+            const qint64 size = readings_limits::MaxFileBytes + (kind == u"over" ? 1 : 0);
+            bytes += QByteArray(size - bytes.size(), 'x');
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(bytes) == size);
+        }
+        QCOMPARE(m_engine->reader().loadReadings(path), read);
+        QCOMPARE(m_engine->reader().toKana(u"大岡"_s) == u"ダイオカ", read);
     }
 
     void statusValues_data()

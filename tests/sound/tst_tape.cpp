@@ -2,7 +2,9 @@
 // buttons play, read out and step.
 
 #include "reslib/ShiftJis.h"
+#include "sound/KanaReader.h"
 #include "sound/Tape.h"
+#include "tests/common/FakeHost.h"
 #include "tests/common/FakeResLib.h"
 #include "tests/common/TestSupport.h"
 
@@ -17,7 +19,10 @@ namespace {
 // Logs "stop", "「text」" for Speak, "status", "dialog <title>".
 class FakeEngine final : public SpeechEngine {
 public:
-    FakeEngine(QStringList& log, qint32 status) : m_log(log), m_status(status) {}
+    FakeEngine(QStringList& log, qint32 status, QString& readings)
+        : m_log(log), m_status(status), m_readings(readings)
+    {
+    }
     void Speak(const QString& text) override { m_log << u"「"_s + text + u"」"_s; }
     void Stop() override { m_log << u"stop"_s; }
     qint32 Status() const override
@@ -26,11 +31,12 @@ public:
         return m_status;
     }
     void ShowSettingsDlg(QObject*, const QString& title) override { m_log << u"dialog "_s + title; }
-    void SetReadingsFile(const QString&) override {}
+    void SetReadingsFile(const QString& path) override { m_readings = path; }
 
 private:
     QStringList& m_log;
     qint32 m_status;
+    QString& m_readings;
 };
 
 // The tape with its frame, options and sounds; a sound logs as "S3 pre1.wav",
@@ -42,12 +48,14 @@ struct Rig final : TapeFrame, TapeOptions, SoundPlayer {
     bool always = false, sync = false;
     bool engineCreates = true;
     qint32 engineStatus = SpeechSpeaking;
+    QString readings = u"(none)"_s; // the readings file the engine was given last
     QTemporaryDir dir;
     test::FakeResLib res;
-    Tape tape{*this, *this, *this, res, [this]() -> std::unique_ptr<SpeechEngine> {
+    test::FakeHost host;
+    Tape tape{*this, *this, *this, res, host, [this]() -> std::unique_ptr<SpeechEngine> {
                   if (!engineCreates)
                       return nullptr;
-                  return std::make_unique<FakeEngine>(log, engineStatus);
+                  return std::make_unique<FakeEngine>(log, engineStatus, readings);
               }};
 
     void setTapeCaption(const QString& text) override { caption = text; }
@@ -105,6 +113,9 @@ private slots:
         QTest::newRow("below 16 bits") << "abc,0,-32769"_ba << QString();
         QTest::newRow("unterminated quote") << "\"abc,1,2"_ba << QString();
         QTest::newRow("extra field") << "a,b,1,2"_ba << QString();
+        QTest::newRow("plus then minus") << "abc,+-5,0"_ba << QString();
+        QTest::newRow("minus then plus") << "abc,0,-+5"_ba << QString();
+        QTest::newRow("plus alone") << "abc,+,0"_ba << QString();
     }
     void parseLine()
     {
@@ -179,6 +190,70 @@ private slots:
         QTEST(int(rig.tape.TapePos()), "pos");
         rig.tape.TapeNext(); // without an engine: no reading, no crash
         QVERIFY(rig.tape.SpeechAvailable() || !rig.log.join(u'|').contains(u'「'));
+    }
+
+    // A file over a limit is refused with a message (the one message of the
+    // tape) and disables the frame; 60 MB once froze the window and took
+    // 400 MB. Over its size limit it is refused before it is read.
+    void fileOverALimitIsRefusedWithAMessage_data()
+    {
+        QTest::addColumn<QByteArray>("data");
+        QTest::addColumn<QString>("message"); // part of it; empty: none
+        QTest::addColumn<int>("count");
+        const QByteArray line = "a,0,0\r\n";
+        QTest::newRow("at the size limit")
+            << QByteArray(tape_limits::MaxFileBytes - 6, 'a') + ",0,0\r\n"
+            << QString() << 1;
+        QTest::newRow("one byte over the size limit")
+            << QByteArray(tape_limits::MaxFileBytes - 5, 'a') + ",0,0\r\n"
+            << u"大きすぎます。上限は4,194,304バイトです。"_s << 0;
+        QTest::newRow("at the line limit")
+            << line.repeated(tape_limits::MaxLines) << QString() << int(tape_limits::MaxLines);
+        QTest::newRow("one line over the line limit")
+            << line.repeated(tape_limits::MaxLines + 1) << u"行数が上限の32,767行を超えています"_s
+            << 0;
+    }
+    void fileOverALimitIsRefusedWithAMessage()
+    {
+        QFETCH(QByteArray, data);
+        QFETCH(QString, message);
+        Rig rig;
+        rig.tape.InitSpeech();
+        rig.load(u"7"_s, data);
+        QCOMPARE(rig.host.messages.size(), message.isEmpty() ? 0 : 1);
+        if (!message.isEmpty())
+            QVERIFY2(rig.host.messages[0].contains(message) &&
+                         rig.host.messages[0].contains(u"7tp.csv"_s),
+                     qPrintable(rig.host.messages[0]));
+        QCOMPARE(rig.buttonsEnabled, message.isEmpty());
+        QTEST(int(rig.tape.TapeCount()), "count");
+    }
+
+    // The readings file goes to the engine by name; one over its limit is
+    // not handed on, and said so.
+    void readingsFileOverItsLimitIsNotUsed_data()
+    {
+        QTest::addColumn<qint64>("size"); // -1: no file
+        QTest::addColumn<bool>("used");
+        QTest::newRow("none") << qint64(-1) << true;
+        QTest::newRow("at the limit") << readings_limits::MaxFileBytes << true;
+        QTest::newRow("over the limit") << readings_limits::MaxFileBytes + 1 << false;
+    }
+    void readingsFileOverItsLimitIsNotUsed()
+    {
+        QFETCH(qint64, size);
+        QFETCH(bool, used);
+        Rig rig;
+        const QString file = rig.dir.filePath(QLatin1StringView(Tape::kReadingsFile));
+        if (size >= 0) {
+            QFile f(file);
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.resize(size));
+        }
+        rig.tape.InitSpeech();
+        rig.load(u"3"_s, kThreeLines);
+        QCOMPARE(rig.readings, used ? file : QString());
+        QCOMPARE(rig.host.messages.size(), used ? 0 : 1);
+        QVERIFY(rig.buttonsEnabled);
     }
 
     // Presses: "N" is 送り (TapeNext), "B" is 戻し (TapeBack); "step" is

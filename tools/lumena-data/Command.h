@@ -52,6 +52,12 @@ QByteArray jsonString(const QString& text);
 // Prints "lumena-data: <file>: <problem>" on stderr and returns 1.
 int fail(const QString& file, const QString& problem);
 
+// Reads an input file: only a regular file of at most `maxBytes` bytes, whole
+// (refused from its size before it is read), or with `prefixOnly` only its
+// first `maxBytes` bytes. False with `problem` set otherwise.
+bool readInput(const QString& path, qint64 maxBytes, QByteArray& out, QString& problem,
+               bool prefixOnly = false);
+
 // Writes `data` to `path` through a temporary file that replaces the target
 // only when complete; false with `error` set otherwise.
 bool writeFileAtomically(const QString& path, const QByteArray& data, QString& error);

@@ -27,7 +27,6 @@
 #include <QApplication>
 #include <QBuffer>
 #include <QCheckBox>
-#include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QPainter>
@@ -84,15 +83,17 @@ int renderBoard(const Args& a)
         return fail(QString(), QStringLiteral("cannot make a temporary folder"));
     const QString settings = a.value(QStringLiteral("--settings"));
     if (!settings.isEmpty()) {
-        QFile f(settings);
-        if (!f.open(QIODevice::ReadOnly))
-            return fail(settings, f.errorString());
+        QByteArray bytes;
+        QString problem;
+        if (!readInput(settings, IniMaximumUsefulSize, bytes, problem, true))
+            return fail(settings, problem);
         IniData probe;
         Error error;
-        const QByteArray bytes = f.readAll();
         if (!decodeIni(bytes, probe, error))
             return fail(settings, error.description);
-        if (!QFile::copy(settings, iniDir.filePath(QStringLiteral("board.in4"))))
+        // The bytes read, not the file: it is read once, and no further than
+        // its items reach.
+        if (!writeFileAtomically(iniDir.filePath(QStringLiteral("board.in4")), bytes, problem))
             return fail(settings, QStringLiteral("cannot copy to a temporary folder"));
     }
     const IniLocation where(iniDir.path(), QStringLiteral("board"), {});

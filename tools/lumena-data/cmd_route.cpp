@@ -3,37 +3,52 @@
 //
 // The CSV form is UTF-8 with the header stop,ticket,fare1,...,fare150; rows
 // may leave out trailing fare columns (read as 0). to-csv always writes all
-// 150 fares, so hy3 -> csv -> hy3 gives back the same bytes (bytes after the
-// last record, which are no part of the route, are not carried).
+// 150 fares, so hy3 -> csv -> hy3 gives back the same records and the same
+// bytes, with two exceptions: bytes after the last record, which are no part
+// of the route, are not carried, and a character that code page 932 holds
+// twice (an NEC or IBM extension also found elsewhere, e.g. ED 40 and FA 5C)
+// comes back in the one form the encoder writes (FA 5C). A stop name has no
+// control characters: to-csv and from-csv refuse one that has.
+//
+// Files larger than routefile::MaxWholeFileBytes (route files and CSVs
+// alike) are refused from their size before they are read.
 
 #include "panel/RouteFile.h"
 #include "reslib/ShiftJis.h"
 #include "tools/lumena-data/Command.h"
 
-#include <QFile>
 #include <QStringDecoder>
 #include <cstdio>
+#include <functional>
 #include <limits>
+#include <optional>
 
 namespace lumena::tool {
 
 namespace {
 
 constexpr int kFares = RouteRecord::FareCount;
+// Far above any route: a CSV of 32,767 stops with 150 four-digit fares fits.
+constexpr qint64 kMaxFileBytes = routefile::MaxWholeFileBytes;
 
 bool readWhole(const QString& path, QByteArray& out, QString& problem)
 {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) {
-        problem = QStringLiteral("cannot open: ") + f.errorString();
-        return false;
+    return readInput(path, kMaxFileBytes, out, problem);
+}
+
+// The first control character of a stop name (C0, DEL, C1), if any.
+std::optional<char16_t> controlCharacter(const QString& name)
+{
+    for (const QChar c : name) {
+        if (c.category() == QChar::Other_Control)
+            return c.unicode();
     }
-    out = f.readAll();
-    if (f.error() != QFileDevice::NoError) {
-        problem = QStringLiteral("cannot read: ") + f.errorString();
-        return false;
-    }
-    return true;
+    return std::nullopt;
+}
+
+QString codePoint(char16_t c)
+{
+    return QStringLiteral("U+%1").arg(uint(c), 4, 16, QLatin1Char('0')).toUpper();
 }
 
 QString cutProblem(const routefile::Scan& s)
@@ -124,6 +139,13 @@ int toCsv(const Args& a)
     if (!s.badNames.isEmpty())
         return fail(in, QStringLiteral("the stop name of record %1 is not valid Shift-JIS")
                             .arg(s.badNames.first()));
+    for (qsizetype i = 0; i < s.records.size(); ++i) {
+        if (const auto c = controlCharacter(s.records[i].StopName))
+            return fail(in, QStringLiteral("the stop name of record %1 has the control character "
+                                           "%2, which a CSV cannot carry")
+                                .arg(i + 1)
+                                .arg(codePoint(*c)));
+    }
     QString text = QStringLiteral("stop,ticket");
     for (int k = 1; k <= kFares; ++k)
         text += QStringLiteral(",fare%1").arg(k);
@@ -146,7 +168,9 @@ struct CsvRow {
     QStringList fields;
 };
 
-bool parseCsv(const QString& text, QList<CsvRow>& rows, QString& problem)
+// Parses the text row by row, handing each to `take` (which may stop the
+// parse by returning false), so the rows are never all held at once.
+bool parseCsv(const QString& text, const std::function<bool(const CsvRow&)>& take, QString& problem)
 {
     int line = 1;
     CsvRow row{1, {}};
@@ -160,9 +184,9 @@ bool parseCsv(const QString& text, QList<CsvRow>& rows, QString& problem)
     };
     auto endRow = [&] {
         endField();
-        if (!(row.fields.size() == 1 && row.fields[0].isEmpty()))
-            rows << row;
+        const bool ok = (row.fields.size() == 1 && row.fields[0].isEmpty()) || take(row);
         row = CsvRow{line, {}};
+        return ok;
     };
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text[i];
@@ -188,7 +212,8 @@ bool parseCsv(const QString& text, QList<CsvRow>& rows, QString& problem)
             if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
                 ++i;
             ++line;
-            endRow();
+            if (!endRow())
+                return false;
         } else if (wasQuoted) {
             problem = QStringLiteral("line %1: text after a closing quote").arg(line);
             return false;
@@ -205,8 +230,7 @@ bool parseCsv(const QString& text, QList<CsvRow>& rows, QString& problem)
         problem = QStringLiteral("line %1: a quoted field is never closed").arg(row.line);
         return false;
     }
-    endRow();
-    return true;
+    return endRow();
 }
 
 bool parseI16(const QString& text, bool emptyIsZero, qint16& out)
@@ -234,30 +258,27 @@ bool recordsFromCsv(const QByteArray& bytes, QList<RouteRecord>& records, QStrin
     }
     if (text.startsWith(QChar(0xFEFF)))
         text.remove(0, 1);
-    QList<CsvRow> rows;
-    if (!parseCsv(text, rows, problem))
-        return false;
-    if (rows.isEmpty()) {
-        problem = QStringLiteral("no header row");
-        return false;
-    }
-    const QStringList& header = rows.first().fields;
-    bool headerOk = header.size() >= 2 && header.size() <= 2 + kFares &&
-                    header[0] == QStringLiteral("stop") && header[1] == QStringLiteral("ticket");
-    for (qsizetype i = 2; headerOk && i < header.size(); ++i)
-        headerOk = header[i] == QStringLiteral("fare%1").arg(i - 1);
-    if (!headerOk) {
-        problem = QStringLiteral("line %1: the header must be stop,ticket,fare1,...,fare150 "
-                                 "(trailing fare columns may be left out)")
-                      .arg(rows.first().line);
-        return false;
-    }
-    if (rows.size() - 1 > 0x7FFF) {
-        problem = QStringLiteral("%1 stops: a route file holds at most 32767").arg(rows.size() - 1);
-        return false;
-    }
-    for (qsizetype n = 1; n < rows.size(); ++n) {
-        const CsvRow& row = rows[n];
+    QStringList header;
+    const auto takeHeader = [&](const CsvRow& row) {
+        header = row.fields;
+        bool ok = header.size() >= 2 && header.size() <= 2 + kFares &&
+                  header[0] == QStringLiteral("stop") && header[1] == QStringLiteral("ticket");
+        for (qsizetype i = 2; ok && i < header.size(); ++i)
+            ok = header[i] == QStringLiteral("fare%1").arg(i - 1);
+        if (!ok)
+            problem = QStringLiteral("line %1: the header must be stop,ticket,fare1,...,fare150 "
+                                     "(trailing fare columns may be left out)")
+                          .arg(row.line);
+        return ok;
+    };
+    const auto takeStop = [&](const CsvRow& row) {
+        if (records.size() == 0x7FFF) {
+            problem = QStringLiteral("line %1: more than 32767 stops, the most a route file "
+                                     "holds")
+                          .arg(row.line);
+            return false;
+        }
+        const qsizetype stop = records.size() + 1;
         if (row.fields.size() > header.size()) {
             problem = QStringLiteral("line %1: %2 fields, more than the header's %3")
                           .arg(row.line)
@@ -267,6 +288,14 @@ bool recordsFromCsv(const QByteArray& bytes, QList<RouteRecord>& records, QStrin
         }
         RouteRecord r;
         r.StopName = row.fields[0];
+        if (const auto c = controlCharacter(r.StopName)) {
+            problem = QStringLiteral("line %1 (stop %2): the stop name has the control character "
+                                     "%3; a stop name has none")
+                          .arg(row.line)
+                          .arg(stop)
+                          .arg(codePoint(*c));
+            return false;
+        }
         const QByteArray name = sjis::fromUnicode(r.StopName);
         if (name.count('?') != r.StopName.count(u'?')) {
             problem = QStringLiteral("line %1: the stop name \"%2\" has a character Shift-JIS "
@@ -302,6 +331,23 @@ bool recordsFromCsv(const QByteArray& bytes, QList<RouteRecord>& records, QStrin
             r.setFare(static_cast<int>(i - 1), v);
         }
         records << r;
+        return true;
+    };
+    bool inHeader = true;
+    const bool parsed = parseCsv(
+        text,
+        [&](const CsvRow& row) {
+            if (!inHeader)
+                return takeStop(row);
+            inHeader = false;
+            return takeHeader(row);
+        },
+        problem);
+    if (!parsed)
+        return false;
+    if (inHeader) {
+        problem = QStringLiteral("no header row");
+        return false;
     }
     return true;
 }
@@ -346,6 +392,12 @@ QStringList problemsOf(const routefile::Scan& s)
         p << cutProblem(s);
     for (int i : s.badNames)
         p << QStringLiteral("record %1: the stop name is not valid Shift-JIS").arg(i);
+    for (qsizetype i = 0; i < s.records.size(); ++i) {
+        if (const auto c = controlCharacter(s.records[i].StopName))
+            p << QStringLiteral("record %1: the stop name has the control character %2")
+                     .arg(i + 1)
+                     .arg(codePoint(*c));
+    }
     for (qsizetype i = 0; i < s.records.size(); ++i) {
         QStringList odd;
         for (int k = 1; k <= kFares; ++k) {

@@ -5,7 +5,6 @@
 #include "settings/IniFields.h"
 #include "tools/lumena-data/Command.h"
 
-#include <QFile>
 #include <cstdio>
 
 namespace lumena::tool {
@@ -53,12 +52,13 @@ int dump(const Args& args)
     if (args.positional.size() != 1)
         return fail(QString(), QStringLiteral("usage: lumena-data settings dump FILE.in4"));
     const QString path = args.positional.first();
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return fail(path, f.errorString());
+    QByteArray bytes;
+    QString problem;
+    if (!readInput(path, IniMaximumUsefulSize, bytes, problem, true))
+        return fail(path, problem);
     IniData data;
     Error error;
-    if (!decodeIni(f.readAll(), data, error))
+    if (!decodeIni(bytes, data, error))
         return fail(path,
                     QStringLiteral("not a complete settings file: %1").arg(error.description));
     JsonDump json;
