@@ -106,7 +106,6 @@ private slots:
     {
         QTest::addColumn<QString>("path");
         QTest::addColumn<int>("kind");
-        QTest::newRow("empty wav") << write(QStringLiteral("empty.wav"), {}) << int(SoundKind::Wav);
         QTest::newRow("text as mp3")
             << write(QStringLiteral("text.mp3"), "not a sound at all\n") << int(SoundKind::Mp3);
         QTest::newRow("truncated wav")
@@ -150,25 +149,14 @@ private slots:
         QVERIFY(m_mixer->lengthMs(2) >= 140);
     }
 
+    // A reading plays on a voice of its own, beside the channels, and to its
+    // last sample; stopped, it leaves the channels playing.
     void speechHasItsOwnVoice()
     {
-        QVERIFY(m_mixer->open(0, write(QStringLiteral("s1.wav"), makeWav(300)), SoundKind::Wav));
+        QVERIFY(m_mixer->open(0, write(QStringLiteral("s1.wav"), makeWav(2000)), SoundKind::Wav));
         m_mixer->play(0);
         QVERIFY(m_mixer->beginSpeech(22050));
         QVERIFY(m_mixer->speechPlaying()); // playing (silence) before any sample arrives
-        const std::vector<std::int16_t> samples(22050 / 4, 1000);
-        m_mixer->appendSpeech(samples.data(), samples.size());
-        m_mixer->endSpeech();
-        QVERIFY(m_mixer->speechPlaying());
-        QVERIFY(m_mixer->isPlaying(0));
-        m_mixer->stopSpeech();
-        QVERIFY(!m_mixer->speechPlaying());
-        QVERIFY(m_mixer->isPlaying(0));
-    }
-
-    void streamedReadingPlaysToItsLastSample()
-    {
-        QVERIFY(m_mixer->beginSpeech(22050));
         const std::vector<std::int16_t> samples(2205, 500);
         m_mixer->appendSpeech(samples.data(), 1000);
         m_mixer->appendSpeech(samples.data() + 1000, samples.size() - 1000);
@@ -176,6 +164,10 @@ private slots:
         while (m_mixer->speechPlaying()) // ends with the mixer, 0.1 s later
             QCoreApplication::processEvents();
         QCOMPARE(m_mixer->speechSamplesMixed(), samples.size());
+        QVERIFY(m_mixer->beginSpeech(22050));
+        m_mixer->stopSpeech();
+        QVERIFY(!m_mixer->speechPlaying());
+        QVERIFY(m_mixer->isPlaying(0));
     }
 };
 
