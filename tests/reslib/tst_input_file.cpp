@@ -26,9 +26,7 @@ private slots:
     void initTestCase()
     {
         QVERIFY(m_dir.isValid());
-        QFile f(path(u"ten.txt"_s));
-        QVERIFY(f.open(QIODevice::WriteOnly) && f.write("0123456789") == 10);
-        f.close();
+        QVERIFY(test::writeFile(path(u"ten.txt"_s), "0123456789"));
         QVERIFY(QDir(m_dir.path()).mkdir(u"folder"_s));
         QVERIFY(::mkfifo(QFile::encodeName(path(u"fifo"_s)).constData(), 0600) == 0);
         QVERIFY(QFile::link(path(u"ten.txt"_s), path(u"link"_s)));

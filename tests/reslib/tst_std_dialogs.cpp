@@ -11,7 +11,6 @@
 
 #include <QCalendarWidget>
 #include <QColorDialog>
-#include <QFile>
 #include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
@@ -164,9 +163,7 @@ private slots:
         QFETCH(QString, filter);
         QFETCH(bool, accept);
         const QString file = m_tmp.filePath(u"panel.bmp"_s);
-        QFile f(file);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.close();
+        QVERIFY(test::writeFile(file, {}));
         QStringList shown;
         QString title;
         answerModal([&](QWidget* w) {

@@ -8,7 +8,6 @@
 #include "tests/common/TestSupport.h"
 
 #include <QDataStream>
-#include <QFile>
 #include <QTemporaryDir>
 
 #include <cmath>
@@ -50,11 +49,8 @@ class TestSdlMixer : public QObject {
 
     QString write(const QString& name, const QByteArray& bytes)
     {
-        const QString path = m_dir.filePath(name);
-        QFile f(path);
-        if (f.open(QIODevice::WriteOnly))
-            f.write(bytes);
-        return path;
+        test::writeFile(m_dir.filePath(name), bytes);
+        return m_dir.filePath(name);
     }
 
 private slots:

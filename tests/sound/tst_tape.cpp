@@ -75,11 +75,9 @@ struct Rig final : TapeFrame, TapeOptions, SoundPlayer {
 
     void load(const QString& route, const QByteArray& data, const QString& fileName = {})
     {
-        if (!data.isNull()) {
-            QFile f(dir.filePath(fileName.isEmpty() ? route + u"tp.csv"_s : fileName));
-            QVERIFY(f.open(QIODevice::WriteOnly));
-            f.write(data);
-        }
+        if (!data.isNull())
+            QVERIFY(test::writeFile(
+                dir.filePath(fileName.isEmpty() ? route + u"tp.csv"_s : fileName), data));
         tape.LoadTapeData(dir.path() + u'/', route);
     }
 };
