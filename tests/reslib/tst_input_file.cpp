@@ -26,9 +26,7 @@ private slots:
     void initTestCase()
     {
         QVERIFY(m_dir.isValid());
-        QFile f(path(u"ten.txt"_s));
-        QVERIFY(f.open(QIODevice::WriteOnly) && f.write("0123456789") == 10);
-        f.close();
+        QVERIFY(test::writeFile(path(u"ten.txt"_s), "0123456789"));
         QVERIFY(QDir(m_dir.path()).mkdir(u"folder"_s));
         QVERIFY(::mkfifo(QFile::encodeName(path(u"fifo"_s)).constData(), 0600) == 0);
         QVERIFY(QFile::link(path(u"ten.txt"_s), path(u"link"_s)));
@@ -43,8 +41,6 @@ private slots:
         QTest::addColumn<InputCheck>("check");
         QTest::addColumn<QByteArray>("bytes");
         const QByteArray none = "unchanged";
-        QTest::newRow("regular file")
-            << u"ten.txt"_s << qint64(-1) << false << InputCheck::Ok << "0123456789"_ba;
         QTest::newRow("at the limit")
             << u"ten.txt"_s << qint64(10) << false << InputCheck::Ok << "0123456789"_ba;
         QTest::newRow("over the limit refused")
@@ -59,11 +55,9 @@ private slots:
             << QString() << qint64(-1) << false << InputCheck::Missing << none;
         QTest::newRow("folder") << u"folder"_s << qint64(-1) << false << InputCheck::NotAFile
                                 << none;
-        // Opening it would wait for a writer for ever.
+        // Opening it would wait for a writer for ever (a device: read for ever).
         QTest::newRow("FIFO is never opened")
             << u"fifo"_s << qint64(-1) << true << InputCheck::NotAFile << none;
-        QTest::newRow("device") << u"/dev/zero"_s << qint64(100) << true << InputCheck::NotAFile
-                                << none;
     }
     void read()
     {
@@ -71,7 +65,7 @@ private slots:
         QFETCH(qint64, limit);
         QFETCH(bool, ignoreBeyond);
         QFETCH(InputCheck, check);
-        const QString p = name.startsWith(u'/') || name.isEmpty() ? name : path(name);
+        const QString p = name.isEmpty() ? name : path(name);
         QByteArray bytes = "unchanged";
         QCOMPARE(readInputFile(p, limit, bytes, ignoreBeyond ? Beyond::Ignore : Beyond::Refuse),
                  check);

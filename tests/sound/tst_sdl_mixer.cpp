@@ -8,7 +8,6 @@
 #include "tests/common/TestSupport.h"
 
 #include <QDataStream>
-#include <QFile>
 #include <QTemporaryDir>
 
 #include <cmath>
@@ -50,11 +49,8 @@ class TestSdlMixer : public QObject {
 
     QString write(const QString& name, const QByteArray& bytes)
     {
-        const QString path = m_dir.filePath(name);
-        QFile f(path);
-        if (f.open(QIODevice::WriteOnly))
-            f.write(bytes);
-        return path;
+        test::writeFile(m_dir.filePath(name), bytes);
+        return m_dir.filePath(name);
     }
 
 private slots:
@@ -77,51 +73,40 @@ private slots:
             m_mixer->close(ch);
     }
 
+    // Every kind loads at about its length; a broken file is refused,
+    // quietly, and plays nothing.
     void loadsEveryKind_data()
     {
         QTest::addColumn<QString>("path");
         QTest::addColumn<int>("kind");
         QTest::addColumn<int>("minMs");
-        QTest::addColumn<int>("maxMs");
+        QTest::addColumn<int>("maxMs"); // 0: refused
         QTest::newRow("wav") << write(QStringLiteral("tone.wav"), makeWav(200))
                              << int(SoundKind::Wav) << 190 << 210;
         QTest::newRow("mp3") << data("tone.mp3") << int(SoundKind::Mp3) << 150 << 400;
         // One 0.5 s note: with its release, the trimmed chunk is far shorter
         // than the seconds of silence FluidSynth renders after it.
         QTest::newRow("midi trimmed") << data("chime.mid") << int(SoundKind::Midi) << 300 << 1600;
+        QTest::newRow("text as mp3") << write(QStringLiteral("text.mp3"), "not a sound at all\n")
+                                     << int(SoundKind::Mp3) << 0 << 0;
+        QTest::newRow("truncated wav") << write(QStringLiteral("cut.wav"), makeWav(100).left(30))
+                                       << int(SoundKind::Wav) << 0 << 0;
+        QTest::newRow("truncated midi")
+            << write(QStringLiteral("cut.mid"), QByteArray("MThd\0\0\0\6", 8))
+            << int(SoundKind::Midi) << 0 << 0;
     }
     void loadsEveryKind()
     {
         QFETCH(QString, path);
         QFETCH(int, kind);
-        QVERIFY(m_mixer->open(0, path, SoundKind(kind)));
-        QCOMPARE(m_mixer->driverName(), QStringLiteral("dummy"));
-        const int ms = m_mixer->lengthMs(0);
         QFETCH(int, minMs);
         QFETCH(int, maxMs);
+        QCOMPARE(m_mixer->open(0, path, SoundKind(kind)), maxMs > 0);
+        QCOMPARE(m_mixer->driverName(), QStringLiteral("dummy"));
+        m_mixer->play(0);
+        QCOMPARE(m_mixer->isPlaying(0), maxMs > 0);
+        const int ms = m_mixer->lengthMs(0);
         QVERIFY2(ms >= minMs && ms <= maxMs, qPrintable(QString::number(ms)));
-    }
-
-    void refusesBrokenFiles_data()
-    {
-        QTest::addColumn<QString>("path");
-        QTest::addColumn<int>("kind");
-        QTest::newRow("empty wav") << write(QStringLiteral("empty.wav"), {}) << int(SoundKind::Wav);
-        QTest::newRow("text as mp3")
-            << write(QStringLiteral("text.mp3"), "not a sound at all\n") << int(SoundKind::Mp3);
-        QTest::newRow("truncated wav")
-            << write(QStringLiteral("cut.wav"), makeWav(100).left(30)) << int(SoundKind::Wav);
-        QTest::newRow("truncated midi")
-            << write(QStringLiteral("cut.mid"), QByteArray("MThd\0\0\0\6", 8))
-            << int(SoundKind::Midi);
-    }
-    void refusesBrokenFiles()
-    {
-        QFETCH(QString, path);
-        QFETCH(int, kind);
-        QVERIFY(!m_mixer->open(1, path, SoundKind(kind)));
-        m_mixer->play(1);
-        QVERIFY(!m_mixer->isPlaying(1));
     }
 
     void syncWaitsForTheMixerAsyncDoesNot()
@@ -150,25 +135,14 @@ private slots:
         QVERIFY(m_mixer->lengthMs(2) >= 140);
     }
 
+    // A reading plays on a voice of its own, beside the channels, and to its
+    // last sample; stopped, it leaves the channels playing.
     void speechHasItsOwnVoice()
     {
-        QVERIFY(m_mixer->open(0, write(QStringLiteral("s1.wav"), makeWav(300)), SoundKind::Wav));
+        QVERIFY(m_mixer->open(0, write(QStringLiteral("s1.wav"), makeWav(2000)), SoundKind::Wav));
         m_mixer->play(0);
         QVERIFY(m_mixer->beginSpeech(22050));
         QVERIFY(m_mixer->speechPlaying()); // playing (silence) before any sample arrives
-        const std::vector<std::int16_t> samples(22050 / 4, 1000);
-        m_mixer->appendSpeech(samples.data(), samples.size());
-        m_mixer->endSpeech();
-        QVERIFY(m_mixer->speechPlaying());
-        QVERIFY(m_mixer->isPlaying(0));
-        m_mixer->stopSpeech();
-        QVERIFY(!m_mixer->speechPlaying());
-        QVERIFY(m_mixer->isPlaying(0));
-    }
-
-    void streamedReadingPlaysToItsLastSample()
-    {
-        QVERIFY(m_mixer->beginSpeech(22050));
         const std::vector<std::int16_t> samples(2205, 500);
         m_mixer->appendSpeech(samples.data(), 1000);
         m_mixer->appendSpeech(samples.data() + 1000, samples.size() - 1000);
@@ -176,6 +150,10 @@ private slots:
         while (m_mixer->speechPlaying()) // ends with the mixer, 0.1 s later
             QCoreApplication::processEvents();
         QCOMPARE(m_mixer->speechSamplesMixed(), samples.size());
+        QVERIFY(m_mixer->beginSpeech(22050));
+        m_mixer->stopSpeech();
+        QVERIFY(!m_mixer->speechPlaying());
+        QVERIFY(m_mixer->isPlaying(0));
     }
 };
 
