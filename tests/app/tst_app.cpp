@@ -17,13 +17,12 @@
 #include "settings/IniCodec.h"
 #include "settings/OptionsDialog.h"
 #include "settings/ViewSettings.h"
+#include "tests/common/Controls.h"
 #include "tests/common/FakeHost.h"
-#include "tests/common/ModalAnswer.h"
 #include "tests/common/TestSupport.h"
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -96,10 +95,7 @@ class TestApp : public QObject {
     PanelWindow& panel() { return m_sim->panel(); }
     template <class W = QAbstractButton> W* control(const QString& name)
     {
-        W* w = panel().findChild<W*>(name);
-        if (!w)
-            qFatal("no control %s", qPrintable(name));
-        return w;
+        return test::child<W>(&panel(), name);
     }
     void click(const QString& name) { QTest::mouseClick(control(name), Qt::LeftButton); }
     // Route 12 from its first stop, typed on the keypad.
@@ -192,20 +188,15 @@ private slots:
         QVERIFY(board().isVisible() && panel().isVisible());
     }
 
-    void bundledSamplesStandInForNoDataFolder()
+    // With no data folder chosen the bundled route 12 is set. 12tp.csv: the
+    // greeting does not step the board; every "次は" entry does. On a first
+    // start the bundled chimes sound: the pre-announcement chime (on S3
+    // forward, S2 back) before the reading, the step chime on S2 after.
+    void bundledSamplesAndTapeButtonsStepTheBoard()
     {
         setRoute12();
         QCOMPARE(fares(1, 2), (QList<int>{170, 0})); // 青葉台駅前
-        QVERIFY(control(u"Command2(1)"_s)->isEnabled());
         QVERIFY(m_host.messages.isEmpty());
-    }
-
-    // 12tp.csv: the greeting does not step the board; every "次は" entry does.
-    // On a first start the bundled chimes sound: the pre-announcement chime
-    // (on S3 forward, S2 back) before the reading, the step chime on S2 after.
-    void tapeButtonsStepTheBoard()
-    {
-        setRoute12();
         QVERIFY(control<QWidget>(u"grpM_Tape"_s)->isEnabled());
         const struct {
             const char16_t* button;
@@ -336,11 +327,10 @@ private slots:
         QVERIFY(!board().isVisible());
         QVERIFY(!panel().isVisible());
 
-        QFile file(settingsFile());
-        QVERIFY(file.open(QIODevice::ReadOnly));
         IniData back;
         Error error;
-        QVERIFY2(decodeIni(file.readAll(), back, error), qPrintable(error.description));
+        QVERIFY2(decodeIni(test::readFile(settingsFile()), back, error),
+                 qPrintable(error.description));
         QCOMPARE(back.CtrlDataInfo.ScrollSpeed, 640);
         QCOMPARE(back.CtrlDataInfo.MidnightFare, qint16(1));
         QCOMPARE(back.DataDirInfo.FareDataDir, QString()); // the samples are not the user's
