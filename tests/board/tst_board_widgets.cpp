@@ -344,28 +344,24 @@ private slots:
     void doubleClickGivesItsZeroSettingsToAll_data()
     {
         QTest::addColumn<bool>("userSet");
-        QTest::addColumn<int>("result");
-        QTest::addColumn<int>("fillZero"); // chosen in the dialog with ZeroMode 1
-        QTest::addColumn<int>("shift");
+        QTest::addColumn<int>("result"); // of the dialog, choosing ZeroMode 1, FillZero 3, Shift 1
         QTest::addColumn<QString>("cells");
-        QTest::newRow("confirmed") << true << 1 << 3 << 1 << u"1/3/1 015 "_s;
-        QTest::newRow("cancelled") << true << 2 << 4 << 1 << u"0/0/0 15"_s;
-        QTest::newRow("UserSet false: no dialog") << false << 1 << 4 << 1 << u"0/0/0 15"_s;
+        QTest::newRow("confirmed") << true << 1 << u"1/3/1 015 "_s;
+        QTest::newRow("cancelled") << true << 2 << u"0/0/0 15"_s;
+        QTest::newRow("UserSet false: no dialog") << false << 1 << u"0/0/0 15"_s;
     }
     void doubleClickGivesItsZeroSettingsToAll()
     {
         QFETCH(bool, userSet);
         QFETCH(int, result);
-        QFETCH(int, fillZero);
-        QFETCH(int, shift);
         auto board = makeBoard();
         board->show();
         for (int j = 1; j <= 50; ++j)
             board->setDegitValue(j, 15);
         m_res.dlg100Result = result;
         m_res.dlg100ZeroMode = 1;
-        m_res.dlg100FillZero = qint16(fillZero);
-        m_res.dlg100Shift = qint16(shift);
+        m_res.dlg100FillZero = 3;
+        m_res.dlg100Shift = 1;
         board->Degit(23)->setUserSet(userSet);
 
         QTest::mouseDClick(board->Degit(23), Qt::LeftButton);
