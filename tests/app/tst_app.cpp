@@ -1,13 +1,8 @@
 // The simulator as the program wires it, on the virtual clock, with a
 // recording mixer and speech engine and its settings file in a private
-// folder. It checks what only the wiring does: the audio device and speech
-// wait for the board's first paint, the panel's tape buttons step the board,
-// the bundled samples stand in for a data folder nobody chose, the board's
-// close and Ctrl+Q ask the panel's question, the quit order ends with a
-// settings file (and a view file, with the board's display scale) the
-// program reads back at its next start, a restart brings windows saved on a
-// larger screen back on screen, and a change sticks where the file beside
-// the program cannot be written.
+// folder: only what the wiring does (first paint, tape buttons, bundled
+// samples, closing and quitting, restart on a smaller screen, a read-only
+// settings file).
 
 #include "app/Simulator.h"
 #include "board/BoardWindow.h"
