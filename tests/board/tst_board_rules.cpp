@@ -109,11 +109,9 @@ private slots:
         const QStringList blankOrZero{u""_s, u"0"_s, u""_s, u"0"_s};
         const QStringList minusOne{u"-1"_s, u"-1"_s, u"0"_s, u"0"_s};
         QTest::newRow("zero") << QVariant(0) << blankOrZero;
-        QTest::newRow("double zero") << QVariant(0.0) << blankOrZero;
         QTest::newRow("empty text") << QVariant(QString()) << blankOrZero;
         QTest::newRow("no value") << QVariant() << blankOrZero;
         QTest::newRow("-1") << QVariant(-1) << minusOne;
-        QTest::newRow("16-bit -1") << QVariant::fromValue<qint16>(-1) << minusOne;
         QTest::newRow("true is -1") << QVariant(true) << minusOne;
         QTest::newRow("text -1 is no number") << QVariant(u"-1"_s) << QStringList(4, u"-1"_s);
         QTest::newRow("text 0 is no number") << QVariant(u"0"_s) << QStringList(4, u"0"_s);
@@ -147,7 +145,6 @@ private slots:
         row("fill leaves other text", QVariant(u"ab"_s), 0, 3, 0, 4, "ab");
         row("fill leaves 'inf'", QVariant(u"inf"_s), 0, 3, 0, 4, "inf");
         row("fill rounds half away from zero", 2.5, 0, 3, 0, 4, "003");
-        row("fill rounds negative half away", -2.5, 0, 3, 0, 4, "-003");
         row("fill after zero mode 1", 0, 1, 3, 0, 4, "000");
         row("no fill of the blanked zero", 0, 0, 3, 0, 4, "");
         row("negative fill fills nothing", 5, 0, -2, 0, 4, "5");
@@ -157,12 +154,10 @@ private slots:
         row("shift 1 of 150", 150, 0, 0, 1, 4, "150 ");
         row("shift pushes digits out", 12345, 0, 0, 2, 4, "45  ");
         row("fill then shift", 5, 0, 3, 1, 4, "005 ");
-        row("shift of the blanked zero", 0, 0, 0, 2, 4, "  ");
         row("negative shift shifts nothing", 5, 0, 0, -3, 4, "5");
         row("fraction shown as text", 12.5, 0, 0, 0, 4, "12.5");
         row("whole double without fraction", 230.0, 0, 0, 0, 4, "230");
         row("no cells light nothing", 5, 0, 0, 0, 0, "");
-        row("negative cells light nothing", 5, 0, 0, 0, -1, "");
     }
     void litText()
     {
@@ -225,12 +220,10 @@ private slots:
         QTest::addColumn<int>("height");
         QTest::newRow("empty") << QString() << 2 << Ints{} << 192;
         QTest::newRow("one single byte: no cell, drawn at 0") << u"A"_s << 2 << Ints{0} << 192;
-        QTest::newRow("one character, centred") << u"駅"_s << 2 << Ints{80} << 192;
         QTest::newRow("half-width pair is one cell") << u"AB"_s << 2 << Ints{80} << 192;
         QTest::newRow("two, mode 2") << u"駅前"_s << 2 << Ints{48, 112} << 192;
         QTest::newRow("two, mode 0") << u"駅前"_s << 0 << Ints{32, 128} << 192;
         QTest::newRow("バス停") << u"バス停"_s << 2 << Ints{16, 80, 144} << 192;
-        QTest::newRow("four") << u"中央公園"_s << 0 << Ints{8, 56, 104, 152} << 192;
         QTest::newRow("five") << u"中央公園前"_s << 0 << Ints{4, 42, 80, 118, 156} << 192;
         QTest::newRow("six fill the strip")
             << u"市民病院前駅"_s << 2 << Ints{0, 32, 64, 96, 128, 160} << 192;
@@ -320,9 +313,7 @@ private slots:
         QTest::addColumn<QString>("faces");
         QTest::newRow("first kanji 0x889F") << QByteArray("\x88\x9F") << u"GGMGMMG"_s;
         QTest::newRow("0x889E below it") << QByteArray("\x88\x9E") << u"GGMMGMG"_s;
-        QTest::newRow("last code 0xFCFC") << QByteArray("\xFC\xFC") << u"GGMGMMG"_s;
         QTest::newRow("single byte counts as kanji") << QByteArray("AB") << u"GGMGMMG"_s;
-        QTest::newRow("half-width kana too") << QByteArray("\xB1") << u"GGMGMMG"_s;
         QTest::newRow("the first character decides") << QByteArray("A\x82\x60") << u"GGMGMMG"_s;
         QTest::newRow("full-width 0 (0x824F)") << QByteArray("\x82\x4F") << u"GGMMGGG"_s;
         QTest::newRow("full-width z (0x829A)") << QByteArray("\x82\x9A") << u"GGMMGGG"_s;
@@ -355,7 +346,6 @@ private slots:
         row("ordinary", u"駅", 0, u"駅 Gothic", {3, 12});
         row("ー drawn as the kanji 丨", u"ー", 2, u"丨 Gothic", {3, 12});
         row("申 one dot right in Gothic", u"申", 0, u"申 Gothic", {4, 12});
-        row("山 one dot right in Gothic kanji", u"山", 2, u"山 Gothic", {4, 12});
         row("山 in place in Mincho", u"山", 1, u"山 Mincho", {3, 12});
         row("申 in place in mode 4", u"申", 4, u"申 Mincho", {3, 12});
         row("、 to the upper right", u"、", 1, u"、 Mincho", {13, 2});
@@ -509,11 +499,8 @@ private slots:
         row("1 from zero, zero", 1, 1, 11, u"００|０１|０９|１０|４９");
         row("2 nashi then 1", 2, 0, 10, u"な し|１|９|１０|４９");
         row("3 nashi then 2", 3, 0, 10, u"な し|２|１０|１１|５０");
-        row("4 muken then 1, zero", 4, 1, 10, u"無 券|０１|０９|１０|４９");
         row("7 ken-nashi then 2, zero", 7, 1, 10, u"券なし|０２|１０|１１|５０");
-        row("9 ken-mushi then 2", 9, 0, 10, u"券無し|２|１０|１１|５０");
         row("10 plain then 1", 10, 0, 10, u"|１|９|１０|４９");
-        row("11 plain then 2", 11, 0, 10, u"|２|１０|１１|５０");
         // Outside the list: only cell 1 changes (font; for 12 also its text).
         row("-1 nothing chosen", -1, 0, 11, u"?|?|?|?|?");
         row("12 past the list", 12, 1, 10, u"|?|?|?|?");
