@@ -1,20 +1,28 @@
-// LoadIni and SaveIni against recording windows: where the file is looked for
-// and written, the order the windows are read and set in, the messages, and
-// the atomic save under a file-size limit. The first start's bundled sounds.
+// The settings file: its byte layout against a layout written out here, the
+// round trip of every field and the file cut at every length; LoadIni and
+// SaveIni against recording windows: where the file is looked for and
+// written, the order the windows are read and set in, the messages, and the
+// atomic save under a file-size limit. The first start's bundled sounds. The
+// view file beside it: what its reader makes of any bytes, and where it is
+// read and written.
 
 #include "settings/FirstStart.h"
 #include "settings/IniCodec.h"
 #include "settings/SettingsFile.h"
+#include "settings/ViewSettings.h"
 #include "tests/common/FakeHost.h"
 #include "tests/common/FakeIniPorts.h"
 #include "tests/common/TestSupport.h"
 #include "tests/settings/IniSamples.h"
 
+#include <QDataStream>
 #include <QDir>
 #include <QTemporaryDir>
+#include <QtEndian>
 
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
@@ -22,6 +30,35 @@ using namespace lumena;
 using namespace lumena::test;
 
 namespace {
+
+// The expected file for numberedIni(), written from the layout table alone.
+QByteArray expectedNumberedFile()
+{
+    QByteArray out;
+    QDataStream put(&out, QIODevice::WriteOnly);
+    put.setByteOrder(QDataStream::LittleEndian);
+    for (int n = 1; ItemKinds[n - 1]; ++n) {
+        const char kind = ItemKinds[n - 1];
+        if (kind == 's')
+            put << s16(n);
+        else if (kind == 'c')
+            put << c32(n);
+        else if (kind == 'i')
+            put << s32(n);
+        else { // 'T': the length, then the Shift-JIS bytes
+            const QByteArray text =
+                n == 1 ? QByteArray("\x8e\x4f\x8a\x70\x89\x77") : txt(n).toLatin1();
+            put << quint16(text.size());
+            put.writeRawData(text.constData(), int(text.size()));
+        }
+    }
+    for (int i = 0; i < 17; ++i)
+        put << c32(200 + i);
+    put << qint16(50);
+    for (int i = 0; i < 150; ++i)
+        put << s16(i);
+    return out;
+}
 
 // The options dialog's part of `from` copied into `to`: all but the panel's,
 // the board's and the cells.
@@ -121,6 +158,45 @@ private slots:
         failOnUnexpectedWarnings();
         QDir(m_tmp.path()).removeRecursively();
         QDir().mkpath(exeDir());
+    }
+
+    void layoutByteForByte()
+    {
+        QCOMPARE(qsizetype(strlen(ItemKinds)), 70);
+        QCOMPARE(encodeIni(numberedIni()), expectedNumberedFile());
+        QCOMPARE(encodeIni(IniData{}).size(), IniMinimumSize); // every text empty
+    }
+
+    // Every field comes back, long and odd texts too; the cell count and
+    // whatever follows the cells are ignored.
+    void roundTripEveryField()
+    {
+        IniData data = numberedIni();
+        data.SoundInfo.PreSound3 = u"/home/運転士/音 声/ﾁｬｲﾑ①.wav"_s;
+        data.SeirikenInfo.SeiriPlgFile = QString(3000, u'駅');
+        QByteArray f = encodeIni(data);
+        qToLittleEndian<qint16>(-1, f.data() + f.size() - 302);
+        f.append("trailing bytes are ignored");
+        IniData back;
+        Error e;
+        QVERIFY(decodeIni(f, back, e));
+        QVERIFY(back == data);
+    }
+
+    // A cut file is refused at every length and leaves the record untouched.
+    // (A text claiming more bytes than the file has: damagedFileAppliesNothing.)
+    void truncationAtEveryLength()
+    {
+        const QByteArray full = encodeIni(numberedIni());
+        for (qsizetype n = 0; n < full.size(); ++n) {
+            IniData out;
+            Error e;
+            QVERIFY2(!decodeIni(QByteArrayView(full).first(n), out, e),
+                     qPrintable(QString::number(n)));
+            QCOMPARE(e.code, int(ErrPastEndOfFile));
+            QVERIFY(!e.description.isEmpty());
+            QVERIFY2(out == IniData{}, "a cut file must not change the record");
+        }
     }
 
     void pathNamesTheExecutable()
@@ -301,6 +377,50 @@ private slots:
         QCOMPARE(s.messageLines().value(0), u"エラー Code:57"_s);
         QCOMPARE(readFile(location().besideExecutable()), previous);
         QCOMPARE(QDir(exeDir()).entryList(QDir::Files), QStringList{u"LM-50.in4"_s});
+    }
+
+    // The board scale read from any bytes: what was written comes back, and
+    // whatever cannot be used leaves the default 1.
+    void viewFileReading_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("scale");
+        for (int n : {1, 2, 3, 4})
+            QTest::addRow("written at %d", n) << encodeViewSettings({n}) << n;
+        auto row = [](const char* tag, const QByteArray& bytes, int scale) {
+            QTest::newRow(tag) << bytes << scale;
+        };
+        row("written at 9: kept at 4", encodeViewSettings({9}), 4);
+        row("CRLF, spaces, comments and a section", "# x\r\n[Board]\r\n BoardScale = 3 \r\n", 3);
+        row("the last of two lines", "BoardScale=2\nBoardScale=4", 4);
+        // Each line below would change the scale if it were taken.
+        row("unusable values",
+            "BoardScale=\nBoardScale=5\nBoardScale=0\nBoardScale=-2\nBoardScale=2.5\n"
+            "BoardScale=00000000000000000002\n",
+            1);
+        row("other names", QByteArray("Scale=2\nboardscale=2\nBoardScale\0=2\n=2\n", 38), 1);
+        row("longer than a view file", "BoardScale=2\n" + QByteArray(ViewFileMaximumSize, ';'), 1);
+    }
+    void viewFileReading()
+    {
+        QFETCH(QByteArray, bytes);
+        QTEST(decodeViewSettings(bytes).boardScale, "scale");
+    }
+
+    // Beside the settings file that is read, else where one would be written;
+    // a view file that is not a regular file is not opened.
+    void viewFileBesideTheSettingsFile()
+    {
+        const IniLocation where = location(u"prog"_s); // no program folder yet
+        QCOMPARE(LoadViewSettings(where), ViewSettings{});
+        QVERIFY(SaveViewSettings(where, {3})); // no program folder: the configuration folder
+        QCOMPARE(readFile(m_tmp.filePath(u"config/LM-50-view.ini"_s)), encodeViewSettings({3}));
+        QCOMPARE(LoadViewSettings(where).boardScale, 3);
+        // A settings file beside the program: its own view file, here none.
+        place(where.besideExecutable(), encodeIni(IniData{}));
+        QCOMPARE(LoadViewSettings(where), ViewSettings{});
+        QCOMPARE(mkfifo(qPrintable(m_tmp.filePath(u"prog/LM-50-view.ini"_s)), 0600), 0);
+        QCOMPARE(LoadViewSettings(where), ViewSettings{});
     }
 };
 
