@@ -23,14 +23,16 @@ constexpr const char* ItemKinds = "TTscccss"
                                   "siissii"
                                   "ii";
 
-// 16- and 32-bit values whose bytes all differ, so byte order errors show.
+// 16- and 32-bit values whose bytes all differ, so byte order errors show;
+// from item 28 on the 16-bit ones are negative, the 32-bit ones always are.
 inline qint16 s16(int n)
 {
     return static_cast<qint16>(n | ((n + 100) << 8));
 }
 inline qint32 s32(int n)
 {
-    return n | ((n + 100) << 8) | (0x3C << 16) | (0x01 << 24);
+    return static_cast<qint32>(quint32(n) | (quint32(n + 100) << 8) | (0x3Cu << 16) |
+                               (0x81u << 24));
 }
 inline quint32 c32(int n)
 {
@@ -48,93 +50,28 @@ inline QString txt(int n)
     return QStringLiteral("t%1").arg(n);
 }
 
+// Each record declares its members in file order, so the values go in by
+// position; a member moved in a record or in the codec's field list lands a
+// value at another item's place.
 inline IniData numberedIni()
 {
     IniData d;
-    d.DataDirInfo.FareDataDir = txt(1);
-    d.DataDirInfo.TapeDataDir = txt(2);
-    auto& p = d.PanelInfo;
-    p.UseSeiriNum = s16(3);
-    p.SeiriNumColorOff = c32(4);
-    p.SeiriNumColorOn1 = c32(5);
-    p.SeiriNumColorOn2 = c32(6);
-    p.SeiriNumStyle = s16(7);
-    p.SeiriNumZeroPad = s16(8);
-    p.PanelAuto = s16(9);
-    p.PanelManual = s16(10);
-    p.PanelOffBuiltIn = s16(11);
-    p.PanelOffUser = s16(12);
-    p.PanelOn1BuiltIn = s16(13);
-    p.PanelOn1User = s16(14);
-    p.PanelOn2BuiltIn = s16(15);
-    p.PanelOn2User = s16(16);
-    p.PanelOffFile = txt(17);
-    p.PanelOn1File = txt(18);
-    p.PanelOn2File = txt(19);
-    auto& g = d.DegitInfo;
-    g.DegitBackColor = c32(20);
-    g.DegitBaseColor = c32(21);
-    g.DegitLitColor = c32(22);
-    g.InfoStopOrderOn = s16(23);
-    g.InfoStopOrderCell = s16(24);
-    g.InfoStopOrderFromZero = s16(25);
-    g.InfoSeiriNumOn = s16(26);
-    g.InfoSeiriNumCell = s16(27);
-    g.InfoRouteNumOn = s16(28);
-    g.InfoRouteNumCell = s16(29);
-    g.InfoColumnOn = s16(30);
-    g.InfoColumn = s16(31);
-    g.InfoColumnCell = s16(32);
-    auto& c = d.ChimeiInfo;
-    c.ChimeiBackColor = c32(33);
-    c.ChimeiForeColor = c32(34);
-    c.ChimeiFontMode = s16(35);
-    c.ChimeiFontBold = s16(36);
-    auto& s = d.SoundInfo;
-    s.RouteSetSound = txt(37);
-    s.ResetSound = txt(38);
-    s.StepSoundAlways = s16(39);
-    s.StepSoundByColumn = s16(40);
-    s.StepSoundSync = s16(41);
-    s.StepSoundAsync = s16(42);
-    s.StepSoundFile = txt(43);
-    s.StepSoundColumn = s16(44);
-    s.StepSound1 = txt(45);
-    s.StepSound2 = txt(46);
-    s.StepSound3 = txt(47);
-    s.PreSoundAlways = s16(48);
-    s.PreSoundByFlag = s16(49);
-    s.PreSoundSync = s16(50);
-    s.PreSoundAsync = s16(51);
-    s.PreSoundFile = txt(52);
-    s.PreSound1 = txt(53);
-    s.PreSound2 = txt(54);
-    s.PreSound3 = txt(55);
-    auto& t = d.SeirikenInfo;
-    t.UseSeiriPrev = s16(56);
-    t.SeiriPlgFile = txt(57);
-    t.DateModeEachPrint = s16(58);
-    t.DateModeRouteSet = s16(59);
-    t.DateModeFixed = s16(60);
-    t.FixedDate = txt(61);
-    auto& k = d.CtrlDataInfo;
-    k.CtrlPanelMode = s16(62);
-    k.ScrollSpeed = s32(63);
-    k.ScrollInterval = s32(64);
-    k.MidnightFare = s16(65);
-    k.PreviewOpen = s16(66);
-    k.CtrlLeft = s32(67);
-    k.CtrlTop = s32(68);
-    d.FormInfo.FormLeft = s32(69);
-    d.FormInfo.FormTop = s32(70);
+    d.DataDirInfo = {txt(1), txt(2)};
+    d.PanelInfo = {s16(3),  c32(4),  c32(5),  c32(6),  s16(7),  s16(8),  s16(9),  s16(10), s16(11),
+                   s16(12), s16(13), s16(14), s16(15), s16(16), txt(17), txt(18), txt(19)};
+    d.DegitInfo = {c32(20), c32(21), c32(22), s16(23), s16(24), s16(25), s16(26),
+                   s16(27), s16(28), s16(29), s16(30), s16(31), s16(32)};
+    d.ChimeiInfo = {c32(33), c32(34), s16(35), s16(36)};
+    d.SoundInfo = {txt(37), txt(38), s16(39), s16(40), s16(41), s16(42), txt(43),
+                   s16(44), txt(45), txt(46), txt(47), s16(48), s16(49), s16(50),
+                   s16(51), txt(52), txt(53), txt(54), txt(55)};
+    d.SeirikenInfo = {s16(56), txt(57), s16(58), s16(59), s16(60), txt(61)};
+    d.CtrlDataInfo = {s16(62), s32(63), s32(64), s16(65), s16(66), s32(67), s32(68)};
+    d.FormInfo = {s32(69), s32(70)};
     for (int i = 0; i < 17; ++i)
-        d.CustColors[static_cast<size_t>(i)] = c32(200 + i);
-    for (int i = 0; i < ini::DegitCellCount; ++i) {
-        auto& cell = d.DegitCells[static_cast<size_t>(i)];
-        cell.Shift = s16(i * 3);
-        cell.ZeroMode = s16(i * 3 + 1);
-        cell.FillZero = s16(i * 3 + 2);
-    }
+        d.CustColors[size_t(i)] = c32(200 + i);
+    for (int i = 0; i < ini::DegitCellCount; ++i)
+        d.DegitCells[size_t(i)] = {s16(i * 3), s16(i * 3 + 1), s16(i * 3 + 2)};
     return d;
 }
 

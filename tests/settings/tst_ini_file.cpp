@@ -1,19 +1,28 @@
-// LoadIni and SaveIni against recording windows: where the file is looked for
-// and written, the order the windows are read and set in, the messages, and
-// the atomic save under a file-size limit.
+// The settings file: its byte layout against a layout written out here, the
+// round trip of every field and the file cut at every length; LoadIni and
+// SaveIni against recording windows: where the file is looked for and
+// written, the order the windows are read and set in, the messages, and the
+// atomic save under a file-size limit. The first start's bundled sounds. The
+// view file beside it: what its reader makes of any bytes, and where it is
+// read and written.
 
+#include "settings/FirstStart.h"
 #include "settings/IniCodec.h"
 #include "settings/SettingsFile.h"
+#include "settings/ViewSettings.h"
 #include "tests/common/FakeHost.h"
 #include "tests/common/FakeIniPorts.h"
 #include "tests/common/TestSupport.h"
 #include "tests/settings/IniSamples.h"
 
+#include <QDataStream>
 #include <QDir>
 #include <QTemporaryDir>
+#include <QtEndian>
 
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
@@ -21,6 +30,35 @@ using namespace lumena;
 using namespace lumena::test;
 
 namespace {
+
+// The expected file for numberedIni(), written from the layout table alone.
+QByteArray expectedNumberedFile()
+{
+    QByteArray out;
+    QDataStream put(&out, QIODevice::WriteOnly);
+    put.setByteOrder(QDataStream::LittleEndian);
+    for (int n = 1; ItemKinds[n - 1]; ++n) {
+        const char kind = ItemKinds[n - 1];
+        if (kind == 's')
+            put << s16(n);
+        else if (kind == 'c')
+            put << c32(n);
+        else if (kind == 'i')
+            put << s32(n);
+        else { // 'T': the length, then the Shift-JIS bytes
+            const QByteArray text =
+                n == 1 ? QByteArray("\x8e\x4f\x8a\x70\x89\x77") : txt(n).toLatin1();
+            put << quint16(text.size());
+            put.writeRawData(text.constData(), int(text.size()));
+        }
+    }
+    for (int i = 0; i < 17; ++i)
+        put << c32(200 + i);
+    put << qint16(50);
+    for (int i = 0; i < 150; ++i)
+        put << s16(i);
+    return out;
+}
 
 // The options dialog's part of `from` copied into `to`: all but the panel's,
 // the board's and the cells.
@@ -43,46 +81,41 @@ public:
     QList<quint32> colors; // of the last cell, the clock's two and the stop name's
 
     IniWindows windows() { return IniWindows{*this, *this, *this}; }
-    void note(const char* call, int n) const
+    const IniData& get(const char* call) const
     {
-        log << (n < 0 ? QString::fromLatin1(call)
-                      : u"%1(%2)"_s.arg(QLatin1StringView(call)).arg(n));
-    }
-    const IniData& get(const char* call, int n = -1) const
-    {
-        note(call, n);
+        log << QString::fromLatin1(call);
         return held;
     }
-    IniData& set(const char* call, int n = -1)
+    IniData& set(const char* call)
     {
-        note(call, n);
+        log << QString::fromLatin1(call);
         return applied;
     }
 
     void GetOptionInfo(IniData& out) const override { copyOptions(get(__func__), out); }
     void SetOptionInfo(const IniData& in) override { copyOptions(in, set(__func__)); }
-    void SetProp() override { note(__func__, -1); }
+    void SetProp() override { log << QString::fromLatin1(__func__); }
     void GetCtrlDataInfo(ini::CtrlDataInfo& o) const override { o = get(__func__).CtrlDataInfo; }
     void SetCtrlDataInfo(const ini::CtrlDataInfo& i) override { set(__func__).CtrlDataInfo = i; }
     void GetFormInfo(ini::FormInfo& out) const override { out = get(__func__).FormInfo; }
     void SetFormInfo(const ini::FormInfo& in) override { set(__func__).FormInfo = in; }
     ini::DegitCellInfo GetDegitCell(int n) const override
     {
-        return get(__func__, n).DegitCells[size_t(n - 1)];
+        return get(__func__).DegitCells[size_t(n - 1)];
     }
     void SetDegitCell(int n, const ini::DegitCellInfo& info, const DegitColors& c) override
     {
-        set(__func__, n).DegitCells[size_t(n - 1)] = info;
+        set(__func__).DegitCells[size_t(n - 1)] = info;
         colors = {c.BackColor, c.BaseForeColor, c.DegitForeColor};
     }
     void SetTimeDegitColors(int index, const DegitColors& c) override
     {
-        note(__func__, index);
+        log << u"SetTimeDegitColors(%1)"_s.arg(index);
         colors << c.BackColor << c.BaseForeColor << c.DegitForeColor;
     }
     void SetChimeiColors(quint32 back, quint32 fore) override
     {
-        note(__func__, -1);
+        log << QString::fromLatin1(__func__);
         colors << back << fore;
     }
 };
@@ -101,14 +134,6 @@ struct Session {
         return host.messages.size() == 1 ? host.messages[0].split(u"\r\n"_s) : QStringList();
     }
 };
-
-QStringList cellCalls(const QString& name)
-{
-    QStringList l;
-    for (int i = 1; i <= 50; ++i)
-        l << u"%1(%2)"_s.arg(name).arg(i);
-    return l;
-}
 
 } // namespace
 
@@ -135,35 +160,65 @@ private slots:
         QDir().mkpath(exeDir());
     }
 
-    void pathNamesTheExecutable_data()
+    void layoutByteForByte()
     {
-        QTest::addColumn<QString>("dir");
-        QTest::addColumn<QString>("path");
-        QTest::newRow("plain folder") << u"/opt/bus"_s << u"/opt/bus/LM-50.in4"_s;
-        QTest::newRow("root folder has one separator") << u"/"_s << u"/LM-50.in4"_s;
-        QTest::newRow("folder ending in separator") << u"/opt/bus/"_s << u"/opt/bus/LM-50.in4"_s;
+        QCOMPARE(qsizetype(strlen(ItemKinds)), 70);
+        QCOMPARE(encodeIni(numberedIni()), expectedNumberedFile());
+        QCOMPARE(encodeIni(IniData{}).size(), IniMinimumSize); // every text empty
     }
-    void pathNamesTheExecutable()
+
+    // Every field comes back, long and odd texts too; the cell count and
+    // whatever follows the cells are ignored.
+    void roundTripEveryField()
     {
-        QFETCH(QString, dir);
-        QFETCH(QString, path);
-        QCOMPARE(IniLocation(dir, u"LM-50"_s, {}).besideExecutable(), path);
+        IniData data = numberedIni();
+        data.SoundInfo.PreSound3 = u"/home/運転士/音 声/ﾁｬｲﾑ①.wav"_s;
+        data.SeirikenInfo.SeiriPlgFile = QString(3000, u'駅');
+        QByteArray f = encodeIni(data);
+        qToLittleEndian<qint16>(-1, f.data() + f.size() - 302);
+        f.append("trailing bytes are ignored");
+        IniData back;
+        Error e;
+        QVERIFY(decodeIni(f, back, e));
+        QVERIFY(back == data);
+    }
+
+    // A cut file is refused at every length and leaves the record untouched.
+    // (A text claiming more bytes than the file has: damagedFileAppliesNothing.)
+    void truncationAtEveryLength()
+    {
+        const QByteArray full = encodeIni(numberedIni());
+        for (qsizetype n = 0; n < full.size(); ++n) {
+            IniData out;
+            Error e;
+            QVERIFY2(!decodeIni(QByteArrayView(full).first(n), out, e),
+                     qPrintable(QString::number(n)));
+            QCOMPARE(e.code, int(ErrPastEndOfFile));
+            QVERIFY(!e.description.isEmpty());
+            QVERIFY2(out == IniData{}, "a cut file must not change the record");
+        }
+    }
+
+    void pathInTheRootFolder()
+    {
+        QCOMPARE(IniLocation(u"/"_s, u"LM-50"_s, {}).besideExecutable(), u"/LM-50.in4"_s);
     }
 
     // A load reads the file a save writes (beside the executable when its
     // folder is the program's own, else the configuration folder's), and
-    // the one beside the executable only when that is missing; with neither
-    // (the first start) nothing is applied and nothing said.
+    // the one beside the executable only when that is missing, and applies
+    // it to the windows in order. With neither (the first start) nothing is
+    // applied and nothing said, and the options get the bundled chimes, if
+    // there are any: only the sound files change.
     void loadReadsWhereASaveWrites_data()
     {
         QTest::addColumn<bool>("own"); // the executable's folder is the program's own
         QTest::addColumn<bool>("beside");
         QTest::addColumn<bool>("inConfig");
-        QTest::addColumn<int>("formLeft"); // of the record afterwards
-        QTest::newRow("neither: the first start") << true << false << false << s32(69);
+        QTest::addColumn<int>("formLeft"); // of the file read, 0 for none
+        QTest::newRow("neither: the first start") << true << false << false << 0;
         QTest::newRow("own folder: the file beside the executable") << true << true << true << 1;
-        QTest::newRow("own folder without a file: a first start")
-            << true << false << true << s32(69);
+        QTest::newRow("own folder without a file: a first start") << true << false << true << 0;
         QTest::newRow("installed: the configuration folder's") << false << true << true << 2;
         QTest::newRow("installed, nothing saved yet: the file beside the executable")
             << false << true << false << 1;
@@ -174,19 +229,46 @@ private slots:
         QFETCH(bool, beside);
         QFETCH(bool, inConfig);
         QFETCH(int, formLeft);
-        IniData one, two;
-        one.FormInfo.FormLeft = 1;
-        two.FormInfo.FormLeft = 2;
+        IniData files[2] = {numberedIni(), numberedIni()};
+        files[0].FormInfo.FormLeft = 1;
+        files[1].FormInfo.FormLeft = 2;
         const IniLocation where = location(u"bin"_s, u"config"_s, own);
         if (beside)
-            place(where.besideExecutable(), encodeIni(one));
+            place(where.besideExecutable(), encodeIni(files[0]));
         if (inConfig)
-            place(where.inConfigFolder(), encodeIni(two));
-        Session s(numberedIni());
+            place(where.inConfigFolder(), encodeIni(files[1]));
+        Session s;
         s.load(where);
-        QCOMPARE(s.data.FormInfo.FormLeft, formLeft);
-        QCOMPARE(s.w.log.isEmpty(), formLeft == s32(69));
         QVERIFY(s.host.messages.isEmpty());
+        if (!formLeft) {
+            QVERIFY(s.w.log.isEmpty());
+        } else {
+            const IniData& n = files[formLeft - 1];
+            QVERIFY(s.data == n && s.w.applied == n);
+            QCOMPARE(s.w.log, (QStringList(50, u"SetDegitCell"_s) +
+                               QStringList{u"SetTimeDegitColors(0)"_s, u"SetTimeDegitColors(1)"_s,
+                                           u"SetChimeiColors"_s, u"SetOptionInfo"_s,
+                                           u"SetCtrlDataInfo"_s, u"SetFormInfo"_s, u"SetProp"_s}));
+            const QList<quint32> digits{n.DegitInfo.DegitBackColor, n.DegitInfo.DegitBaseColor,
+                                        n.DegitInfo.DegitLitColor};
+            QCOMPARE(s.w.colors,
+                     (digits + digits + digits +
+                      QList<quint32>{n.ChimeiInfo.ChimeiBackColor, n.ChimeiInfo.ChimeiForeColor}));
+        }
+
+        QVERIFY(!useBundledSoundsOnFirstStart(where, s.w, QString()));
+        const QString sounds = sourceDir() + u"/samples/sounds"_s;
+        QCOMPARE(useBundledSoundsOnFirstStart(where, s.w, sounds), !formLeft);
+        if (formLeft)
+            return;
+        IniData expected;
+        copyOptions(s.w.held, expected);
+        chooseBundledSounds(expected.SoundInfo, sounds);
+        QVERIFY(s.w.applied == expected);
+        const ini::SoundInfo& chimes = expected.SoundInfo;
+        for (const QString& file : {chimes.RouteSetSound, chimes.StepSoundFile, chimes.PreSoundFile,
+                                    chimes.PreSound1, chimes.PreSound2, chimes.PreSound3})
+            QVERIFY2(QFileInfo(file).isFile(), qPrintable(file));
     }
 
     // The program's folder keeps the settings only when the user running
@@ -196,8 +278,6 @@ private slots:
         QTest::addColumn<QString>("dir");
         QTest::addColumn<bool>("own");
         QTest::newRow("the system's programs, even for root") << u"/usr/bin"_s << false;
-        QTest::newRow("the system's local programs") << u"/usr/local/bin"_s << false;
-        QTest::newRow("a missing folder") << u"missing"_s << false;
         QTest::newRow("no folder") << QString() << false;
         // A folder this test made: the program's own unless root runs the test.
         QTest::newRow("a copy in one's own folder") << u"bin"_s << (::geteuid() != 0);
@@ -207,25 +287,6 @@ private slots:
         QFETCH(QString, dir);
         const QString path = dir.startsWith(u'/') || dir.isEmpty() ? dir : m_tmp.filePath(dir);
         QTEST(IniLocation::isOwnProgramFolder(path), "own");
-    }
-
-    void loadAppliesInOrder()
-    {
-        const IniData n = numberedIni();
-        place(location().besideExecutable(), encodeIni(n));
-        Session s;
-        s.load(location());
-        QCOMPARE(s.w.log, (cellCalls(u"SetDegitCell"_s) +
-                           QStringList{u"SetTimeDegitColors(0)"_s, u"SetTimeDegitColors(1)"_s,
-                                       u"SetChimeiColors"_s, u"SetOptionInfo"_s,
-                                       u"SetCtrlDataInfo"_s, u"SetFormInfo"_s, u"SetProp"_s}));
-        QVERIFY(s.host.messages.isEmpty());
-        QVERIFY(s.data == n && s.w.applied == n);
-        const QList<quint32> digits{n.DegitInfo.DegitBackColor, n.DegitInfo.DegitBaseColor,
-                                    n.DegitInfo.DegitLitColor};
-        QCOMPARE(s.w.colors,
-                 (digits + digits + digits +
-                  QList<quint32>{n.ChimeiInfo.ChimeiBackColor, n.ChimeiInfo.ChimeiForeColor}));
     }
 
     // A file the codec refuses (here a text claiming more bytes than there
@@ -274,7 +335,7 @@ private slots:
         Session s;
         QCOMPARE(s.save(where), !written.isEmpty());
         QCOMPARE(s.w.log,
-                 (cellCalls(u"GetDegitCell"_s) +
+                 (QStringList(50, u"GetDegitCell"_s) +
                   QStringList{u"GetOptionInfo"_s, u"GetCtrlDataInfo"_s, u"GetFormInfo"_s}));
         QVERIFY(s.data == numberedIni());
         const QString beside = where.besideExecutable(), inConfig = where.inConfigFolder();
@@ -314,6 +375,50 @@ private slots:
         QCOMPARE(s.messageLines().value(0), u"エラー Code:57"_s);
         QCOMPARE(readFile(location().besideExecutable()), previous);
         QCOMPARE(QDir(exeDir()).entryList(QDir::Files), QStringList{u"LM-50.in4"_s});
+    }
+
+    // The board scale read from any bytes: what was written comes back, and
+    // whatever cannot be used leaves the default 1.
+    void viewFileReading_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("scale");
+        for (int n : {1, 2, 3, 4})
+            QTest::addRow("written at %d", n) << encodeViewSettings({n}) << n;
+        auto row = [](const char* tag, const QByteArray& bytes, int scale) {
+            QTest::newRow(tag) << bytes << scale;
+        };
+        row("written at 9: kept at 4", encodeViewSettings({9}), 4);
+        row("CRLF, spaces, comments and a section", "# x\r\n[Board]\r\n BoardScale = 3 \r\n", 3);
+        row("the last of two lines", "BoardScale=2\nBoardScale=4", 4);
+        // Each line below would change the scale if it were taken.
+        row("unusable values",
+            "BoardScale=\nBoardScale=5\nBoardScale=0\nBoardScale=-2\nBoardScale=2.5\n"
+            "BoardScale=00000000000000000002\n",
+            1);
+        row("other names", QByteArray("Scale=2\nboardscale=2\nBoardScale\0=2\n=2\n", 38), 1);
+        row("longer than a view file", "BoardScale=2\n" + QByteArray(ViewFileMaximumSize, ';'), 1);
+    }
+    void viewFileReading()
+    {
+        QFETCH(QByteArray, bytes);
+        QTEST(decodeViewSettings(bytes).boardScale, "scale");
+    }
+
+    // Beside the settings file that is read, else where one would be written;
+    // a view file that is not a regular file is not opened.
+    void viewFileBesideTheSettingsFile()
+    {
+        const IniLocation where = location(u"prog"_s); // no program folder yet
+        QCOMPARE(LoadViewSettings(where), ViewSettings{});
+        QVERIFY(SaveViewSettings(where, {3})); // no program folder: the configuration folder
+        QCOMPARE(readFile(m_tmp.filePath(u"config/LM-50-view.ini"_s)), encodeViewSettings({3}));
+        QCOMPARE(LoadViewSettings(where).boardScale, 3);
+        // A settings file beside the program: its own view file, here none.
+        place(where.besideExecutable(), encodeIni(IniData{}));
+        QCOMPARE(LoadViewSettings(where), ViewSettings{});
+        QCOMPARE(mkfifo(qPrintable(m_tmp.filePath(u"prog/LM-50-view.ini"_s)), 0600), 0);
+        QCOMPARE(LoadViewSettings(where), ViewSettings{});
     }
 };
 
