@@ -101,25 +101,54 @@ private slots:
         QVERIFY(control(u"Check1"_s)->isEnabled());
     }
 
-    void dialResetSetsRoute()
+    // The dials (brought in front by a double-click on the keypad) set what
+    // the same digits on the keypad set, a refusal included; each list shows
+    // its chosen digit whole, and unchosen lists add nothing.
+    void dialsSetWhatTheKeypadSets_data()
     {
-        // The keypad is in front; a double-click on it brings the dials.
+        QTest::addColumn<QList<int>>("dials"); // List2(0..4), List3(0..2); -1: none chosen
+        QTest::addColumn<QList<int>>("keys");
+        QTest::newRow("route 01, section 2")
+            << QList<int>{-1, -1, -1, 0, 1, -1, -1, 2} << QList<int>{10, 0, 1, 11, 2};
+        QTest::newRow("every digit: 00001, 002")
+            << QList<int>{0, 0, 0, 0, 1, 0, 0, 2} << QList<int>{10, 0, 0, 0, 0, 1, 11, 0, 0, 2};
+        QTest::newRow("the far end of every dial: no route 99999")
+            << QList<int>{9, 9, 9, 9, 9, 9, 9, 9} << QList<int>{10, 9, 9, 9, 9, 9, 11, 9, 9, 9};
+    }
+    void dialsSetWhatTheKeypadSets()
+    {
+        QFETCH(QList<int>, dials);
+        QFETCH(QList<int>, keys);
+        const auto outcome = [this] {
+            const QString text = u"%1 %2 %3 %4"_s.arg(r->data.RouteNumber())
+                                     .arg(r->data.StartSection())
+                                     .arg(r->board.chimei.value(0), r->host.messages.join(u'|'));
+            r->board.chimei.clear();
+            r->host.messages.clear();
+            return text;
+        };
         QTest::mouseDClick(control(u"Frame1(1)"_s), Qt::LeftButton, {}, QPoint(5, 20));
-        QVERIFY(control(u"Frame1(0)"_s)->isVisible());
-        QVERIFY(!control(u"Frame1(1)"_s)->isVisible());
-        const QList<std::pair<QString, int>> picks = {
-            {u"List2(3)"_s, 0}, {u"List2(4)"_s, 1}, {u"List3(2)"_s, 2}};
-        for (const auto& [name, row] : picks) {
-            auto* list = control<QListWidget>(name);
-            list->scrollToItem(list->item(row));
+        QVERIFY(control(u"Frame1(0)"_s)->isVisible() && !control(u"Frame1(1)"_s)->isVisible());
+        QStringList sounds;
+        for (int i = 0; i < 8; ++i) {
+            if (dials[i] < 0)
+                continue;
+            auto* list =
+                control<QListWidget>(i < 5 ? u"List2(%1)"_s.arg(i) : u"List3(%1)"_s.arg(i - 5));
+            QListWidgetItem* item = list->item(dials[i]);
+            list->scrollToItem(item); // the wheel
             QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                              list->visualItemRect(list->item(row)).center());
+                              list->visualItemRect(item).center());
+            QVERIFY(list->viewport()->rect().contains(list->visualItemRect(item)));
+            sounds << (i < 5 ? u"reset.wav@S1"_s : u"route.wav@S1"_s);
         }
-        QCOMPARE(r->sound.played,
-                 (QStringList{u"reset.wav@S1"_s, u"reset.wav@S1"_s, u"route.wav@S1"_s}));
+        QCOMPARE(r->sound.played, sounds);
         click(u"Command1(0)"_s);
-        QCOMPARE(r->data.RouteNumber(), u"01"_s); // unchosen lists add nothing
-        QCOMPARE(r->board.chimei.last(), u"中町"_s);
+        const QString viaDials = outcome();
+        QTest::mouseDClick(control(u"Frame1(0)"_s), Qt::LeftButton, {}, QPoint(5, 20));
+        this->keys(keys);
+        click(u"Command1(1)"_s);
+        QCOMPARE(viaDials, outcome());
     }
 
     void steppingStopsAtBothEnds()
