@@ -82,6 +82,10 @@ bool RunController::SetRoute(const QString& routeText, const QString& sectionTex
         m_host.message(emptyRouteMessage());
         return false;
     }
+    if (count < 0) {
+        m_host.message(routefile::negativeCountError(count).description);
+        return false;
+    }
     if (count - 1 < section) {
         file.close();
         m_host.message(sectionTooLargeMessage());

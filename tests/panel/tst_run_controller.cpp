@@ -155,8 +155,8 @@ private slots:
             << routeImage(1) << u"1"_s << RunController::sectionTooLargeMessage();
         QTest::newRow("section equal to count")
             << routeImage(5) << u"5"_s << RunController::sectionTooLargeMessage();
-        QTest::newRow("negative count")
-            << negative << u"1"_s << RunController::sectionTooLargeMessage();
+        QTest::newRow("negative count: a damaged file")
+            << negative << u"1"_s << u"運賃データの数（-1）が負の値です。"_s;
         QTest::newRow("count 302") << routeImage(302) << u"1"_s
                                    << u"運賃データの数（302件）が上限の301件を超えています。"_s;
         QTest::newRow("header cut")
