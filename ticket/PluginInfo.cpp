@@ -68,6 +68,15 @@ QString pluginRefusedTitle()
     return QStringLiteral("プラグインロードエラー");
 }
 
+QString pluginRefusedMessage(ResLib& lib, const QString& path)
+{
+    QString text = pluginRefusedText();
+    const QString why = lib.pluginRefusal(path);
+    if (!why.isEmpty())
+        text += u'\n' + why;
+    return text;
+}
+
 PluginChoice choosePlugin(ResLib& lib, QObject* owner, PluginInfoView& view, QString& path)
 {
     const QString chosen =
@@ -75,10 +84,8 @@ PluginChoice choosePlugin(ResLib& lib, QObject* owner, PluginInfoView& view, QSt
     if (chosen.isEmpty())
         return PluginChoice::Cancelled;
     view.clearCompanies();
-    if (SetPlgin(lib, chosen, view) == 0)
-        return PluginChoice::Refused;
     path = chosen;
-    return PluginChoice::Accepted;
+    return SetPlgin(lib, chosen, view) == 0 ? PluginChoice::Refused : PluginChoice::Accepted;
 }
 
 } // namespace lumena

@@ -52,7 +52,7 @@ void choosePluginFile(ResLib& lib, QWidget* dialog, PluginInfoView& view, QLineE
     case PluginChoice::Cancelled:
         return;
     case PluginChoice::Refused:
-        QMessageBox::critical(dialog, pluginRefusedTitle(), pluginRefusedText());
+        QMessageBox::critical(dialog, pluginRefusedTitle(), pluginRefusedMessage(lib, path));
         return;
     case PluginChoice::Accepted:
         if (pathBox)
