@@ -147,10 +147,13 @@ void PanelWindow::Option4_Click(int index)
         // A user picture that has gone away leaves the board as it is.
         QImage picture;
         error = readPanelPicture(plan.file, picture);
-        if (!error)
+        if (!error) {
             m_ports.panelBoard.setBackgroundPicture(picture);
+            m_reportedPictures.remove(plan.file);
+        }
     }
-    if (error) {
+    if (error && !m_reportedPictures.contains(plan.file)) {
+        m_reportedPictures.insert(plan.file);
         QString text = backlightErrorText(error.code);
         if (!error.description.isEmpty())
             text += u"\r\n"_s + error.description;
