@@ -332,7 +332,7 @@ private slots:
                                                        u"SeirikenNumSet(0,0)"_s,
                                                        number,
                                                        u"SetAllDegitColors(808080,969696,72d2f8)"_s,
-                                                       u"SetChimeiProps(808080,ffff,-1,0)"_s,
+                                                       u"SetChimeiProps(808080,beff,-1,0)"_s,
                                                        u"setBoardScale(1)"_s,
                                                        reapplied};
         QCOMPARE(m_ports->log, expected);
