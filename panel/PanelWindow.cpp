@@ -201,6 +201,8 @@ void PanelWindow::openOptions()
     m_ports.options.showOptions();
     m_ports.panelBoard.setBoardEnabled(true);
     setEnabled(true);
+    // A plug-in chosen (or the preview switched) shows on the current ticket.
+    m_run->RedrawPreview();
     // Changed display settings take effect on the stop name; fares stay.
     m_ports.board.SetChimei(QString());
     m_ports.board.SetChimei(m_ports.data.RouteTable(m_ports.data.CurrentPos() + 1).StopName);

@@ -165,6 +165,14 @@ void RunController::DispData(qint16 stop)
         m_board.setDegitValue(w.cell, w.routeText ? QVariant(routeNumber) : QVariant(w.number));
     }
 
+    drawPreview(stop);
+    m_host.processEvents();
+    m_board.SetChimei(m_data.RouteTable(stop).StopName);
+}
+
+void RunController::drawPreview(qint16 stop)
+{
+    const RouteRecord& row = m_data.RouteTable(stop);
     QString date = ticketDate(m_options.dateMode(), m_host.now().date(), m_data.RouteSetDate(),
                               m_options.fixedDate());
     m_panel.clearPreview();
@@ -172,15 +180,19 @@ void RunController::DispData(qint16 stop)
         QString stopName = row.StopName;
         const QString time = timeText(m_host.now().time());
         m_resLib.Vk4_DrawSeiriken(m_options.seiriPlgFile(), m_panel.previewImage(), stopName, date,
-                                  time, leadingNumber(routeNumber), row.TicketNo, stop,
+                                  time, leadingNumber(m_data.RouteNumber()), row.TicketNo, stop,
                                   static_cast<qint16>(m_panel.companyIndex()));
         // The library may rewrite the name in place; what it leaves is kept.
         if (stopName != row.StopName)
             m_data.SetStopName(stop, stopName);
         m_panel.repaintPreview();
     }
-    m_host.processEvents();
-    m_board.SetChimei(m_data.RouteTable(stop).StopName);
+}
+
+void RunController::RedrawPreview()
+{
+    if (m_data.RecordCount() > 0)
+        drawPreview(static_cast<qint16>(m_data.CurrentPos() + 1));
 }
 
 } // namespace lumena

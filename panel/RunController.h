@@ -38,11 +38,18 @@ public:
     // 1..301 are ignored.
     void DispData(qint16 stop);
 
+    // Draws the ticket preview of the current stop again, as the options
+    // now say (plug-in, preview on or off, date); nothing without a route.
+    void RedrawPreview();
+
     static QString emptyRouteMessage();
     static QString noRouteFileMessage();
     static QString sectionTooLargeMessage();
 
 private:
+    // The preview part of DispData.
+    void drawPreview(qint16 stop);
+
     RouteState& m_data;
     RunOptions& m_options;
     BoardDisplay& m_board;

@@ -246,7 +246,8 @@ private slots:
     }
 
     // 設定... and ﾊﾞｰｼﾞｮﾝ hold board and panel still while their dialog is open;
-    // after the options the stop name is drawn anew with the new settings.
+    // after the options the ticket and the stop name are drawn anew with the
+    // new settings (here the preview switched on).
     void dialogsHoldTheWindows()
     {
         keys({10, 1, 11, 1});
@@ -255,12 +256,14 @@ private slots:
         r->options.onShowOptions = [&] {
             seen << u"options board %1 panel %2"_s.arg(r->board.boardEnabled)
                         .arg(m_panel->isEnabled());
+            r->options.preview = true;
         };
         click(u"Command4"_s);
         click(u"Command8"_s);
         seen << u"after board %1 panel %2"_s.arg(r->board.boardEnabled).arg(m_panel->isEnabled());
         QCOMPARE(seen, (QStringList{u"options board 0 panel 0"_s, u"after board 1 panel 1"_s}));
         QCOMPARE(r->board.chimei.mid(r->board.chimei.size() - 2), (QStringList{{}, u"駅前"_s}));
+        QCOMPARE(r->res.callNames(), (QStringList{u"Vk4_DrawSeiriken"_s, u"Call_dlg110"_s}));
         QVERIFY(r->res.calls.back().args.value(1).toString().startsWith(u"型番："_s));
     }
 
