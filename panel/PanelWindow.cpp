@@ -157,7 +157,9 @@ void PanelWindow::Option4_Click(int index)
         QString text = backlightErrorText(error.code);
         if (!error.description.isEmpty())
             text += u"\r\n"_s + error.description;
-        QMessageBox box(QMessageBox::Critical, u"エラー"_s, text, QMessageBox::Ok, this);
+        text += u"\r\n"_s + plan.file;
+        QMessageBox box(QMessageBox::Critical, u"エラー"_s, japanese::wrapLines(text),
+                        QMessageBox::Ok, this);
         japanese::setButtonTexts(box);
         box.exec();
     }

@@ -58,43 +58,38 @@ bool RunController::SetRoute(const QString& routeText, const QString& sectionTex
     m_tape.LoadTapeData(tapeDir, route);
 
     const QString path = fareDir + route + QStringLiteral(".hy3");
+    // Every refusal names the file on a line of its own.
+    const auto refuse = [this, &path](const QString& text) {
+        m_host.message(text + u'\n' + path);
+        return false;
+    };
     QFile file(path);
     switch (openInputFile(file)) {
     case InputCheck::Ok:
         break;
     case InputCheck::Missing:
-        m_host.message(noRouteFileMessage());
-        return false;
+        return refuse(noRouteFileMessage());
     default: // a folder, FIFO or device, or a file that cannot be opened
-        m_host.message(errorDescription(ErrPathFileAccess));
-        return false;
+        return refuse(errorDescription(ErrPathFileAccess));
     }
 
     const QByteArray head = file.read(routefile::HeaderSize);
     const routefile::Scan header = routefile::scan(head, 0);
-    if (Error e = routefile::cutError(header)) {
-        m_host.message(e.description);
-        return false;
-    }
+    if (Error e = routefile::cutError(header))
+        return refuse(e.description);
     const qint16 count = header.count;
     if (count == 0) {
         file.close();
-        m_host.message(emptyRouteMessage());
-        return false;
+        return refuse(emptyRouteMessage());
     }
-    if (count < 0) {
-        m_host.message(routefile::negativeCountError(count).description);
-        return false;
-    }
+    if (count < 0)
+        return refuse(routefile::negativeCountError(count).description);
     if (count - 1 < section) {
         file.close();
-        m_host.message(sectionTooLargeMessage());
-        return false;
+        return refuse(sectionTooLargeMessage());
     }
-    if (count > RouteState::RouteRows) {
-        m_host.message(routefile::tooManyRecordsError(count).description);
-        return false;
-    }
+    if (count > RouteState::RouteRows)
+        return refuse(routefile::tooManyRecordsError(count).description);
 
     // No record can be longer than this, so a huge file is never read whole;
     // nor more than the file holds, as read() sets aside all it is asked for.
@@ -102,16 +97,12 @@ bool RunController::SetRoute(const QString& routeText, const QString& sectionTex
         qMin(qint64(count) * (routefile::RecordFixedSize + routefile::MaxNameBytes),
              qMax<qint64>(0, file.size() - file.pos()));
     QByteArray image = head + file.read(maxBytes);
-    if (file.error() != QFileDevice::NoError) {
-        m_host.message(errorDescription(ErrDeviceIo));
-        return false;
-    }
+    if (file.error() != QFileDevice::NoError)
+        return refuse(errorDescription(ErrDeviceIo));
     file.close();
     routefile::Scan body = routefile::scan(image);
-    if (Error e = routefile::cutError(body)) {
-        m_host.message(e.description);
-        return false;
-    }
+    if (Error e = routefile::cutError(body))
+        return refuse(e.description);
 
     // Accepted: from here on the new route replaces the old one.
     m_data.SetRouteTable(body.records);

@@ -26,8 +26,9 @@ public:
                   SoundPlayer& sound, TapeLoader& tape, ResLib& resLib, Host& host);
 
     // Sets the route from the entered route number and section text. Every
-    // refusal or failure shows its message through Host::message and returns
-    // false; the board and the step buttons are then left as they were.
+    // refusal or failure shows its message through Host::message, the fare
+    // file's path on its last line, and returns false; the board and the
+    // step buttons are then left as they were.
     bool SetRoute(const QString& routeText, const QString& sectionText);
 
     // Command2(index): 0 "データ戻し", 1 "データ送り". At either end of the route

@@ -74,7 +74,7 @@ QString pluginRefusedMessage(ResLib& lib, const QString& path)
     const QString why = lib.pluginRefusal(path);
     if (!why.isEmpty())
         text += u'\n' + why;
-    return text;
+    return text + u'\n' + path;
 }
 
 PluginChoice choosePlugin(ResLib& lib, QObject* owner, PluginInfoView& view, QString& path)

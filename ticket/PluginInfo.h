@@ -45,8 +45,8 @@ QString pluginDialogTitle();
 // The refusal message box of a chosen file.
 QString pluginRefusedText();
 QString pluginRefusedTitle();
-// The box's text for the refused file at `path`: pluginRefusedText(), then
-// the reason the plug-in reader gives on a line of its own.
+// The box's text for the refused file at `path`: pluginRefusedText(), the
+// reason the plug-in reader gives and the file, each on a line of its own.
 QString pluginRefusedMessage(ResLib& lib, const QString& path);
 
 enum class PluginChoice { Cancelled, Refused, Accepted };

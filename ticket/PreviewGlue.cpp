@@ -1,5 +1,6 @@
 #include "ticket/PreviewGlue.h"
 
+#include "reslib/Japanese.h"
 #include "reslib/Units.h"
 #include "ticket/PreviewClipboard.h"
 #include "ticket/SeirikenPreview.h"
@@ -51,9 +52,14 @@ void choosePluginFile(ResLib& lib, QWidget* dialog, PluginInfoView& view, QLineE
     switch (choosePlugin(lib, dialog, view, path)) {
     case PluginChoice::Cancelled:
         return;
-    case PluginChoice::Refused:
-        QMessageBox::critical(dialog, pluginRefusedTitle(), pluginRefusedMessage(lib, path));
+    case PluginChoice::Refused: {
+        QMessageBox box(QMessageBox::Critical, pluginRefusedTitle(),
+                        japanese::wrapLines(pluginRefusedMessage(lib, path)), QMessageBox::Ok,
+                        dialog);
+        japanese::setButtonTexts(box);
+        box.exec();
         return;
+    }
     case PluginChoice::Accepted:
         if (pathBox)
             pathBox->setText(path);

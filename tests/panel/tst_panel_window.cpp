@@ -206,12 +206,15 @@ private slots:
         QTest::newRow("user picture") << false << u"good.png"_s << 200 << QString();
         QTest::newRow("user picture missing keeps the old one")
             << false << u"gone.bmp"_s << 10 << QString();
+        // Broken at clauses, the file on a line of its own.
         QTest::newRow("user file that is no picture")
             << false << u"text.bmp"_s << 10
-            << u"エラーです。\r\n\r\nエラーコード：481　指定した画像の内容が不正です。この部分では扱えません。"_s;
+            << u"エラーです。\n\nエラーコード：481　指定した画像の内容が不正です。\n"
+               u"この部分では扱えません。\n@file"_s;
         QTest::newRow("user file that is a folder")
             << false << u"folder"_s << 10
-            << u"エラーです。\r\n\r\nエラーコード：75　画像ファイルが見つからないか、指定している場所が不正です。"_s;
+            << u"エラーです。\n\nエラーコード：75　画像ファイルが見つからないか、\n"
+               u"指定している場所が不正です。\n@file"_s;
     }
     void backlight()
     {
@@ -229,6 +232,7 @@ private slots:
         QCOMPARE(r->board.seiriNumColor, 0xA1u); // the colour changes in every case
         QCOMPARE(m_panel->BacklightIndex(), 1);
         m_panel->Option4_Click(1); // as OK in the options does: a failure is told once
+        message.replace(u"@file"_s, r->options.files[1]);
         QCOMPARE(answerer.texts, message.isEmpty() ? QStringList{} : QStringList{message});
     }
 

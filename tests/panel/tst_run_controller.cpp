@@ -185,7 +185,7 @@ private slots:
         rig.reset();
 
         QVERIFY(!rig.run.SetRoute(u"00012"_s, section));
-        QCOMPARE(rig.host.messages, QStringList{message});
+        QCOMPARE(rig.host.messages, QStringList{message + u'\n' + rig.dir.filePath(u"12.hy3"_s)});
         QCOMPARE(rig.log.calls,
                  (QStringList{u"PlaySnd:route.wav:S1:0:0"_s, u"LoadTapeData:/tape/:12"_s}));
         QCOMPARE(rig.host.waits.size(), size_t(2)); // only the earlier routes' lamp tests

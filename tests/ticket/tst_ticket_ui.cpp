@@ -91,7 +91,7 @@ private slots:
         QTest::newRow("refused, with the reader's reason")
             << u"/bad.4SP"_s << PlgInfo() << untouched << previous
             << u"プラグインロードエラー|指定したファイルはプラグインでないか、内容が不正です\n"
-               u"line 3: width must be a whole number"_s
+               u"line 3: width must be a whole number\n/bad.4SP"_s
             << read + QStringList{u"pluginRefusal"_s};
         QTest::newRow("no bar codes, switching -1 is none")
             << ok << info({{3, 1}, {4, 1}, {8, 2}, {9, 999}, {13, -1}})
