@@ -99,7 +99,8 @@ void PanelWindow::buildEntryGroups()
     back->setStyleSheet(u"background-color: black;"_s);
     m_label2[0] = label(pad, u"Label2(0)"_s, QString(), 225, 180, 810, 315,
                         Qt::AlignRight | Qt::AlignVCenter);
-    m_label2[1] = label(pad, u"Label2(1)"_s, u"-"_s, 1125, 180, 150, 150, Qt::AlignCenter);
+    // As high as the route display, so the "-" sits on its middle.
+    m_label2[1] = label(pad, u"Label2(1)"_s, u"-"_s, 1125, 180, 150, 315, Qt::AlignCenter);
     m_label2[2] = label(pad, u"Label2(2)"_s, QString(), 1290, 180, 465, 270,
                         Qt::AlignRight | Qt::AlignVCenter);
     for (QLabel* display : m_label2) {

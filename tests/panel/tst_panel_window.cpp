@@ -268,7 +268,9 @@ private slots:
         QCOMPARE(seen, (QStringList{u"options board 0 panel 0"_s, u"after board 1 panel 1"_s}));
         QCOMPARE(r->board.chimei.mid(r->board.chimei.size() - 2), (QStringList{{}, u"駅前"_s}));
         QCOMPARE(r->res.callNames(), (QStringList{u"Vk4_DrawSeiriken"_s, u"Call_dlg110"_s}));
-        QVERIFY(r->res.calls.back().args.value(1).toString().startsWith(u"型番："_s));
+        const QString version = r->res.calls.back().args.value(1).toString();
+        QVERIFY(version.startsWith(u"型番："_s) &&
+                version.endsWith(u"チーム 2026\r\n"_s)); // not 2026-2026
     }
 
     // A plug-in's company list chooses nothing until the operator does.
