@@ -77,10 +77,11 @@ QString pluginRefusedMessage(ResLib& lib, const QString& path)
     return text + u'\n' + path;
 }
 
-PluginChoice choosePlugin(ResLib& lib, QObject* owner, PluginInfoView& view, QString& path)
+PluginChoice choosePlugin(ResLib& lib, QObject* owner, PluginInfoView& view,
+                          const QString& initialFile, QString& path)
 {
     const QString chosen =
-        lib.Vk3FileDlg(owner, 0, pluginFileFilter(), QString(), pluginDialogTitle());
+        lib.Vk3FileDlg(owner, 0, pluginFileFilter(), initialFile, pluginDialogTitle());
     if (chosen.isEmpty())
         return PluginChoice::Cancelled;
     view.clearCompanies();

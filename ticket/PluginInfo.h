@@ -51,10 +51,10 @@ QString pluginRefusedMessage(ResLib& lib, const QString& path);
 
 enum class PluginChoice { Cancelled, Refused, Accepted };
 
-// The choose button: file dialog, then (unless cancelled) the company list is
-// emptied and SetPlgin runs. `path` receives the chosen file, accepted or
-// refused. The caller shows the refusal message and keeps its path box on
-// Refused.
-PluginChoice choosePlugin(ResLib& lib, QObject* owner, PluginInfoView& view, QString& path);
+// The choose button: file dialog (opening at `initialFile`), then (unless
+// cancelled) the company list is emptied and SetPlgin runs. `path` receives the chosen file,
+// accepted or refused. The caller shows the refusal message and keeps its path box on Refused.
+PluginChoice choosePlugin(ResLib& lib, QObject* owner, PluginInfoView& view,
+                          const QString& initialFile, QString& path);
 
 } // namespace lumena

@@ -1,5 +1,6 @@
 #include "ticket/PreviewGlue.h"
 
+#include "reslib/Dialogs.h"
 #include "reslib/Japanese.h"
 #include "reslib/Units.h"
 #include "ticket/PreviewClipboard.h"
@@ -46,10 +47,12 @@ QMenu* makePreviewMenu(SeirikenPreview* preview, QWidget* parent)
     return menu;
 }
 
-void choosePluginFile(ResLib& lib, QWidget* dialog, PluginInfoView& view, QLineEdit* pathBox)
+void choosePluginFile(ResLib& lib, QWidget* dialog, PluginInfoView& view, QLineEdit* pathBox,
+                      const QString& samplesFolder)
 {
+    const QString start = dialogs::startIn(pathBox ? pathBox->text() : QString(), samplesFolder);
     QString path;
-    switch (choosePlugin(lib, dialog, view, path)) {
+    switch (choosePlugin(lib, dialog, view, start, path)) {
     case PluginChoice::Cancelled:
         return;
     case PluginChoice::Refused: {

@@ -127,9 +127,10 @@ private slots:
         if (!message.isEmpty())
             test::answerMessageBox(QMessageBox::Ok, &shown);
         choosePluginFile(lib, &dialog, view, pathBox);
-        QCOMPARE(lib.calls.front().args,
-                 QVariantList({0, QStringLiteral("整理券プラグイン(*.4SP)\0*.4SP\0\0"), QString(),
-                               u"プラグインの選択"_s}));
+        QCOMPARE(
+            lib.calls.front().args,
+            QVariantList({0, QStringLiteral("整理券プラグイン(*.4SP)\0*.4SP\0\0"),
+                          u"/previous.4SP"_s, u"プラグインの選択"_s})); // where the box's file is
         QTEST(view.shown(), "shown");
         QTEST(pathBox->text(), "path");
         QCOMPARE(shown, message);
