@@ -35,8 +35,10 @@ Simulator::Simulator(Setup setup) : m_setup(std::move(setup))
     m_options->SetStartDefaults();
     m_options->setFolderOpener(
         [](const QString& folder) { QDesktopServices::openUrl(QUrl::fromLocalFile(folder)); });
-    if (!m_setup.samples.isEmpty())
+    if (!m_setup.samples.isEmpty()) {
         m_options->setDefaultDataDir(m_setup.samples + u"/data"_s);
+        m_options->setSamplesDir(m_setup.samples);
+    }
 
     m_panel = std::make_unique<PanelWindow>(PanelWindow::Ports{
         m_data, *m_options, *m_board, *m_board, *m_options, *m_sound, m_resLib, host});

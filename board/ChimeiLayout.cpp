@@ -1,5 +1,6 @@
 #include "board/ChimeiLayout.h"
 
+#include "board/ChimeiProps.h"
 #include "reslib/Colors.h"
 #include "reslib/ShiftJis.h"
 
@@ -160,8 +161,8 @@ Dots16 cellDots(GlyphSource& glyphs, QByteArrayView sjisCell, qint16 fontMode, b
 DotStrip::DotStrip()
 {
     m_image = QImage(kStripWidth, kStripHeight, QImage::Format_Indexed8);
-    m_image.setColorTable({rgbFromBgr(0x00808080), rgbFromBgr(0x0000BEFF)});
-    m_foreRef = 0x0000BEFF;
+    m_image.setColorTable({rgbFromBgr(ChimeiDefaultBackColor), rgbFromBgr(ChimeiDefaultForeColor)});
+    m_foreRef = ChimeiDefaultForeColor;
     m_image.fill(0);
 }
 

@@ -261,8 +261,8 @@ void GtfsImportDialog::accept()
     const QStringList existing = gtfs::existingFiles(m_route->number, fareDir, tapeDir);
     if (!existing.isEmpty()) {
         QMessageBox ask(QMessageBox::Question, windowTitle(),
-                        u"次のファイルを置き換えます。よろしいですか？\n\n"_s +
-                            existing.join(u'\n'),
+                        japanese::wrapLines(u"次のファイルを置き換えます。よろしいですか？\n\n"_s +
+                                            existing.join(u'\n')),
                         QMessageBox::Yes | QMessageBox::No, this);
         ask.setDefaultButton(QMessageBox::No);
         japanese::setButtonTexts(ask);
@@ -272,8 +272,8 @@ void GtfsImportDialog::accept()
     QString error;
     if (!gtfs::writeRoute(*m_route, fareDir, tapeDir, error)) {
         QMessageBox box(QMessageBox::Warning, windowTitle(),
-                        u"路線のファイルを書き込めませんでした。\n"_s + error, QMessageBox::Ok,
-                        this);
+                        japanese::wrapLines(u"路線のファイルを書き込めませんでした。\n"_s + error),
+                        QMessageBox::Ok, this);
         japanese::setButtonTexts(box);
         box.exec();
         return;

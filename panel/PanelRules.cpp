@@ -67,9 +67,13 @@ QString backlightErrorText(int code)
 QString versionText(const QString& model, const QString& version, int year)
 {
     const QString crlf = u"\r\n"_s;
+    // The years of development: from the first to this one, one year alone
+    // while they are the same.
+    constexpr int firstYear = 2026;
+    const QString years =
+        year > firstYear ? u"%1-%2"_s.arg(firstYear).arg(year) : QString::number(firstYear);
     return u"型番："_s + model + crlf + u"バージョン："_s + version + crlf + crlf +
-           u"配布：Lumena プロジェクト"_s + crlf + u"開発：Lumena 開発チーム 2026-"_s +
-           QString::number(year) + crlf;
+           u"配布：Lumena プロジェクト"_s + crlf + u"開発：Lumena 開発チーム "_s + years + crlf;
 }
 
 QString boardCaption(const QString& model)

@@ -1,6 +1,7 @@
 #pragma once
 // Small widgets of the operation panel.
 
+#include <QListWidget>
 #include <QMargins>
 #include <QPushButton>
 
@@ -23,6 +24,28 @@ protected:
 
 private:
     QMargins m_captionMargins{3, 3, 3, 3};
+};
+
+// A dial of the route entry: a column of the digits 0 to 9 showing `rows` of
+// them whole, the chosen one kept in the middle as far as the ends allow.
+// Too narrow for a scroll bar, it is turned by the wheel, the arrow keys or a
+// click on a neighbouring digit. A click turns it once the button is up, so
+// the click ends on the digit it began on.
+class DigitDial final : public QListWidget {
+    Q_OBJECT
+public:
+    DigitDial(int rows, QWidget* parent);
+
+protected:
+    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    void centreChosen();
+
+    int m_rows;
+    bool m_pressed = false;
 };
 
 } // namespace lumena

@@ -147,14 +147,19 @@ void PanelWindow::Option4_Click(int index)
         // A user picture that has gone away leaves the board as it is.
         QImage picture;
         error = readPanelPicture(plan.file, picture);
-        if (!error)
+        if (!error) {
             m_ports.panelBoard.setBackgroundPicture(picture);
+            m_reportedPictures.remove(plan.file);
+        }
     }
-    if (error) {
+    if (error && !m_reportedPictures.contains(plan.file)) {
+        m_reportedPictures.insert(plan.file);
         QString text = backlightErrorText(error.code);
         if (!error.description.isEmpty())
             text += u"\r\n"_s + error.description;
-        QMessageBox box(QMessageBox::Critical, u"エラー"_s, text, QMessageBox::Ok, this);
+        text += u"\r\n"_s + plan.file;
+        QMessageBox box(QMessageBox::Critical, u"エラー"_s, japanese::wrapLines(text),
+                        QMessageBox::Ok, this);
         japanese::setButtonTexts(box);
         box.exec();
     }
@@ -198,6 +203,8 @@ void PanelWindow::openOptions()
     m_ports.options.showOptions();
     m_ports.panelBoard.setBoardEnabled(true);
     setEnabled(true);
+    // A plug-in chosen (or the preview switched) shows on the current ticket.
+    m_run->RedrawPreview();
     // Changed display settings take effect on the stop name; fares stay.
     m_ports.board.SetChimei(QString());
     m_ports.board.SetChimei(m_ports.data.RouteTable(m_ports.data.CurrentPos() + 1).StopName);

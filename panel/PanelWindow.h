@@ -16,6 +16,7 @@
 #include "panel/RunPorts.h"
 #include "sound/Tape.h"
 
+#include <QSet>
 #include <QWidget>
 #include <functional>
 #include <memory>
@@ -67,6 +68,8 @@ public:
     explicit PanelWindow(const Ports& ports, QWidget* parent = nullptr);
     ~PanelWindow() override;
 
+    // Applies a backlight state; a user picture that fails is reported
+    // once, when it first fails.
     void Option4_Click(int index) override;
 
     // PanelIniPort
@@ -136,6 +139,9 @@ private:
 
     Ports m_ports;
     std::unique_ptr<RunController> m_run;
+    // User pictures whose failure has been shown: not shown again while
+    // they keep failing (OK in the options applies the backlight anew).
+    QSet<QString> m_reportedPictures;
     KeypadEntry m_keypad;
     qint16 m_panelMode = 0;
     bool m_speechAvailable = false;

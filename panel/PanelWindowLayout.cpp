@@ -48,15 +48,13 @@ QLabel* label(QWidget* parent, const QString& name, const QString& text, int l, 
     return lbl;
 }
 
-QListWidget* digitList(QWidget* parent, const QString& name, int left, int width)
+// The dials show five digits each: the chosen one and two on either side.
+QListWidget* digitList(QWidget* parent, const QString& name, int left)
 {
-    auto* list = place(new QListWidget(parent), name, left, 915, width, 315);
-    for (int d = 0; d <= 9; ++d)
-        list->addItem(QString::number(d));
-    list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    list->setSelectionMode(QAbstractItemView::SingleSelection);
-    list->setCurrentRow(-1);
+    auto* list = new DigitDial(5, parent);
+    list->setObjectName(name);
+    list->move(twipsToPixels(left), twipsToPixels(915));
+    list->setFixedWidth(twipsToPixels(210));
     return list;
 }
 
@@ -77,21 +75,22 @@ void PanelWindow::buildEntryGroups()
     big.setPixelSize(18);
     big.setBold(true);
     title->setFont(big);
-    label(dial, u"Label6"_s, u"系　統"_s, 240, 705, 705, 240, Qt::AlignCenter);
-    label(dial, u"Label7"_s, u"区間"_s, 1425, 705, 360, 240, Qt::AlignCenter);
+    label(dial, u"Label6"_s, u"系　統"_s, 90, 705, 1050, 240, Qt::AlignCenter);
+    label(dial, u"Label7"_s, u"区間"_s, 1290, 705, 630, 240, Qt::AlignCenter);
     for (int i = 0; i < 5; ++i) {
-        m_list2[i] = digitList(dial, indexed(u"List2", i), 90 + 195 * i, 465);
+        m_list2[i] = digitList(dial, indexed(u"List2", i), 90 + 210 * i);
         connect(m_list2[i], &QListWidget::itemClicked, this,
                 [this] { m_ports.sound.PlaySnd(m_ports.options.resetSound(), u"S1"_s, false, 0); });
     }
     for (int i = 0; i < 3; ++i) {
-        m_list3[i] = digitList(dial, indexed(u"List3", i), 1230 + 240 * i, 225);
+        m_list3[i] = digitList(dial, indexed(u"List3", i), 1290 + 210 * i);
         connect(m_list3[i], &QListWidget::itemClicked, this, [this] {
             m_ports.sound.PlaySnd(m_ports.options.routeSetSound(), u"S1"_s, false, 0);
         });
     }
+    // Below the dials, where the keypad has its own.
     auto* reset0 =
-        place(new QPushButton(u"リセット"_s, dial), u"Command1(0)"_s, 105, 1455, 1845, 315);
+        place(new QPushButton(u"リセット"_s, dial), u"Command1(0)"_s, 105, 2250, 1845, 315);
     connect(reset0, &QPushButton::clicked, this, [this] { setRouteFrom(0); });
 
     // Keypad group.
@@ -100,7 +99,8 @@ void PanelWindow::buildEntryGroups()
     back->setStyleSheet(u"background-color: black;"_s);
     m_label2[0] = label(pad, u"Label2(0)"_s, QString(), 225, 180, 810, 315,
                         Qt::AlignRight | Qt::AlignVCenter);
-    m_label2[1] = label(pad, u"Label2(1)"_s, u"-"_s, 1125, 180, 150, 150, Qt::AlignCenter);
+    // As high as the route display, so the "-" sits on its middle.
+    m_label2[1] = label(pad, u"Label2(1)"_s, u"-"_s, 1125, 180, 150, 315, Qt::AlignCenter);
     m_label2[2] = label(pad, u"Label2(2)"_s, QString(), 1290, 180, 465, 270,
                         Qt::AlignRight | Qt::AlignVCenter);
     for (QLabel* display : m_label2) {

@@ -116,14 +116,19 @@ Error tooManyRecordsError(int count)
                          .arg(RouteState::RouteRows));
 }
 
+Error negativeCountError(int count)
+{
+    return Error::of(ErrInvalidCall,
+                     QStringLiteral("運賃データの数（%1）が負の値です。").arg(count));
+}
+
 Error readRecords(QByteArrayView bytes, QList<RouteRecord>& out)
 {
     Scan s = scan(bytes);
     if (Error e = cutError(s))
         return e;
     if (s.count < 0)
-        return Error::of(ErrInvalidCall,
-                         QStringLiteral("運賃データの数（%1）が負の値です。").arg(s.count));
+        return negativeCountError(s.count);
     out = std::move(s.records);
     return {};
 }

@@ -61,6 +61,9 @@ Error cutError(const Scan& s);
 // Error for a file that declares more records than the route table holds.
 Error tooManyRecordsError(int count);
 
+// Error for a file whose record count is negative: a damaged file.
+Error negativeCountError(int count);
+
 // All N records, or an error (cut data, negative N). N = 0 gives no records.
 Error readRecords(QByteArrayView bytes, QList<RouteRecord>& out);
 

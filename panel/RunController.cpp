@@ -58,39 +58,38 @@ bool RunController::SetRoute(const QString& routeText, const QString& sectionTex
     m_tape.LoadTapeData(tapeDir, route);
 
     const QString path = fareDir + route + QStringLiteral(".hy3");
+    // Every refusal names the file on a line of its own.
+    const auto refuse = [this, &path](const QString& text) {
+        m_host.message(text + u'\n' + path);
+        return false;
+    };
     QFile file(path);
     switch (openInputFile(file)) {
     case InputCheck::Ok:
         break;
     case InputCheck::Missing:
-        m_host.message(noRouteFileMessage());
-        return false;
+        return refuse(noRouteFileMessage());
     default: // a folder, FIFO or device, or a file that cannot be opened
-        m_host.message(errorDescription(ErrPathFileAccess));
-        return false;
+        return refuse(errorDescription(ErrPathFileAccess));
     }
 
     const QByteArray head = file.read(routefile::HeaderSize);
     const routefile::Scan header = routefile::scan(head, 0);
-    if (Error e = routefile::cutError(header)) {
-        m_host.message(e.description);
-        return false;
-    }
+    if (Error e = routefile::cutError(header))
+        return refuse(e.description);
     const qint16 count = header.count;
     if (count == 0) {
         file.close();
-        m_host.message(emptyRouteMessage());
-        return false;
+        return refuse(emptyRouteMessage());
     }
+    if (count < 0)
+        return refuse(routefile::negativeCountError(count).description);
     if (count - 1 < section) {
         file.close();
-        m_host.message(sectionTooLargeMessage());
-        return false;
+        return refuse(sectionTooLargeMessage());
     }
-    if (count > RouteState::RouteRows) {
-        m_host.message(routefile::tooManyRecordsError(count).description);
-        return false;
-    }
+    if (count > RouteState::RouteRows)
+        return refuse(routefile::tooManyRecordsError(count).description);
 
     // No record can be longer than this, so a huge file is never read whole;
     // nor more than the file holds, as read() sets aside all it is asked for.
@@ -98,16 +97,12 @@ bool RunController::SetRoute(const QString& routeText, const QString& sectionTex
         qMin(qint64(count) * (routefile::RecordFixedSize + routefile::MaxNameBytes),
              qMax<qint64>(0, file.size() - file.pos()));
     QByteArray image = head + file.read(maxBytes);
-    if (file.error() != QFileDevice::NoError) {
-        m_host.message(errorDescription(ErrDeviceIo));
-        return false;
-    }
+    if (file.error() != QFileDevice::NoError)
+        return refuse(errorDescription(ErrDeviceIo));
     file.close();
     routefile::Scan body = routefile::scan(image);
-    if (Error e = routefile::cutError(body)) {
-        m_host.message(e.description);
-        return false;
-    }
+    if (Error e = routefile::cutError(body))
+        return refuse(e.description);
 
     // Accepted: from here on the new route replaces the old one.
     m_data.SetRouteTable(body.records);
@@ -161,6 +156,14 @@ void RunController::DispData(qint16 stop)
         m_board.setDegitValue(w.cell, w.routeText ? QVariant(routeNumber) : QVariant(w.number));
     }
 
+    drawPreview(stop);
+    m_host.processEvents();
+    m_board.SetChimei(m_data.RouteTable(stop).StopName);
+}
+
+void RunController::drawPreview(qint16 stop)
+{
+    const RouteRecord& row = m_data.RouteTable(stop);
     QString date = ticketDate(m_options.dateMode(), m_host.now().date(), m_data.RouteSetDate(),
                               m_options.fixedDate());
     m_panel.clearPreview();
@@ -168,15 +171,19 @@ void RunController::DispData(qint16 stop)
         QString stopName = row.StopName;
         const QString time = timeText(m_host.now().time());
         m_resLib.Vk4_DrawSeiriken(m_options.seiriPlgFile(), m_panel.previewImage(), stopName, date,
-                                  time, leadingNumber(routeNumber), row.TicketNo, stop,
+                                  time, leadingNumber(m_data.RouteNumber()), row.TicketNo, stop,
                                   static_cast<qint16>(m_panel.companyIndex()));
         // The library may rewrite the name in place; what it leaves is kept.
         if (stopName != row.StopName)
             m_data.SetStopName(stop, stopName);
         m_panel.repaintPreview();
     }
-    m_host.processEvents();
-    m_board.SetChimei(m_data.RouteTable(stop).StopName);
+}
+
+void RunController::RedrawPreview()
+{
+    if (m_data.RecordCount() > 0)
+        drawPreview(static_cast<qint16>(m_data.CurrentPos() + 1));
 }
 
 } // namespace lumena

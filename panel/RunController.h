@@ -26,8 +26,9 @@ public:
                   SoundPlayer& sound, TapeLoader& tape, ResLib& resLib, Host& host);
 
     // Sets the route from the entered route number and section text. Every
-    // refusal or failure shows its message through Host::message and returns
-    // false; the board and the step buttons are then left as they were.
+    // refusal or failure shows its message through Host::message, the fare
+    // file's path on its last line, and returns false; the board and the
+    // step buttons are then left as they were.
     bool SetRoute(const QString& routeText, const QString& sectionText);
 
     // Command2(index): 0 "データ戻し", 1 "データ送り". At either end of the route
@@ -38,11 +39,18 @@ public:
     // 1..301 are ignored.
     void DispData(qint16 stop);
 
+    // Draws the ticket preview of the current stop again, as the options
+    // now say (plug-in, preview on or off, date); nothing without a route.
+    void RedrawPreview();
+
     static QString emptyRouteMessage();
     static QString noRouteFileMessage();
     static QString sectionTooLargeMessage();
 
 private:
+    // The preview part of DispData.
+    void drawPreview(qint16 stop);
+
     RouteState& m_data;
     RunOptions& m_options;
     BoardDisplay& m_board;

@@ -21,8 +21,13 @@ QDialogButtonBox* dialogButtons(QDialog* dlg, QDialogButtonBox::StandardButtons 
 
 qint32 versionBox(QWidget* owner, const QString& text);
 qint32 datePicker(QWidget* owner, DialogDate& date);
+// Opens in `initialFile`'s folder with that file chosen, or in
+// `initialFile` itself when it is a folder.
 QString openFile(QWidget* owner, const QString& filter, const QString& initialFile,
                  const QString& title);
+// Where a file dialog for a setting opens: its current value when that is an
+// absolute path in a folder that exists, else `fallbackFolder` (the samples).
+QString startIn(const QString& current, const QString& fallbackFolder);
 QString chooseFolder(QWidget* owner, const QString& prompt);
 qint32 chooseColor(QWidget* owner, quint32& color, CustColors& cust);
 

@@ -29,4 +29,13 @@ bool useJapanese();
 void setButtonTexts(QMessageBox& box);
 void setButtonTexts(QDialogButtonBox& box);
 
+// A message box's text with its lines broken where Japanese breaks them:
+// each line of `text` longer than `maxWidth` (counted in half-width
+// characters, a full-width one counting two) is cut into lines of about
+// equal width, preferably after 。 or 、, never before a closing bracket or
+// mark nor inside a run of ASCII letters and digits (a path breaks after a
+// slash), so no line is left with a lone character. The message box would
+// otherwise wrap at its own width. Lines end in LF.
+QString wrapLines(const QString& text, int maxWidth = 56);
+
 } // namespace lumena::japanese

@@ -73,6 +73,10 @@ public:
     // Zero = not a valid ticket plug-in; otherwise `info` describes it.
     virtual qint32 Vk4_GetPlgInfo(const QString& path, PlgInfo& info) = 0;
 
+    // Why the file at `path` is not a valid ticket plug-in (for example
+    // "line 3: width must be a whole number"); empty for a valid one.
+    virtual QString pluginRefusal(const QString& path) = 0;
+
     // Writes the plug-in's remarks through `setText` (the comment box).
     virtual qint32 Vk4_SetPlgComment(const QString& path,
                                      const std::function<void(const QString&)>& setText) = 0;

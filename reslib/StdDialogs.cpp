@@ -12,7 +12,9 @@
 #include <QColorDialog>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -108,11 +110,27 @@ QString openFile(QWidget* owner, const QString& filter, const QString& initialFi
     const QStringList filters = nameFilters(filter);
     if (!filters.isEmpty())
         dlg.setNameFilters(filters);
-    if (!initialFile.isEmpty())
-        dlg.selectFile(initialFile);
+    if (!initialFile.isEmpty()) {
+        const QFileInfo start(initialFile);
+        if (start.isDir()) {
+            dlg.setDirectory(initialFile);
+        } else {
+            dlg.setDirectory(start.absolutePath());
+            if (start.exists())
+                dlg.selectFile(start.fileName());
+        }
+    }
     if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
         return {};
     return dlg.selectedFiles().first();
+}
+
+QString startIn(const QString& current, const QString& fallbackFolder)
+{
+    const QFileInfo info(current);
+    if (!current.isEmpty() && info.isAbsolute() && info.absoluteDir().exists())
+        return current;
+    return fallbackFolder;
 }
 
 QString chooseFolder(QWidget* owner, const QString& prompt)

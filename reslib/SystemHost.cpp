@@ -44,8 +44,8 @@ void SystemHost::processEvents()
 void SystemHost::message(const QString& text)
 {
     QWidget* owner = m_owner ? m_owner : QApplication::activeWindow();
-    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(), text, QMessageBox::Ok,
-                    owner);
+    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(), japanese::wrapLines(text),
+                    QMessageBox::Ok, owner);
     japanese::setButtonTexts(box);
     box.exec();
 }

@@ -56,6 +56,13 @@ qint32 WidgetResLib::Vk4_GetPlgInfo(const QString& path, PlgInfo& info)
     return m_plugins.getPlgInfo(path, info);
 }
 
+QString WidgetResLib::pluginRefusal(const QString& path)
+{
+    QString why;
+    m_plugins.load(path, &why);
+    return why;
+}
+
 qint32 WidgetResLib::Vk4_SetPlgComment(const QString& path,
                                        const std::function<void(const QString&)>& setText)
 {

@@ -19,6 +19,7 @@ public:
     qint32 Vk3ChooseColor(QObject* owner, quint32& color, CustColors& cust) override;
     QString GetOsInfo() override;
     qint32 Vk4_GetPlgInfo(const QString& path, PlgInfo& info) override;
+    QString pluginRefusal(const QString& path) override;
     qint32 Vk4_SetPlgComment(const QString& path,
                              const std::function<void(const QString&)>& setText) override;
     qint32 Vk4_SetCorpAddList(const QString& path,

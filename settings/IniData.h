@@ -9,9 +9,10 @@
 // 0-based list position with -1 for none. The initial values are the ones the
 // windows show when there is no settings file.
 
-#include "board/BoardPorts.h" // FormInfo, DegitCells
-#include "panel/PanelPorts.h" // CtrlDataInfo
-#include "reslib/ResLib.h"    // CustColors
+#include "board/BoardPorts.h"  // FormInfo, DegitCells
+#include "board/ChimeiProps.h" // the stop names' default colours
+#include "panel/PanelPorts.h"  // CtrlDataInfo
+#include "reslib/ResLib.h"     // CustColors
 
 #include <QString>
 #include <array>
@@ -70,10 +71,10 @@ struct DegitInfo {
 
 // Options page "停名の設定".
 struct ChimeiInfo {
-    quint32 ChimeiBackColor = 0x00808080; // Command9(0)
-    quint32 ChimeiForeColor = 0x0000FFFF; // Command9(1)
-    qint16 ChimeiFontMode = -1;           // Combo3
-    qint16 ChimeiFontBold = 0;            // Check4
+    quint32 ChimeiBackColor = ChimeiDefaultBackColor; // Command9(0)
+    quint32 ChimeiForeColor = ChimeiDefaultForeColor; // Command9(1), the board's orange
+    qint16 ChimeiFontMode = -1;                       // Combo3
+    qint16 ChimeiFontBold = 0;                        // Check4
     friend bool operator==(const ChimeiInfo&, const ChimeiInfo&) = default;
 };
 

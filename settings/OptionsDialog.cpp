@@ -2,6 +2,7 @@
 
 #include "board/SeirikenNum.h"
 #include "panel/PanelWidgets.h"
+#include "reslib/Dialogs.h"
 #include "reslib/Units.h"
 #include "settings/DegitSample.h"
 #include "settings/OptionControls.h"
@@ -74,7 +75,9 @@ OptionsDialog::OptionsDialog(ResLib& resLib, Host& host, QWidget* parent)
 {
     setObjectName(QStringLiteral("frmOption"));
     setWindowTitle(QStringLiteral("オプション"));
-    QFont f = font();
+    // One Japanese face for every caption, as on the panel: left to the
+    // fallback, kana, kanji and digits came from faces of different sizes.
+    QFont f(QStringLiteral("IPAPGothic"));
     f.setPixelSize(11);
     setFont(f);
     setFixedSize(twipsToPixels(9570), twipsToPixels(5610));
@@ -190,6 +193,8 @@ void OptionsDialog::setDegitSample(QWidget* sample)
 {
     m_degitPage->setSample(sample);
     sample->setProperty("DegitSize", 0);
+    // A fare lit on unlit eights: both digit colours can be previewed.
+    sample->setProperty("Value", 120);
     refreshDegitSample();
 }
 
@@ -323,8 +328,9 @@ void OptionsDialog::choosePanelPicture(int state)
     const QString filter = nulList({QStringLiteral("ビットマップ(*.bmp)"), QStringLiteral("*.bmp"),
                                     QStringLiteral("GIF画像(*.gif)"), QStringLiteral("*.gif"),
                                     QStringLiteral("JPEG画像(*.jpg)"), QStringLiteral("*.jpg")});
-    const QString file =
-        m_resLib.Vk3FileDlg(this, 0, filter, QString(), QStringLiteral("パネル画像の選択"));
+    const QString file = m_resLib.Vk3FileDlg(
+        this, 0, filter, dialogs::startIn(m_panelPage->userPanelFile(state), m_samplesDir),
+        QStringLiteral("パネル画像の選択"));
     if (!file.isEmpty())
         m_panelPage->setUserPanelFile(state, file);
 }
@@ -336,7 +342,10 @@ void OptionsDialog::chooseSoundFile(int row)
                  QStringLiteral("MP3サウンド(*.mp3)"), QStringLiteral("*.mp3"),
                  QStringLiteral("MIDIシーケンス(*.mid)"), QStringLiteral("*.mid")});
     const QString file =
-        m_resLib.Vk3FileDlg(this, 0, filter, QString(), QStringLiteral("サウンドの選択"));
+        m_resLib.Vk3FileDlg(this, 0, filter,
+                            dialogs::startIn(m_soundPage->txtSelectSound[size_t(row)]->text(),
+                                             samplesFolder(QStringLiteral("sounds"))),
+                            QStringLiteral("サウンドの選択"));
     if (!file.isEmpty())
         m_soundPage->setSoundFile(row, file);
 }
@@ -355,7 +364,13 @@ void OptionsDialog::chooseFixedDate()
 void OptionsDialog::chooseTicketPlugin()
 {
     PluginPlaces places(*m_seirikenPage, m_panel);
-    choosePluginFile(m_resLib, this, places, m_seirikenPage->txtSeiriPlgDir);
+    choosePluginFile(m_resLib, this, places, m_seirikenPage->txtSeiriPlgDir,
+                     samplesFolder(QStringLiteral("plugins")));
+}
+
+QString OptionsDialog::samplesFolder(const QString& sub) const
+{
+    return m_samplesDir.isEmpty() ? QString() : m_samplesDir + u'/' + sub;
 }
 
 void OptionsDialog::clearTicketPlugin()

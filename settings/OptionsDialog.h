@@ -48,6 +48,9 @@ public:
     // sample routes. The boxes still show, and the file keeps, what the user
     // typed.
     void setDefaultDataDir(const QString& folder) { m_defaultDataDir = folder; }
+    // The bundled samples (sounds/, plugins/ ...): where a file dialog opens
+    // while its setting names no file.
+    void setSamplesDir(const QString& folder) { m_samplesDir = folder; }
 
     // The start values the board window gives the dialog before the settings
     // file is read: Check1 ticked and the three ticket-number colours.
@@ -126,6 +129,9 @@ private:
     void chooseSoundFile(int row);
     void chooseFixedDate();
     void chooseTicketPlugin();
+    // A folder of the samples, where a file dialog opens while its setting
+    // names no file (the pictures' dialog opens in the samples themselves).
+    QString samplesFolder(const QString& sub) const;
     void clearTicketPlugin();
 
     ResLib& m_resLib;
@@ -134,6 +140,7 @@ private:
     PanelIniPort* m_panel = nullptr;
     std::function<void(const QString&)> m_openFolder;
     QString m_defaultDataDir;
+    QString m_samplesDir;
     CustColors m_custColors{};
     std::array<QPushButton*, 6> m_option1{};
     QStackedWidget* m_pages = nullptr;

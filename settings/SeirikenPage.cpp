@@ -1,10 +1,12 @@
 #include "settings/OptionControls.h"
 #include "settings/OptionPages.h"
+#include "ticket/PluginInfo.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QStyle>
 #include <QVBoxLayout>
 
 namespace lumena {
@@ -23,6 +25,31 @@ void bindSeirikenPage(const SeirikenPage& p, Record& r, Visit visit)
     visit(p.Option4[1], r.DateModeRouteSet);
     visit(p.Option4[2], r.DateModeFixed);
     visit(p.Label10, r.FixedDate);
+}
+
+// The property list shows seven whole lines, each as wide as the widest a
+// plug-in can have, without a horizontal scroll bar.
+void fitPropertyList(QListWidget* list)
+{
+    PlgInfo widest;
+    widest[7] = 1;     // bar codes
+    widest[9] = 99999; // route limit
+    widest[10] = 2;    // route and flag
+    widest[11] = widest[12] = 999;
+    widest[13] = 1;
+    list->addItems(plgInfoLines(widest));
+    int width = 0;
+    for (int row = 0; row < list->count(); ++row)
+        width = qMax(width, list->sizeHintForIndex(list->model()->index(row, 0)).width());
+    const int rowHeight = list->sizeHintForRow(0);
+    list->clear();
+    list->setUniformItemSizes(true);
+    list->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    const int frame = 2 * list->frameWidth();
+    list->setFixedSize(width + frame + list->style()->pixelMetric(QStyle::PM_ScrollBarExtent),
+                       7 * rowHeight + frame);
 }
 
 } // namespace
@@ -47,6 +74,7 @@ SeirikenPage::SeirikenPage(QWidget* parent) : QGroupBox(parent)
         Command11 = button(fraPlgin, QStringLiteral("Command11"), QStringLiteral("×"));
         Command11->setFixedWidth(28);
         List1 = make<QListWidget>(fraPlgin, QStringLiteral("List1"));
+        fitPropertyList(List1);
         txtPlginComment = make<QPlainTextEdit>(fraPlgin, QStringLiteral("txtPlginComment"));
         txtPlginComment->setReadOnly(true);
         g->addWidget(txtSeiriPlgDir, 0, 0, 1, 2);
@@ -89,6 +117,8 @@ SeirikenPage::SeirikenPage(QWidget* parent) : QGroupBox(parent)
         Option4[0]->setChecked(true);
     }
     v->addWidget(fraDate);
+    // Keeps the check box at the top while the frames are hidden.
+    v->addStretch(0);
 
     connect(chkUseSeiriPrev, &QCheckBox::toggled, this, &SeirikenPage::updateFrames);
     updateFrames();

@@ -68,17 +68,25 @@ QString pluginRefusedTitle()
     return QStringLiteral("プラグインロードエラー");
 }
 
-PluginChoice choosePlugin(ResLib& lib, QObject* owner, PluginInfoView& view, QString& path)
+QString pluginRefusedMessage(ResLib& lib, const QString& path)
+{
+    QString text = pluginRefusedText();
+    const QString why = lib.pluginRefusal(path);
+    if (!why.isEmpty())
+        text += u'\n' + why;
+    return text + u'\n' + path;
+}
+
+PluginChoice choosePlugin(ResLib& lib, QObject* owner, PluginInfoView& view,
+                          const QString& initialFile, QString& path)
 {
     const QString chosen =
-        lib.Vk3FileDlg(owner, 0, pluginFileFilter(), QString(), pluginDialogTitle());
+        lib.Vk3FileDlg(owner, 0, pluginFileFilter(), initialFile, pluginDialogTitle());
     if (chosen.isEmpty())
         return PluginChoice::Cancelled;
     view.clearCompanies();
-    if (SetPlgin(lib, chosen, view) == 0)
-        return PluginChoice::Refused;
     path = chosen;
-    return PluginChoice::Accepted;
+    return SetPlgin(lib, chosen, view) == 0 ? PluginChoice::Refused : PluginChoice::Accepted;
 }
 
 } // namespace lumena

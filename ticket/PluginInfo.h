@@ -45,12 +45,16 @@ QString pluginDialogTitle();
 // The refusal message box of a chosen file.
 QString pluginRefusedText();
 QString pluginRefusedTitle();
+// The box's text for the refused file at `path`: pluginRefusedText(), the
+// reason the plug-in reader gives and the file, each on a line of its own.
+QString pluginRefusedMessage(ResLib& lib, const QString& path);
 
 enum class PluginChoice { Cancelled, Refused, Accepted };
 
-// The choose button: file dialog, then (unless cancelled) the company list is
-// emptied and SetPlgin runs. `path` receives the chosen file when accepted.
-// The caller shows the refusal message and keeps its path box on Refused.
-PluginChoice choosePlugin(ResLib& lib, QObject* owner, PluginInfoView& view, QString& path);
+// The choose button: file dialog (opening at `initialFile`), then (unless
+// cancelled) the company list is emptied and SetPlgin runs. `path` receives the chosen file,
+// accepted or refused. The caller shows the refusal message and keeps its path box on Refused.
+PluginChoice choosePlugin(ResLib& lib, QObject* owner, PluginInfoView& view,
+                          const QString& initialFile, QString& path);
 
 } // namespace lumena

@@ -1,5 +1,7 @@
 #include "ticket/PreviewGlue.h"
 
+#include "reslib/Dialogs.h"
+#include "reslib/Japanese.h"
 #include "reslib/Units.h"
 #include "ticket/PreviewClipboard.h"
 #include "ticket/SeirikenPreview.h"
@@ -45,15 +47,22 @@ QMenu* makePreviewMenu(SeirikenPreview* preview, QWidget* parent)
     return menu;
 }
 
-void choosePluginFile(ResLib& lib, QWidget* dialog, PluginInfoView& view, QLineEdit* pathBox)
+void choosePluginFile(ResLib& lib, QWidget* dialog, PluginInfoView& view, QLineEdit* pathBox,
+                      const QString& samplesFolder)
 {
+    const QString start = dialogs::startIn(pathBox ? pathBox->text() : QString(), samplesFolder);
     QString path;
-    switch (choosePlugin(lib, dialog, view, path)) {
+    switch (choosePlugin(lib, dialog, view, start, path)) {
     case PluginChoice::Cancelled:
         return;
-    case PluginChoice::Refused:
-        QMessageBox::critical(dialog, pluginRefusedTitle(), pluginRefusedText());
+    case PluginChoice::Refused: {
+        QMessageBox box(QMessageBox::Critical, pluginRefusedTitle(),
+                        japanese::wrapLines(pluginRefusedMessage(lib, path)), QMessageBox::Ok,
+                        dialog);
+        japanese::setButtonTexts(box);
+        box.exec();
         return;
+    }
     case PluginChoice::Accepted:
         if (pathBox)
             pathBox->setText(path);

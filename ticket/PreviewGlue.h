@@ -27,9 +27,11 @@ void applyPreviewToggle(QWidget* panel, QAbstractButton* check4, bool open);
 // the preview.
 QMenu* makePreviewMenu(SeirikenPreview* preview, QWidget* parent);
 
-// Command1: choose a plug-in file. On acceptance the path box takes the path;
-// a refused file gives the stop message and leaves the path box as it was.
-void choosePluginFile(ResLib& lib, QWidget* dialog, PluginInfoView& view, QLineEdit* pathBox);
+// Command1: choose a plug-in file, the dialog opening at the path box's file
+// or else in `samplesFolder`. On acceptance the path box takes the path; a
+// refused file gives the stop message and leaves the path box as it was.
+void choosePluginFile(ResLib& lib, QWidget* dialog, PluginInfoView& view, QLineEdit* pathBox,
+                      const QString& samplesFolder = {});
 
 // Command11: empties the path box, the property list and the remarks box.
 void clearPluginFile(QLineEdit* pathBox, QListWidget* lines, QPlainTextEdit* comment);

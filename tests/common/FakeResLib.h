@@ -32,6 +32,7 @@ public:
     qint32 plgInfoResult = 0;
     PlgInfo plgInfo;
     QString plgComment;
+    QString plgRefusal;
     QStringList corpNames;
 
     QStringList callNames() const
@@ -94,6 +95,11 @@ public:
         if (plgInfoResult)
             info = plgInfo;
         return plgInfoResult;
+    }
+    QString pluginRefusal(const QString& path) override
+    {
+        calls.push_back({QStringLiteral("pluginRefusal"), {path}});
+        return plgRefusal;
     }
     qint32 Vk4_SetPlgComment(const QString& path,
                              const std::function<void(const QString&)>& setText) override

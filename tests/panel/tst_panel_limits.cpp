@@ -91,7 +91,7 @@ private slots:
         RouteState data;
         RunController run(data, options, board, panel, sound, tape, resLib, host);
         QVERIFY(!run.SetRoute(u"12"_s, u"1"_s));
-        QCOMPARE(host.messages, QStringList{errorDescription(ErrPathFileAccess)});
+        QCOMPARE(host.messages, QStringList{errorDescription(ErrPathFileAccess) + u'\n' + file});
         QCOMPARE(data.RecordCount(), qint16(0));
     }
 

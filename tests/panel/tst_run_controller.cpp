@@ -242,8 +242,8 @@ private slots:
                                  << RunController::emptyRouteMessage();
         QTest::newRow("section equal to count")
             << routeImage(5) << u"5"_s << RunController::sectionTooLargeMessage();
-        QTest::newRow("negative count")
-            << negative << u"1"_s << RunController::sectionTooLargeMessage();
+        QTest::newRow("negative count: a damaged file")
+            << negative << u"1"_s << u"運賃データの数（-1）が負の値です。"_s;
         QTest::newRow("count 302") << routeImage(302) << u"1"_s
                                    << u"運賃データの数（302件）が上限の301件を超えています。"_s;
         QTest::newRow("header cut")
@@ -269,7 +269,7 @@ private slots:
         rig.reset();
 
         QVERIFY(!rig.run.SetRoute(u"00012"_s, section));
-        QCOMPARE(rig.host.messages, QStringList{message});
+        QCOMPARE(rig.host.messages, QStringList{message + u'\n' + rig.dir.filePath(u"12.hy3"_s)});
         QCOMPARE(rig.log.calls,
                  (QStringList{u"PlaySnd:route.wav:S1:0:0"_s, u"LoadTapeData:/tape/:12"_s}));
         QCOMPARE(rig.host.waits.size(), size_t(2)); // only the earlier routes' lamp tests

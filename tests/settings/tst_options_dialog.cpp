@@ -277,6 +277,8 @@ private slots:
         m_res->chooseColorValue = 0x00ABCDEF;
         click(button);
         QCOMPARE(m_res->calls.size(), size_t(1));
+        if (m_res->calls[0].name == u"Vk3FileDlg"_s) // opens where the current file is
+            QCOMPARE(m_res->calls[0].args.value(2).toString(), before);
         QCOMPARE(shown(control), confirm ? chosen : before);
         const quint32 face = w(button)->property("faceColor").toUInt();
         if (button == u"Command8(0)"_s)
@@ -332,7 +334,7 @@ private slots:
                                                        u"SeirikenNumSet(0,0)"_s,
                                                        number,
                                                        u"SetAllDegitColors(808080,969696,72d2f8)"_s,
-                                                       u"SetChimeiProps(808080,ffff,-1,0)"_s,
+                                                       u"SetChimeiProps(808080,beff,-1,0)"_s,
                                                        u"setBoardScale(1)"_s,
                                                        reapplied};
         QCOMPARE(m_ports->log, expected);

@@ -88,10 +88,11 @@ private slots:
         const QStringList untouched{u"old"_s, u"old"_s, u"0x0"_s}; // lines, comment, size
         QTest::newRow("cancelled") << QString() << PlgInfo() << QStringList{u"old"_s} + untouched
                                    << previous << QString() << dialog;
-        QTest::newRow("refused")
+        QTest::newRow("refused, with the reader's reason")
             << u"/bad.4SP"_s << PlgInfo() << untouched << previous
-            << u"プラグインロードエラー|指定したファイルはプラグインでないか、内容が不正です"_s
-            << read;
+            << u"プラグインロードエラー|指定したファイルはプラグインでないか、内容が不正です\n"
+               u"line 3: width must be a whole number\n/bad.4SP"_s
+            << read + QStringList{u"pluginRefusal"_s};
         QTest::newRow("no bar codes, switching -1 is none")
             << ok << info({{3, 1}, {4, 1}, {8, 2}, {9, 999}, {13, -1}})
             << lines("yynnn", {u"社名切り替え:---> 不可"_s}) + described << ok << QString()
@@ -117,6 +118,7 @@ private slots:
         lib.plgInfoResult = words[1] ? 1 : 0;
         lib.plgInfo = words;
         lib.plgComment = u"感熱紙の整理券"_s;
+        lib.plgRefusal = u"line 3: width must be a whole number"_s;
         lib.corpNames = {u"甲"_s, u"乙"_s};
         RecordingView view;
         QWidget dialog;
@@ -125,9 +127,10 @@ private slots:
         if (!message.isEmpty())
             test::answerMessageBox(QMessageBox::Ok, &shown);
         choosePluginFile(lib, &dialog, view, pathBox);
-        QCOMPARE(lib.calls.front().args,
-                 QVariantList({0, QStringLiteral("整理券プラグイン(*.4SP)\0*.4SP\0\0"), QString(),
-                               u"プラグインの選択"_s}));
+        QCOMPARE(
+            lib.calls.front().args,
+            QVariantList({0, QStringLiteral("整理券プラグイン(*.4SP)\0*.4SP\0\0"),
+                          u"/previous.4SP"_s, u"プラグインの選択"_s})); // where the box's file is
         QTEST(view.shown(), "shown");
         QTEST(pathBox->text(), "path");
         QCOMPARE(shown, message);
