@@ -79,7 +79,8 @@ private slots:
     // A FIFO once blocked route setting in its open for ever.
     void routeFileThatIsAFifoIsRefused()
     {
-        QVERIFY(::mkfifo(QFile::encodeName(m_dir.filePath(u"12.hy3"_s)).constData(), 0600) == 0);
+        const QString file = m_dir.filePath(u"12.hy3"_s);
+        QVERIFY(::mkfifo(QFile::encodeName(file).constData(), 0600) == 0);
         test::FakeHost host;
         test::FakeOptions options;
         options.fareDir = m_dir.path();
