@@ -147,6 +147,10 @@ private slots:
                                 u"岬 5: 170 170 210 250"_s;
         QTest::newRow("a ticket per stop")
             << Files{} << u"route=R1 dir=0"_s << perStop << QStringList{};
+        QTest::newRow("a platform named by its station")
+            << Files{{u"stops.txt"_s, "stop_id,stop_name,zone_id,parent_station\nA,駅前,Z1,\n"
+                                      "B,,Z1,S\nS,本町,,\nC,中央,Z2,\nD,港,Z3,\nE,岬,Z1,\n"_ba}}
+            << u"route=R1 dir=0"_s << perStop << QStringList{};
         // Z1 Z1 Z2 Z3 Z1: the zone met again at the end gets a new number.
         QTest::newRow("a ticket per zone")
             << Files{} << u"route=R1 dir=0 zone"_s
@@ -527,8 +531,8 @@ private slots:
         QCOMPARE(route.fareFile, importFrom(::feed()).route.fareFile);
     }
 
-    // A folder feed, its file names in any case; a folder without a feed.
-    // (Zip files and paths that are neither are read by tst_tool_gtfs.)
+    // A folder feed, its file names in any case; a folder without a feed; a
+    // file that is not a zip.
     void folderFeeds()
     {
         QTemporaryDir dir, empty;
@@ -544,6 +548,9 @@ private slots:
         QCOMPARE(route.fareFile, importFrom(feed()).route.fareFile);
         QVERIFY(!readFeed(empty.path(), folder, p));
         QCOMPARE(p.file + u": "_s + p.text, u"stops.txt: missing from the feed, or empty"_s);
+        const QString notAZip = dir.filePath(u"trips.txt"_s);
+        QVERIFY(!readFeed(notAZip, folder, p));
+        QCOMPARE(p.text, u"not a zip file or a folder"_s);
     }
 
     // --- writing ---

@@ -2,6 +2,7 @@
 // controls, modal boxes answered by the test, and checks on what changed on
 // the (fake) board, in the run state and in the panel's own controls.
 
+#include "panel/PanelRules.h"
 #include "panel/PanelWindow.h"
 #include "panel/RouteFile.h"
 #include "panel/RouteState.h"
@@ -234,6 +235,13 @@ private slots:
         m_panel->Option4_Click(1); // as OK in the options does: a failure is told once
         message.replace(u"@file"_s, r->options.files[1]);
         QCOMPARE(answerer.texts, message.isEmpty() ? QStringList{} : QStringList{message});
+    }
+    // The clauses of the errors a picture file cannot be made to give here.
+    void backlightErrorsOfTheSystem()
+    {
+        QVERIFY(backlightErrorText(ErrOutOfMemory).endsWith(u"frmCtl.Option4_Click()"_s));
+        QVERIFY(backlightErrorText(ErrDeviceIo).endsWith(u"準備が出来ていません。"_s));
+        QCOMPARE(backlightErrorText(5), u"エラーです。\r\n\r\nエラーコード：5"_s);
     }
 
     void copyMenuOnThePreview()
