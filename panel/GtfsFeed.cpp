@@ -22,16 +22,16 @@ constexpr qint64 MaxOffset = 0xFFFFFFFF; // field ends are 32-bit
 
 // What the import reads of each file: the columns kept, and those without
 // which the file is of no use (translations.txt: either form, checked apart).
-struct Spec {
+struct TableLayout {
     std::string_view name;
     std::vector<std::string_view> columns;
     std::vector<std::string_view> required;
     bool requiredFile;
 };
 
-const Spec& spec(File file)
+const TableLayout& layout(File file)
 {
-    static const std::array<Spec, FileCount> specs{{
+    static const std::array<TableLayout, FileCount> layouts{{
         {"stops.txt"sv,
          {"stop_id"sv, "stop_name"sv, "zone_id"sv, "parent_station"sv},
          {"stop_id"sv, "stop_name"sv},
@@ -59,7 +59,7 @@ const Spec& spec(File file)
          {},
          false},
     }};
-    return specs[size_t(file)];
+    return layouts[size_t(file)];
 }
 
 QString mib(qint64 bytes)
@@ -84,7 +84,7 @@ struct Budget {
 class TableBuilder {
 public:
     TableBuilder(Table& table, File file, const ReadLimits& limits, Budget& budget)
-        : m_table(table), m_spec(spec(file)), m_limits(limits), m_budget(budget)
+        : m_table(table), m_layout(layout(file)), m_limits(limits), m_budget(budget)
     {
         m_table = Table();
         csv_init(&m_parser, 0);
@@ -232,8 +232,8 @@ private:
         while (!name.empty() && isBlank(name.front()))
             name.erase(0, 1);
         int slot = -1;
-        const auto known = std::find(m_spec.columns.begin(), m_spec.columns.end(), name);
-        if (known != m_spec.columns.end() &&
+        const auto known = std::find(m_layout.columns.begin(), m_layout.columns.end(), name);
+        if (known != m_layout.columns.end() &&
             std::find(m_table.m_names.begin(), m_table.m_names.end(), *known) ==
                 m_table.m_names.end()) {
             slot = int(m_table.m_names.size());
@@ -286,7 +286,7 @@ private:
     }
 
     Table& m_table;
-    const Spec& m_spec;
+    const TableLayout& m_layout;
     const ReadLimits& m_limits;
     Budget& m_budget;
     qint64 m_tableLimit = 0;
@@ -310,7 +310,7 @@ int Table::column(std::string_view name) const
 
 QString fileName(File file)
 {
-    const std::string_view n = spec(file).name;
+    const std::string_view n = layout(file).name;
     return QString::fromLatin1(n.data(), qsizetype(n.size()));
 }
 
@@ -334,7 +334,7 @@ bool checkColumns(const Feed& feed, Problem& problem)
 {
     for (File f : AllFiles) {
         const Table& t = feed.table(f);
-        const Spec& s = spec(f);
+        const TableLayout& s = layout(f);
         if (!t.present()) {
             if (s.requiredFile) {
                 problem = {fileName(f), QStringLiteral("missing from the feed, or empty")};

@@ -24,8 +24,8 @@ namespace {
 QByteArray times(const QStringList& trips)
 {
     QByteArray out = "trip_id,stop_id,stop_sequence,departure_time\n";
-    for (const QString& spec : trips) {
-        const QStringList p = spec.split(u' ');
+    for (const QString& trip : trips) {
+        const QStringList p = trip.split(u' ');
         for (qsizetype i = 0; i < p[1].size(); ++i)
             out += (p[0] + u',' + p[1][i] + u',' + QString::number(i + 1) + u',' +
                     (i == 0 ? p.value(2) : QString()) + u'\n')
@@ -36,11 +36,11 @@ QByteArray times(const QStringList& trips)
 
 // Trips "trip route direction stops [departure]" as trips.txt and
 // stop_times.txt.
-Files trips(const QStringList& specs)
+Files trips(const QStringList& list)
 {
     QByteArray t = "trip_id,route_id,direction_id\n";
     QStringList stops;
-    for (const QString& trip : specs) {
+    for (const QString& trip : list) {
         const QStringList p = trip.split(u' ');
         t += p.first(3).join(u',').toUtf8() + '\n';
         stops << p[0] + u' ' + p.sliced(3).join(u' ');
@@ -86,10 +86,10 @@ Files feed(const Files& changes = {})
 }
 
 // "route=R1 trip=T1 dir=0 zone"
-ImportOptions options(const QString& spec)
+ImportOptions options(const QString& words)
 {
     QMap<QString, QString> v;
-    for (const QString& word : spec.split(u' ', Qt::SkipEmptyParts))
+    for (const QString& word : words.split(u' ', Qt::SkipEmptyParts))
         v[word.section(u'=', 0, 0)] = word.section(u'=', 1);
     return {v.value(u"route"_s), v.value(u"trip"_s), v.value(u"dir"_s, u"-1"_s).toInt(), 0,
             v.contains(u"zone"_s)};
@@ -102,12 +102,12 @@ struct Result {
     QString failure() const { return problem.file + u": "_s + problem.text; }
 };
 
-Result importFrom(const Files& files, const QString& spec = u"trip=T1"_s)
+Result importFrom(const Files& files, const QString& words = u"trip=T1"_s)
 {
     Result r;
     Feed feed;
     r.ok = readFiles(files, feed, r.problem) &&
-           Importer(feed).import(options(spec), r.route, r.problem);
+           Importer(feed).import(options(words), r.route, r.problem);
     return r;
 }
 
