@@ -100,10 +100,10 @@ struct Rig {
 
 // "night start=5 order=1 zero seiri=2 route=3 column=60@4": an information
 // number is on when its cell is given.
-DispInputs inputs(const QString& spec)
+DispInputs inputs(const QString& words)
 {
     DispInputs in;
-    for (const QString& word : spec.split(u' ', Qt::SkipEmptyParts)) {
+    for (const QString& word : words.split(u' ', Qt::SkipEmptyParts)) {
         const QString key = word.section(u'=', 0, 0);
         const int value = word.section(u'=', 1).section(u'@', 0, 0).toInt();
         if (key == u"night"_s)
