@@ -119,15 +119,21 @@ Error readPanelPicture(const QString& path, QImage& picture)
     reader.setDecideFormatFromContent(true);
     // The one reader of pictures in the program sets the process-wide limit.
     QImageReader::setAllocationLimit(picture_limits::AllocationMB);
+    const auto beyond = [](QSize size) {
+        return size.width() > picture_limits::MaxSide || size.height() > picture_limits::MaxSide ||
+               qint64(size.width()) * size.height() > picture_limits::MaxPixels;
+    };
     const QSize size = reader.size();
-    if (size.isValid() &&
-        (size.width() > picture_limits::MaxSide || size.height() > picture_limits::MaxSide ||
-         qint64(size.width()) * size.height() > picture_limits::MaxPixels))
+    if (size.isValid() && beyond(size))
         return tooLarge();
     QImage loaded = reader.read();
     if (loaded.isNull())
         return Error{reader.error() == QImageReader::DeviceError ? ErrDeviceIo : ErrInvalidPicture,
                      {}};
+    // The header may tell less than the picture decodes to: Qt gives a GIF
+    // the size of its first image, but decodes it to its (larger) screen.
+    if (beyond(loaded.size()))
+        return tooLarge();
     picture = std::move(loaded);
     return {};
 }

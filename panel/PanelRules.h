@@ -54,7 +54,8 @@ BacklightPlan planBacklight(const PanelOptions& options, int state);
 // The largest user panel picture: a file of at most MaxFileBytes whose
 // picture is at most MaxSide pixels wide and high and MaxPixels in all. The
 // size is read from the picture's header and a larger one is refused before
-// it is decoded; decoding itself may take at most AllocationMB megabytes.
+// it is decoded; decoding itself may take at most AllocationMB megabytes, and
+// a picture that decodes larger than its header said is refused after all.
 namespace picture_limits {
 inline constexpr qint64 MaxFileBytes = qint64(64) << 20;
 inline constexpr int MaxSide = 8192;

@@ -6,6 +6,9 @@ set -euo pipefail
 packages=(
   # toolchain
   cmake ninja-build g++ pkg-config ccache clang-format libbenchmark-dev
+  # the sanitizer build and the fuzz targets: clang, its sanitizer and
+  # libFuzzer runtimes, llvm-symbolizer for their reports
+  clang libclang-rt-dev llvm
   # Qt 6 widgets (libgl-dev: Qt's CMake package looks for OpenGL headers;
   # qt6-base-private-dev: the window-system queue that tst_system_host uses)
   qt6-base-dev qt6-base-dev-tools libgl-dev qt6-base-private-dev

@@ -383,7 +383,7 @@ void DegitPage::setSample(QWidget* sample)
     sample->setObjectName(QStringLiteral("M_Degit1"));
     sample->setFixedSize(52, 20); // 780 x 300 twips
     if (M_Degit1) {
-        m_sampleBox->replaceWidget(M_Degit1, sample);
+        delete m_sampleBox->replaceWidget(M_Degit1, sample); // the item is ours
         delete M_Degit1;
     } else {
         m_sampleBox->addWidget(sample);

@@ -168,7 +168,11 @@ Mix_Chunk* SdlMixer::load(const QString& path, SoundKind kind)
     if (readInputFile(path, sound_limits::MaxFileBytes, bytes) != InputCheck::Ok)
         return nullptr;
     SDL_RWops* rw = SDL_RWFromConstMem(bytes.constData(), int(bytes.size()));
-    Mix_Chunk* chunk = rw ? Mix_LoadWAV_RW(rw, 1) : nullptr;
+    // Closed here: SDL_mixer 2.6 leaves it open after a broken MIDI file
+    // although asked to close it.
+    Mix_Chunk* chunk = rw ? Mix_LoadWAV_RW(rw, 0) : nullptr;
+    if (rw)
+        SDL_RWclose(rw);
     if (!chunk)
         return nullptr;
     if (kind == SoundKind::Midi)
