@@ -462,7 +462,6 @@ private slots:
         };
         row("0 from one", 0, 0, 11, u"１|２|１０|１１|５０");
         row("0 from one, zero", 0, 1, 11, u"０１|０２|１０|１１|５０");
-        row("1 from zero", 1, 0, 11, u"０|１|９|１０|４９");
         row("1 from zero, zero", 1, 1, 11, u"００|０１|０９|１０|４９");
         row("2 nashi then 1", 2, 0, 10, u"な し|１|９|１０|４９");
         row("3 nashi then 2", 3, 0, 10, u"な し|２|１０|１１|５０");
