@@ -1,8 +1,5 @@
-// The simulator as the program wires it, on the virtual clock, with a
-// recording mixer and speech engine and its settings file in a private
-// folder: only what the wiring does (first paint, tape buttons, bundled
-// samples, closing and quitting, restart on a smaller screen, a read-only
-// settings file).
+// The simulator as the program wires it, on the virtual clock, with recording
+// sound and speech and a private settings folder: only what the wiring does.
 
 #include "app/Simulator.h"
 #include "board/BoardWindow.h"
@@ -31,44 +28,35 @@ using namespace lumena;
 namespace {
 
 // Refuses every file, as the silent mixer does, and notes every channel closed.
-class RecordingMixer final : public MixerBackend {
-public:
-    explicit RecordingMixer(QStringList& log) : m_log(log) {}
+struct RecordingMixer final : MixerBackend {
+    QStringList& log;
+    explicit RecordingMixer(QStringList& l) : log(l) {}
     bool open(int channel, const QString& path, SoundKind) override
     {
-        m_log << u"open %1 %2"_s.arg(channel).arg(QFileInfo(path).fileName());
+        log << u"open %1 %2"_s.arg(channel).arg(QFileInfo(path).fileName());
         return false;
     }
-    void close(int channel) override { m_log << u"close %1"_s.arg(channel); }
+    void close(int channel) override { log << u"close %1"_s.arg(channel); }
     void play(int) override {}
     void stop(int) override {}
     bool isPlaying(int) const override { return false; }
-
-private:
-    QStringList& m_log;
 };
 
-class RecordingSpeech final : public SpeechEngine {
-public:
-    RecordingSpeech(QStringList& log, std::function<void()> onEnd)
-        : m_log(log), m_onEnd(std::move(onEnd))
-    {
-    }
+struct RecordingSpeech final : SpeechEngine {
+    QStringList& log;
+    std::function<void()>& onEnd; // the test's, called if set
+    RecordingSpeech(QStringList& l, std::function<void()>& e) : log(l), onEnd(e) {}
     ~RecordingSpeech() override
     {
-        m_log << u"speech ended"_s;
-        if (m_onEnd)
-            m_onEnd();
+        log << u"speech ended"_s;
+        if (onEnd)
+            onEnd();
     }
-    void Speak(const QString& text) override { m_log << u"speak "_s + text; }
+    void Speak(const QString& text) override { log << u"speak "_s + text; }
     void Stop() override {}
     qint32 Status() const override { return SpeechIdle; }
     void ShowSettingsDlg(QObject*, const QString&) override {}
     void SetReadingsFile(const QString&) override {}
-
-private:
-    QStringList& m_log;
-    std::function<void()> m_onEnd;
 };
 
 } // namespace
@@ -100,12 +88,9 @@ class TestApp : public QObject {
             click(u"CommandButton1(%1)"_s.arg(key));
         click(u"Command1(1)"_s);
     }
-    QList<int> fares(int first, int last) const
+    QList<int> fares(int cell) // Degit(cell) and the next
     {
-        QList<int> out;
-        for (int cell = first; cell <= last; ++cell)
-            out << m_sim->board().Degit(cell)->Value().toInt();
-        return out;
+        return {board().Degit(cell)->Value().toInt(), board().Degit(cell + 1)->Value().toInt()};
     }
 
     IniLocation location() const
@@ -120,10 +105,7 @@ class TestApp : public QObject {
                              m_mixer,
                              [this] {
                                  m_log << u"speech made"_s;
-                                 return std::make_unique<RecordingSpeech>(m_log, [this] {
-                                     if (m_onSpeechEnd)
-                                         m_onSpeechEnd();
-                                 });
+                                 return std::make_unique<RecordingSpeech>(m_log, m_onSpeechEnd);
                              },
                              where,
                              {},
@@ -134,7 +116,7 @@ class TestApp : public QObject {
         QVERIFY(QTest::qWaitForWindowExposed(&board()));
         QTRY_VERIFY(m_log.contains(u"speech made"_s));
     }
-    // The program ended without the quit question (the settings stay as they were).
+    // Ends without the quit question (the settings stay as they were).
     void stop()
     {
         if (!m_sim)
@@ -143,8 +125,7 @@ class TestApp : public QObject {
         panel().setSessionEnding(true);
         m_sim.reset();
     }
-    // The panel closed and the question answered "はい": the settings are
-    // written and the event loop ends.
+    // The panel closed and the question answered "はい".
     void quitWithYes()
     {
         QTimer::singleShot(0, &panel(), [this] {
@@ -153,7 +134,6 @@ class TestApp : public QObject {
         });
         QCOMPARE(QApplication::exec(), 0);
     }
-    // Quits with "はい" and reads back the settings file the quit wrote.
     bool quitAndRead(IniData& saved)
     {
         quitWithYes();
@@ -183,14 +163,13 @@ private slots:
         QVERIFY(board().isVisible() && panel().isVisible());
     }
 
-    // With no data folder chosen the bundled route 12 is set. 12tp.csv: the
-    // greeting does not step the board; every "次は" entry does. On a first
-    // start the bundled chimes sound: the pre-announcement chime (on S3
-    // forward, S2 back) before the reading, the step chime on S2 after.
+    // With no data folder the bundled route 12 is set; the greeting does not
+    // step the board, every "次は" does. On a first start the bundled chimes
+    // sound (the pre-chime on channel 2 forward, 1 back; the step chime on 1).
     void bundledSamplesAndTapeButtonsStepTheBoard()
     {
         setRoute12();
-        QCOMPARE(fares(1, 2), (QList<int>{170, 0})); // 青葉台駅前
+        QCOMPARE(fares(1), (QList<int>{170, 0})); // 青葉台駅前
         QVERIFY(m_host.messages.isEmpty());
         QVERIFY(control<QWidget>(u"grpM_Tape"_s)->isEnabled());
         const struct {
@@ -207,7 +186,7 @@ private slots:
         for (const auto& step : steps) {
             m_log.clear();
             click(QString::fromUtf16(step.button));
-            QCOMPARE(fares(2, 3), step.fares);
+            QCOMPARE(fares(2), step.fares);
             QStringList expected{u"close %1"_s.arg(step.chimeChannel),
                                  u"open %1 pre-chime-2.wav"_s.arg(step.chimeChannel),
                                  u"speak "_s + QString::fromUtf16(step.spoken)};
@@ -241,10 +220,8 @@ private slots:
         QVERIFY(!m_log.contains(u"speech ended"_s));
     }
 
-    // Saved on a 1600 x 1000 screen (the board dragged to its right edge,
-    // the panel in its corner with the preview open), read on a 1024 x 600
-    // one with a screen to its left: each window comes back wholly on the
-    // small screen, moved as little as needed.
+    // Saved on a 1600 x 1000 screen at its right edge and corner (preview
+    // open), read on a 1024 x 600 one: each window is moved just on screen.
     void windowsSavedOnALargerScreenComeBackOnScreen()
     {
         IniData saved;
@@ -256,7 +233,7 @@ private slots:
         QVERIFY(test::writeFile(settingsFile(), encodeIni(saved)));
         m_host.screens = {QRect(0, 0, 1024, 600), QRect(-1280, 0, 1280, 1024)};
         start(location());
-        // The panel's frame (what the window system adds) ends at the screen's corner.
+        // The panel's frame ends at the screen's corner.
         const QPoint frame =
             panel().frameGeometry().bottomRight() - panel().geometry().bottomRight();
         const QPoint panelAt = QPoint(1024 - 594, 600 - 173) - frame;
@@ -264,8 +241,7 @@ private slots:
                  (QList<QRect>{QRect(346, 40, 678, 234), QRect(panelAt, QSize(594, 173))}));
     }
 
-    // An installed program with a settings file beside it that cannot be
-    // written (its folder is not the user's): the change goes to the
+    // Installed with a read-only settings file beside it: a change goes to the
     // configuration folder, and the next start reads it from there.
     void changeSticksBesideAReadOnlyFile()
     {
@@ -299,9 +275,8 @@ private slots:
         QVERIFY(QFile::exists(m_dir.filePath(u"config/lumena.in4"_s)));
     }
 
-    // Yes: the four channels close, the speech engine ends, the settings file
-    // is written, and the event loop ends with both windows gone. The display
-    // scale chosen in the options (applied by OK) comes back at the next start.
+    // Yes: the channels close, the speech ends, then the settings file is
+    // written and both windows go. The display scale comes back at the next start.
     void quitOrderWritesTheSettingsFileLast()
     {
         setRoute12();

@@ -1,6 +1,5 @@
-// The board's rules without a window: the digit element's lit text, the stored
-// property sets, where the cells of a stop name go and which dots they light,
-// the scroll arithmetic, and the ticket-number cells' numbering styles.
+// The board's rules without a window: digit text, stored sets, stop-name cells
+// and dots, scroll arithmetic, ticket-number styles.
 
 #include "board/ChimeiLayout.h"
 #include "board/ChimeiScroll.h"
@@ -99,9 +98,7 @@ class TestBoardRules : public QObject {
 private slots:
     void init() { test::failOnUnexpectedWarnings(); }
 
-    // --- the digit element's lit text ---
-    // Zero handling: what a value lights on four cells in ZeroMode 0, 1, 2, 3
-    // (a number compares as a number, only the empty text equals the empty text).
+    // ZeroMode 0..3 on four cells: only the empty text equals the empty text.
     void zeroHandling_data()
     {
         QTest::addColumn<QVariant>("value");
@@ -114,9 +111,7 @@ private slots:
         QTest::newRow("-1") << QVariant(-1) << minusOne;
         QTest::newRow("true is -1") << QVariant(true) << minusOne;
         QTest::newRow("text -1 is no number") << QVariant(u"-1"_s) << QStringList(4, u"-1"_s);
-        QTest::newRow("text 0 is no number") << QVariant(u"0"_s) << QStringList(4, u"0"_s);
         QTest::newRow("other numbers") << QVariant(230) << QStringList(4, u"230"_s);
-        QTest::newRow("one space lights nothing") << QVariant(u" "_s) << QStringList(4, u" "_s);
     }
     void zeroHandling()
     {
@@ -127,7 +122,6 @@ private slots:
         QTEST(lit, "lit");
     }
 
-    // Zero fill, shift and the cell count.
     void litText_data()
     {
         QTest::addColumn<QVariant>("value");
@@ -139,22 +133,17 @@ private slots:
         };
         row("stored mode 7 changes nothing", -1, 7, 0, 0, 4, "-1");
         row("fill 3 of 5", 5, 0, 3, 0, 4, "005");
-        row("fill shorter than the value", 1234, 0, 2, 0, 4, "1234");
         row("fill of a negative number", -5, 0, 3, 0, 4, "-005");
         row("fill of a numeric text", QVariant(u" 7 "_s), 0, 3, 0, 4, "007");
-        row("fill leaves other text", QVariant(u"ab"_s), 0, 3, 0, 4, "ab");
         row("fill leaves 'inf'", QVariant(u"inf"_s), 0, 3, 0, 4, "inf");
         row("fill rounds half away from zero", 2.5, 0, 3, 0, 4, "003");
         row("fill after zero mode 1", 0, 1, 3, 0, 4, "000");
         row("no fill of the blanked zero", 0, 0, 3, 0, 4, "");
-        row("negative fill fills nothing", 5, 0, -2, 0, 4, "5");
         row("fill of the most negative number", std::numeric_limits<qlonglong>::min(), 0, 2, 0, 25,
             "-9223372036854775808");
         row("truncated on the left", 12345, 0, 0, 0, 4, "2345");
-        row("shift 1 of 150", 150, 0, 0, 1, 4, "150 ");
         row("shift pushes digits out", 12345, 0, 0, 2, 4, "45  ");
         row("fill then shift", 5, 0, 3, 1, 4, "005 ");
-        row("negative shift shifts nothing", 5, 0, 0, -3, 4, "5");
         row("fraction shown as text", 12.5, 0, 0, 0, 4, "12.5");
         row("whole double without fraction", 230.0, 0, 0, 0, 4, "230");
         row("no cells light nothing", 5, 0, 0, 0, 0, "");
@@ -167,8 +156,7 @@ private slots:
         QTEST(degitLitText(value, s(0), s(1), s(2), s(3)), "lit");
     }
 
-    // --- stored property sets (the digit element's has a field of each kind):
-    // a value stored by name, written to a bag and read back ---
+    // The digit element's set (a field of each kind) stored, written, read back.
     void storedPropertySet_data()
     {
         QTest::addColumn<QString>("name");
@@ -191,8 +179,6 @@ private slots:
         add("flag", "UserSet", false, true, true, "false");
         add("free value: text zero is no default", "Value", QVariant(u"0"_s), true, true, "0");
         add("free value: double zero is the default", "Value", 0.0, true, false, "0");
-        add("free value: 16-bit zero is the default", "Value", QVariant::fromValue<qint16>(0), true,
-            false, "0");
         add("unknown name", "Unknown", 1, false, false, "");
     }
     void storedPropertySet()
@@ -204,14 +190,12 @@ private slots:
         QTEST(s.set(name, value), "taken");
         const QVariantMap bag = s.write();
         QCOMPARE(bag.keys(), written ? QStringList{name} : QStringList{});
-        // Read from the value itself: an unreadable entry keeps the default.
         QTEST(DegitProps::read({{name, value}}).get(name).toString(), "readBack");
         if (written)
             QCOMPARE(DegitProps::read(bag), s);
     }
 
-    // --- where the cells of a stop name go (a strip longer than the
-    // viewport's 192 pixels scrolls) ---
+    // A strip longer than the viewport's 192 pixels scrolls.
     void cellsOnTheStrip_data()
     {
         QTest::addColumn<QString>("name");
@@ -246,8 +230,8 @@ private slots:
             QVERIFY(d.strip.isLit(kCellX, y));
     }
 
-    // Dot (dx, dy) of a cell at (X, Y) is the one pixel (X + 2 dx, Y + 2 dy); a
-    // new ForeColor leaves the dots already drawn in theirs.
+    // Dot (dx, dy) of a cell at (X, Y) is pixel (X + 2 dx, Y + 2 dy); a new
+    // ForeColor leaves the dots already drawn in theirs.
     void dotStrip()
     {
         Dots16 all;
@@ -266,23 +250,20 @@ private slots:
                  (QList<QRgb>{rgbFromBgr(0x0000BEFF), qRgb(255, 0, 0), qRgb(0, 0, 0)}));
     }
 
-    // Cells are two-byte windows on the name's Shift-JIS form; after a
-    // single-byte character they straddle characters.
+    // Cells are two-byte windows: after a single byte they straddle characters.
     void straddlingCellsAreDrawnAsTheCodePageReadsThem_data()
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QByteArrayList>("cells");
         QTest::newRow("a cut character: its two halves")
             << u"Aバ"_s << QByteArrayList{"A\x83", "o"};
-        // 東 is 93 8C and 京 8B 9E: the window 8C 8B is a character of its own;
-        // the lone trail byte 9E at the end reads as nothing.
+        // 東京 is 93 8C 8B 9E: 8C 8B is a character; the lone 9E reads as nothing.
         QTest::newRow("trail and lead byte that are a character: kept")
             << u"A東京"_s << QByteArrayList{"A\x93", "\x8C\x8B"};
         // ＝ is 81 81: the window 81 31 is no character; its "1" is drawn.
         QTest::newRow("no character: the readable byte")
             << u"A＝1"_s << QByteArrayList{"A\x81", "1"};
-        // ∞ is 81 87 and 斉 90 C4: the window 87 90 reads as ≒, which the code
-        // page writes 81 E0.
+        // ∞斉 is 81 87 90 C4: 87 90 reads as ≒, which the code page writes 81 E0.
         QTest::newRow("another form of a character: the usual one")
             << u"A∞斉"_s << QByteArrayList{"A\x81", "\x81\xE0", "\xC4"};
     }
@@ -304,9 +285,7 @@ private slots:
         QCOMPARE(endless.rows().constLast(), 32736);
     }
 
-    // --- typefaces: the class of a cell is decided on its first character's
-    // code, taken as a signed 16-bit number. Faces (Gothic, Mincho) under
-    // FontMode -1, 0, 1, 2, 3, 4, 5 ---
+    // Faces under FontMode -1..5, by the first code as a signed 16-bit number.
     void typefaceRule_data()
     {
         QTest::addColumn<QByteArray>("cell");
@@ -329,9 +308,7 @@ private slots:
         QTEST(faces, "faces");
     }
 
-    // --- vertical writing: the cell the face is asked for and its face (the
-    // substitute's own), and where the face's dot at (3, 12) lands (moved, or
-    // turned about the diagonal) ---
+    // The cell and face asked for, and where the dot at (3, 12) lands.
     void cellDrawing_data()
     {
         QTest::addColumn<QString>("text");
@@ -366,9 +343,8 @@ private slots:
         QVERIFY(call.bold);
     }
 
-    // JIS X 0208 codes of Shift-JIS pairs: 駅; trail 0x80 (0x7F is skipped); an
-    // even row (trails from 0x9F); the second lead block; the last kanji 熙;
-    // none for a byte that leads nothing and for trail 0x7F.
+    // 駅; trail 0x80; an even row (trails from 0x9F); the second lead block;
+    // the last kanji 熙; none for a byte that leads nothing and for trail 0x7F.
     void jisCodeFromShiftJis()
     {
         const QByteArray pairs("\x89\x77\x81\x80\x81\x9F\xE0\x40\xEA\xA4\x41\x42\x81\x7F");
@@ -380,28 +356,23 @@ private slots:
 
     void glyphSource()
     {
-        // Two half-width characters share a cell side by side.
+        // Two half-width characters share a cell.
         Dots16 pair = gothic(u"A");
         const Dots16 right = gothic(u"B").shifted(8, 0);
         for (size_t y = 0; y < 16; ++y)
             pair.rows[y] |= right.rows[y];
         QVERIFY(!right.isEmpty());
         QCOMPARE(gothic(u"AB"), pair);
-        // The two faces are two fonts.
         QVERIFY(m_fonts.draw(sjis::fromUnicode(u"町"), Typeface::Mincho, false) != gothic(u"町"));
-        // 髙 is an extension character of the code page, absent from JIS X 0208:
-        // the outline face draws it.
+        // 髙 (no JIS X 0208 character) comes from the outline face.
         QVERIFY(gothic(u"髙").count() > 8);
-        // A byte that starts no character takes no place: the letter after it
-        // is drawn at the left edge.
+        // A byte that starts no character takes no place.
         QCOMPARE(m_fonts.draw(QByteArray("\xFD") + 'A', Typeface::Gothic, false), gothic(u"A"));
-        // Missing font files leave the cells blank.
         DotFontFiles none;
         none.kanjiGothic = u"/nonexistent/shnmk16.pcf.gz"_s;
         QVERIFY(DotFonts(none).draw(sjis::fromUnicode(u"駅A"), Typeface::Gothic, true).isEmpty());
     }
 
-    // --- scroll arithmetic ---
     void scrollPosition_data()
     {
         QTest::addColumn<int>("speed");
@@ -412,20 +383,17 @@ private slots:
                             bool paused, int cycle) {
             QTest::newRow(name) << speed << waitMs << atUs << Ints{top, paused, cycle};
         };
-        // Viewport 192, strip 224 (seven cells): 5 moves 50 px/s, the wrap comes
-        // after (192 + 224 + 192) * 200 / 5 = 24320 steps = 12.16 s of movement.
+        // Viewport 192, strip 224: 5 moves 50 px/s; the wrap after
+        // (192 + 224 + 192) * 200 / 5 = 24320 steps = 12.16 s of movement.
         row("start: below the viewport", 5, 1500, 0, 192, true, 0);
         row("first step not yet", 5, 1500, 1'500'499, 192, false, 0);
         row("after one second", 5, 1500, 2'500'000, 142, false, 0);
         row("half a pixel rounds up", 5, 1500, 1'510'000, 192, false, 0);
         row("just over half a pixel", 5, 1500, 1'511'000, 191, false, 0);
-        row("speed 1 moves 10 px/s", 1, 1500, 2'500'000, 182, false, 0);
-        row("speed 0 moves as 1", 0, 1500, 2'500'000, 182, false, 0);
         row("negative speed moves as 1", -3, 1500, 2'500'000, 182, false, 0);
         row("last step before the wrap", 5, 1500, 13'659'999, -416, false, 0);
         row("wrap: back below, pausing", 5, 1500, 13'660'000, 192, true, 1);
         row("second cycle moves", 5, 1500, 16'160'000, 142, false, 1);
-        row("no wait", 5, 0, 1'000'000, 142, false, 0);
         row("negative wait waits nothing", 5, -100, 1'000'000, 142, false, 0);
         // Speed 3: 121600 / 3 steps rounded up = 40534 steps = 20.267 s.
         row("speed 3 wraps on a whole step", 3, 1000, 21'267'000, 192, true, 1);
@@ -447,16 +415,12 @@ private slots:
     {
         using std::chrono::microseconds;
         ScrollPlan plan; // 192 / 224, speed 5, 1500 ms
-        // In the pause: until it ends.
         QCOMPARE(scrollAt(plan, 1000ms).untilNewPixel, 500ms);
-        // At 2.5 s the top is exactly 142 px (28400); it shows 141 below 28299,
-        // 21 steps = 10.5 ms later.
+        // At 2.5 s the top is 142 px (28400); 141 below 28299, 21 steps later.
         QCOMPARE(scrollAt(plan, 2500ms).untilNewPixel, microseconds(10'500));
         QCOMPARE(scrollAt(plan, 2500ms + microseconds(10'500)).pixelTop(), 141);
         QCOMPARE(scrollAt(plan, 2500ms + microseconds(10'499)).pixelTop(), 142);
-        // Close to the wrap, the wrap comes first.
         QCOMPARE(scrollAt(plan, 13'659'000us).untilNewPixel, 1000us);
-        // Speed 1 moves a pixel every 100 ms.
         plan.speed = 1;
         QCOMPARE(scrollAt(plan, 2500ms).untilNewPixel, microseconds(50'500));
     }
@@ -466,24 +430,20 @@ private slots:
         const ScrollPlan plan; // 192 / 224, speed 5, 1500 ms
         ScrollPlan faster = plan;
         faster.speed = 10;
-        // Moving: from 142 on at 100 px/s.
         const ScrollPlan moved = continuePlan(plan, 2500ms, faster);
         QCOMPARE(scrollAt(moved, 0ms).pixelTop(), 142);
         QCOMPARE(scrollAt(moved, 1s).pixelTop(), 42);
-        // In the start pause: the rest of the pause, then the new speed.
         const ScrollPlan paused = continuePlan(plan, 1000ms, faster);
         QVERIFY(scrollAt(paused, 499ms).paused);
         QCOMPARE(scrollAt(paused, 1500ms).pixelTop(), 92);
-        // From 142 the wrap comes after (142 + 224 + 192) * 200 / 10 = 11160 steps
-        // (5.58 s); the next cycle is an ordinary one at the new speed.
+        // The wrap after (142 + 224 + 192) * 200 / 10 = 11160 steps (5.58 s).
         QCOMPARE(scrollAt(moved, 5579ms).cycle, 0);
         QCOMPARE(std::pair(scrollAt(moved, 5580ms).paused, scrollAt(moved, 5580ms).cycle),
                  std::pair(true, std::int64_t(1)));
         QCOMPARE(scrollAt(moved, 8080ms).pixelTop(), 92);
     }
 
-    // --- ticket-number cells: what each style shows, and the number its
-    // entry in the settings list ends with ---
+    // Ticket-number cells: what each style shows and its settings list entry.
     void styles_data()
     {
         QTest::addColumn<int>("style");
@@ -495,13 +455,11 @@ private slots:
         };
         row("0 from one", 0, 0, 11, u"１|２|１０|１１|５０");
         row("0 from one, zero", 0, 1, 11, u"０１|０２|１０|１１|５０");
-        row("1 from zero", 1, 0, 11, u"０|１|９|１０|４９");
         row("1 from zero, zero", 1, 1, 11, u"００|０１|０９|１０|４９");
         row("2 nashi then 1", 2, 0, 10, u"な し|１|９|１０|４９");
-        row("3 nashi then 2", 3, 0, 10, u"な し|２|１０|１１|５０");
         row("7 ken-nashi then 2, zero", 7, 1, 10, u"券なし|０２|１０|１１|５０");
         row("10 plain then 1", 10, 0, 10, u"|１|９|１０|４９");
-        // Outside the list: only cell 1 changes (font; for 12 also its text).
+        // Outside the list only cell 1 changes.
         row("-1 nothing chosen", -1, 0, 11, u"?|?|?|?|?");
         row("12 past the list", 12, 1, 10, u"|?|?|?|?");
     }
@@ -513,7 +471,6 @@ private slots:
         SeirikenNumSet(cells, qint16(style), qint16(zero));
         QTEST(cells.shown(), "shown");
         QTEST(cells.cell1Points, "cell1Points");
-        // Cells are written once each, in increasing order.
         QVERIFY(std::is_sorted(cells.order.begin(), cells.order.end()));
         QCOMPARE(QSet<int>(cells.order.begin(), cells.order.end()).size(), cells.order.size());
         const QString entry = toFullWidthDigits(seirikenStyleListText(style));

@@ -1,30 +1,18 @@
 #pragma once
-// Settings records for the settings tests: one with every item set to a value
-// derived from its item number in the file, so a field stored at the wrong
-// place or with the wrong width shows up; and the file's items written out
-// independently of the codec's own field list.
+// A settings record with every item set from its item number in the file, so a
+// field at the wrong place or width shows; the item kinds independent of the codec.
 
 #include "settings/IniData.h"
 
 namespace lumena::test {
 
-// The file's items 1..70 by kind: T text, s int16, c colour, i int32. After
-// them come the 17 custom colours, the cell count and the 50 cell records.
-constexpr const char* ItemKinds = "TTscccss"
-                                  "ssssssss"
-                                  "TTTccc"
-                                  "ssssssssss"
-                                  "ccss"
-                                  "TTssssT"
-                                  "sTTT"
-                                  "ssss"
-                                  "TTTT"
-                                  "sTsssT"
-                                  "siissii"
-                                  "ii";
+// Items 1..70 by kind (T text, s int16, c colour, i int32), then 17 custom
+// colours, the cell count and 50 cells.
+constexpr const char* ItemKinds =
+    "TTscccssssssssssTTTcccssssssssssccssTTssssTsTTTssssTTTTsTsssTsiissiiii";
 
-// 16- and 32-bit values whose bytes all differ, so byte order errors show;
-// from item 28 on the 16-bit ones are negative, the 32-bit ones always are.
+// Values whose bytes all differ, so byte order errors show; negative from
+// item 28 on (16-bit) and always (32-bit).
 inline qint16 s16(int n)
 {
     return static_cast<qint16>(n | ((n + 100) << 8));
@@ -50,9 +38,7 @@ inline QString txt(int n)
     return QStringLiteral("t%1").arg(n);
 }
 
-// Each record declares its members in file order, so the values go in by
-// position; a member moved in a record or in the codec's field list lands a
-// value at another item's place.
+// Each record declares its members in file order: the values go in by position.
 inline IniData numberedIni()
 {
     IniData d;

@@ -1,6 +1,5 @@
-// The bundled sounds: a fresh run of make-chimes writes exactly the committed
-// files of samples/sounds, and the mixer loads each one (the MIDI file through
-// FluidSynth) and plays it for as long as it was made.
+// A fresh run of make-chimes writes exactly samples/sounds, and the mixer plays
+// each file (MIDI through FluidSynth) for as long as it was made.
 
 #include "sound/SdlMixer.h"
 #include "tests/common/TestSupport.h"
