@@ -1,7 +1,4 @@
-// The resource library's dialogs, answered from the test: which dialog each
-// call of the front opens and that it speaks Japanese, the digit settings
-// for the values on entry, the file dialog's filters, the colour dialog's BGR
-// values and custom colours, and the date picker's record.
+// The resource library's dialogs, answered from the test.
 
 #include "reslib/Dialogs.h"
 #include "reslib/Japanese.h"
@@ -31,8 +28,7 @@ QString filterText(const QStringList& items)
     return items.join(QChar(0)) + QChar(0) + QChar(0);
 }
 
-// English words (two or more Latin letters, other than "OK" and "HTML") in
-// what a dialog shows: its title, labels, buttons and frame titles.
+// English words (other than "OK", "HTML") in a dialog's title and texts.
 QStringList englishWords(QWidget* dialog)
 {
     QStringList texts{dialog->windowTitle()};
@@ -58,12 +54,10 @@ class TestStdDialogs : public QObject {
     QTemporaryDir m_tmp;
 
 private slots:
-    // As the program runs: Qt's own texts in Japanese.
     void initTestCase() { QVERIFY(japanese::useJapanese()); }
     void init() { failOnUnexpectedWarnings(); }
 
-    // Each call opens its own dialog, which speaks Japanese; cancelled, it
-    // chooses nothing and leaves the caller's values as they were.
+    // Each call opens its own dialog in Japanese; cancelled, it changes nothing.
     void frontCancelled()
     {
         QStringList opened, english;
