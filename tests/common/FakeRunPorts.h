@@ -1,10 +1,6 @@
 #pragma once
-// Recording stand-ins for what the run logic and the operation panel reach:
-// the option values (both interfaces in one, as the options dialog implements
-// both), the board (what the refresh and the panel drive), the panel's
-// controls, the sound channels and the announcement loader. Each keeps what
-// a test asserts on; given a CallLog, they also write every call into it, so
-// a test can check the order of calls across them.
+// Recording stand-ins for what the run logic and the operation panel reach;
+// given a CallLog, each also writes its calls into it, in order across them.
 
 #include "panel/PanelPorts.h"
 #include "panel/RunPorts.h"
@@ -19,8 +15,7 @@
 
 namespace lumena::test {
 
-// Calls in order; each entry also notes how many waits and event runs the
-// host had seen at that moment.
+// Calls in order, each with the host's count of waits and event runs then.
 struct CallLog {
     const FakeHost* host = nullptr;
     QStringList calls;

@@ -1,6 +1,4 @@
-// The operation panel driven as the operator drives it: clicks on named
-// controls, modal boxes answered by the test, and checks on what changed on
-// the (fake) board, in the run state and in the panel's own controls.
+// The operation panel driven as the operator drives it, against fakes.
 
 #include "panel/PanelRules.h"
 #include "panel/PanelWindow.h"
@@ -10,14 +8,9 @@
 #include "tests/common/FakeRunPorts.h"
 #include "tests/common/TestSupport.h"
 
-#include <QAction>
-#include <QApplication>
-#include <QClipboard>
 #include <QComboBox>
-#include <QFile>
 #include <QLabel>
 #include <QListWidget>
-#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -64,10 +57,8 @@ private slots:
             rs << RouteRecord{name, qint16(rs.size() + 1), {}};
         QByteArray route;
         QVERIFY(!routefile::encode(rs, route));
-        QFile f(m_dir.filePath(u"1.hy3"_s));
-        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(route) > 0);
-        QFile text(m_dir.filePath(u"text.bmp"_s));
-        QVERIFY(text.open(QIODevice::WriteOnly) && text.write("not a picture\n") > 0);
+        QVERIFY(test::writeFile(m_dir.filePath(u"1.hy3"_s), route));
+        QVERIFY(test::writeFile(m_dir.filePath(u"text.bmp"_s), "not a picture\n"));
         QImage good(4, 4, QImage::Format_RGB32);
         good.fill(QColor::fromRgb(200, 0, 0));
         QVERIFY(good.save(m_dir.filePath(u"good.png"_s)));
@@ -97,22 +88,21 @@ private slots:
         QCOMPARE(r->sound.played, QStringList(13, u"reset.wav@S1"_s)); // every key sounds
         click(u"Command1(1)"_s);
         QCOMPARE(r->data.RouteNumber(), u"00001"_s);
-        QCOMPARE(r->board.chimei.last(), u"中町"_s);
         QVERIFY(control(u"Command2(1)"_s)->isEnabled());
         QVERIFY(control(u"Check1"_s)->isEnabled());
+        click(u"Command2(1)"_s); // steps forward, then back
+        click(u"Command2(0)"_s);
+        QCOMPARE(r->board.chimei.last(3), (QStringList{u"中町"_s, u"終点"_s, u"中町"_s}));
     }
 
-    // The dials (brought in front by a double-click on the keypad) set what
-    // the same digits on the keypad set, a refusal included; each list shows
-    // its chosen digit whole, and unchosen lists add nothing.
+    // The dials (a double-click on the keypad) set what the same keys set, a
+    // refusal included; each list shows its chosen digit whole.
     void dialsSetWhatTheKeypadSets_data()
     {
         QTest::addColumn<QList<int>>("dials"); // List2(0..4), List3(0..2); -1: none chosen
         QTest::addColumn<QList<int>>("keys");
         QTest::newRow("route 01, section 2")
             << QList<int>{-1, -1, -1, 0, 1, -1, -1, 2} << QList<int>{10, 0, 1, 11, 2};
-        QTest::newRow("every digit: 00001, 002")
-            << QList<int>{0, 0, 0, 0, 1, 0, 0, 2} << QList<int>{10, 0, 0, 0, 0, 1, 11, 0, 0, 2};
         QTest::newRow("the far end of every dial: no route 99999")
             << QList<int>{9, 9, 9, 9, 9, 9, 9, 9} << QList<int>{10, 9, 9, 9, 9, 9, 11, 9, 9, 9};
     }
@@ -150,17 +140,6 @@ private slots:
         this->keys(keys);
         click(u"Command1(1)"_s);
         QCOMPARE(viaDials, outcome());
-    }
-
-    void steppingStopsAtBothEnds()
-    {
-        keys({10, 1, 11, 1});
-        click(u"Command1(1)"_s);
-        r->board.chimei.clear();
-        for (const QString& button : {u"Command2(0)"_s, u"Command2(0)"_s, u"Command2(1)"_s,
-                                      u"Command2(1)"_s, u"Command2(1)"_s})
-            click(button);
-        QCOMPARE(r->board.chimei, (QStringList{u"中町"_s, u"終点"_s})); // no step past either end
     }
 
     void displayClearAndBack_data()
@@ -244,22 +223,8 @@ private slots:
         QCOMPARE(backlightErrorText(5), u"エラーです。\r\n\r\nエラーコード：5"_s);
     }
 
-    void copyMenuOnThePreview()
-    {
-        click(u"Check4"_s); // opens the preview area
-        auto* preview = control(u"picSeirikenPrev"_s);
-        QApplication::clipboard()->setText(u"something else"_s);
-        QTest::mouseClick(preview, Qt::RightButton, {}, QPoint(5, 5));
-        auto* menu = control<QMenu>(u"MnuHide"_s);
-        QVERIFY(menu->isVisible());
-        menu->findChild<QAction*>(u"MnuHideCopy"_s)->trigger();
-        menu->hide();
-        QCOMPARE(QApplication::clipboard()->image().size(), preview->size());
-    }
-
-    // 設定... and ﾊﾞｰｼﾞｮﾝ hold board and panel still while their dialog is open;
-    // after the options the ticket and the stop name are drawn anew with the
-    // new settings (here the preview switched on).
+    // 設定... and ﾊﾞｰｼﾞｮﾝ hold board and panel still while open; after the
+    // options the ticket and the stop name are drawn anew (preview now on).
     void dialogsHoldTheWindows()
     {
         keys({10, 1, 11, 1});
@@ -295,9 +260,8 @@ private slots:
         QCOMPARE(control(u"picSeirikenPrev"_s)->size(), QSize(300, 100));
     }
 
-    // At its default place in the bottom-right corner of a small screen, the
-    // panel that ">>" widens moves left so that the preview stays on screen;
-    // narrowed again, it stays where it is.
+    // In the bottom-right corner of a small screen, the panel ">>" widens moves
+    // left to keep the preview on screen; narrowed again, it stays.
     void previewOpensOnScreen()
     {
         const QRect screen(0, 0, 1024, 600);
@@ -322,11 +286,7 @@ private slots:
         QTest::addColumn<bool>("yes");
         QTest::addColumn<QStringList>("order");
         QTest::newRow("No keeps the panel and writes nothing") << false << false << QStringList{};
-        QTest::newRow("Yes closes sound, speech, then writes")
-            << false << true
-            << QStringList{u"CloseAllSnd"_s, u"TermSpeech"_s, u"SaveIni"_s, u"end"_s};
-        QTest::newRow("Ctrl+Q, No") << true << false << QStringList{};
-        QTest::newRow("Ctrl+Q, Yes")
+        QTest::newRow("Ctrl+Q, Yes closes sound, speech, then writes")
             << true << true
             << QStringList{u"CloseAllSnd"_s, u"TermSpeech"_s, u"SaveIni"_s, u"end"_s};
     }

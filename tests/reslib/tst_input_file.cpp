@@ -1,7 +1,5 @@
-// Opening the files the program is handed: only regular files are opened (a
-// FIFO once hung start-up when a settings file named one as the panel
-// picture), and a file over its reader's limit is refused from its size
-// before anything is read, or read only as far as the limit.
+// Only regular files are opened (a FIFO named as the panel picture once hung
+// start-up); one over its limit is refused from its size, or read to it.
 
 #include "reslib/InputFile.h"
 #include "tests/common/TestSupport.h"

@@ -1,7 +1,5 @@
-// The Shift-JIS (code page 932) conversions every file of the system uses, the
-// byte-wise helpers, and the error codes' descriptions. Expected characters are those of
-// Microsoft's CP932 table, where 0x80, 0xA0 and 0xFD-0xFF are no characters, lead bytes are
-// 0x81-0x9F and 0xE0-0xFC, and trail bytes 0x40-0x7E and 0x80-0xFC.
+// Shift-JIS (code page 932) as in Microsoft's table: lead bytes 0x81-0x9F and
+// 0xE0-0xFC, trail bytes 0x40-0x7E and 0x80-0xFC; the error descriptions.
 
 #include "reslib/ErrorCodes.h"
 #include "reslib/ShiftJis.h"
@@ -34,8 +32,6 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("valid");
         QTest::newRow("ascii") << "ABC 12"_ba << u"ABC 12"_s << true;
-        QTest::newRow("kanji") << "\x89\x77\x91\x4f"_ba << u"駅前"_s << true;
-        QTest::newRow("trail 0x5C is no backslash") << "\x95\x5c"_ba << u"表"_s << true;
         QTest::newRow("empty") << QByteArray() << QString() << true;
         // Lead bytes, each with the trail byte 0x40.
         QTest::newRow("lead 0x80") << "\x80\x40"_ba << u"\uFFFD@"_s << false;
@@ -48,14 +44,11 @@ private slots:
         QTest::newRow("lead 0xFD") << "\xfd\x40"_ba << u"\uFFFD@"_s << false;
         // Trail bytes after the lead byte 0x9F.
         QTest::newRow("trail 0x3F") << "\x9f\x3f"_ba << u"\uFFFD?"_s << false;
-        QTest::newRow("trail 0x7E") << "\x9f\x7e"_ba << u"毯"_s << true;
         QTest::newRow("trail 0x7F") << "\x9f\x7f"_ba << u"\uFFFD\x7F"_s << false;
         QTest::newRow("trail 0x80") << "\x9f\x80"_ba << u"麾"_s << true;
         QTest::newRow("trail 0xFC") << "\x9f\xfc"_ba << u"滌"_s << true;
         QTest::newRow("trail 0xFD") << "\x9f\xfd"_ba << u"\uFFFD\uFFFD"_s << false;
-        QTest::newRow("trail 0x20") << "\x89\x20"_ba << u"\uFFFD "_s << false;
         QTest::newRow("lone lead byte at the end") << "A\x89"_ba << u"A\uFFFD"_s << false;
-        QTest::newRow("unassigned pair EC E4") << "\xec\xe4"_ba << u"\uFFFD\uFFFD"_s << false;
         // Bytes 0x00-0x7F are their own code points, control bytes (0x1A, 0x1C, DEL) too.
         QTest::newRow("NUL") << "A\0B"_ba << u"A\0B"_s << true;
         QTest::newRow("control bytes among kanji")
@@ -80,9 +73,8 @@ private slots:
         QCOMPARE(sjis::fromUnicode(QString(QChar(0xD83D)) + u'A'), "?A"_ba);
     }
 
-    // Every two-byte code reads as the system's converter reads it alone, and
-    // one the converter cannot read is invalid: its lead byte is U+FFFD and
-    // the trail byte is read afresh.
+    // Every two-byte code reads as the system's converter reads it alone; one
+    // it cannot read is invalid, U+FFFD and the trail byte read afresh.
     void everyPairReadsAsTheSystemConverterReadsIt()
     {
         for (int lead = 0x81; lead <= 0xFC; ++lead) {
@@ -107,8 +99,7 @@ private slots:
         }
     }
 
-    // For every character the encoder's bytes pass the validator and read
-    // back as the character, or are "?" for one that code page 932 lacks.
+    // Every character encodes to valid bytes that read back, or to "?".
     void encoderOutputIsValidAndReadsBack()
     {
         int encoded = 0;
@@ -152,10 +143,7 @@ private slots:
         QTest::newRow("first kanji") << u"駅前"_s << 1 << 2 << "\x89\x77"_ba << 4;
         QTest::newRow("past the end") << u"駅前"_s << 5 << 2 << QByteArray() << 4;
         QTest::newRow("split kanji") << u"A駅"_s << 2 << 2 << "\x89\x77"_ba << 3;
-        QTest::newRow("last half") << u"A駅B"_s << 3 << 2
-                                   << "\x77"
-                                      "B"_ba
-                                   << 4;
+        QTest::newRow("last half") << u"A駅B"_s << 3 << 2 << "\x77\x42"_ba << 4; // 0x42: B
         QTest::newRow("start zero") << u"ABC"_s << 0 << 2 << QByteArray() << 3;
         QTest::newRow("half-width kana") << u"ﾊﾞｽ停"_s << 3 << 3 << "\xbd\x92\xe2"_ba << 5;
     }

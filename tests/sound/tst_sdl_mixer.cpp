@@ -1,10 +1,6 @@
-// The SDL2_mixer backend on SDL's dummy driver: every kind of file loads,
-// broken files are refused quietly, synchronous play returns when the mixer
-// has finished the sound, MIDI tails are cut, chunks are cached.
+// The SDL2_mixer backend on SDL's dummy driver.
 
 #include "sound/SdlMixer.h"
-#include "sound/SoundChannels.h"
-#include "tests/common/FakeHost.h"
 #include "tests/common/TestSupport.h"
 
 #include <QDataStream>
@@ -56,11 +52,10 @@ class TestSdlMixer : public QObject {
 private slots:
     void initTestCase()
     {
-        // No such device: the mixer falls back to the dummy driver, on which
-        // every test below runs.
+        // No such device: the mixer falls back to the dummy driver. Stopping
+        // and asking about playback leave the device closed.
         qputenv("SDL_AUDIODRIVER", "nosuchdevice");
         m_mixer = std::make_unique<SdlMixer>();
-        // Stopping and asking about playback leave the device closed.
         m_mixer->stop(0);
         m_mixer->stopSpeech();
         QVERIFY(!m_mixer->isPlaying(0) && !m_mixer->speechPlaying());
@@ -73,8 +68,7 @@ private slots:
             m_mixer->close(ch);
     }
 
-    // Every kind loads at about its length; a broken file is refused,
-    // quietly, and plays nothing.
+    // Every kind loads at about its length; a broken file is refused quietly.
     void loadsEveryKind_data()
     {
         QTest::addColumn<QString>("path");
@@ -84,8 +78,7 @@ private slots:
         QTest::newRow("wav") << write(QStringLiteral("tone.wav"), makeWav(200))
                              << int(SoundKind::Wav) << 190 << 210;
         QTest::newRow("mp3") << data("tone.mp3") << int(SoundKind::Mp3) << 150 << 400;
-        // One 0.5 s note: with its release, the trimmed chunk is far shorter
-        // than the seconds of silence FluidSynth renders after it.
+        // One 0.5 s note, its silent tail of seconds trimmed.
         QTest::newRow("midi trimmed") << data("chime.mid") << int(SoundKind::Midi) << 300 << 1600;
         QTest::newRow("text as mp3") << write(QStringLiteral("text.mp3"), "not a sound at all\n")
                                      << int(SoundKind::Mp3) << 0 << 0;
@@ -107,19 +100,6 @@ private slots:
         QCOMPARE(m_mixer->isPlaying(0), maxMs > 0);
         const int ms = m_mixer->lengthMs(0);
         QVERIFY2(ms >= minMs && ms <= maxMs, qPrintable(QString::number(ms)));
-    }
-
-    void syncWaitsForTheMixerAsyncDoesNot()
-    {
-        test::FakeHost host;
-        SoundChannels sound(*m_mixer, host);
-        const QString wav = write(QStringLiteral("short.wav"), makeWav(60));
-        sound.PlaySnd(wav, QStringLiteral("S2"), false, 0);
-        QVERIFY(m_mixer->isPlaying(1));
-        QVERIFY(host.waits.empty());
-        sound.PlaySnd(wav, QStringLiteral("S2"), true, 0);
-        QVERIFY(!m_mixer->isPlaying(1));
-        QVERIFY(!host.waits.empty());
     }
 
     void cacheKeyedByPathAndModification()

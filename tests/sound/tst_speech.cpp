@@ -1,5 +1,4 @@
-// Japanese speech: text to katakana through MeCab, user readings, the
-// espeak-ng engine's status values, and the "音声の調節" dialog.
+// Japanese speech: katakana through MeCab, readings, status, the dialog.
 
 #include "reslib/ShiftJis.h"
 #include "sound/EspeakSpeech.h"
@@ -82,10 +81,9 @@ private slots:
     {
         QTemporaryDir dir;
         QFile f(dir.filePath(u"readings.csv"_s));
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(sjis::fromUnicode(
-            u"# 停留所の読み\r\n上大岡,かみおおおか\r\n大岡,ダイオカ\r\nno comma line\r\n"));
-        f.close();
+        QVERIFY(test::writeFile(f.fileName(),
+                                sjis::fromUnicode(u"# 停留所の読み\r\n上大岡,かみおおおか\r\n"
+                                                  u"大岡,ダイオカ\r\nno comma line\r\n")));
         m_engine->SetReadingsFile(f.fileName());
         QCOMPARE(m_engine->reader().toKana(u"次は上大岡です"_s), u"ツギワカミオオオカデス"_s);
         QCOMPARE(m_engine->reader().toKana(u"大岡"_s), u"ダイオカ"_s);

@@ -1,7 +1,5 @@
-// A plug-in's description as SetPlgin shows it and the choice of a plug-in
-// file (tst_options_dialog checks that they reach the ticket page and the
-// panel), and the preview's own reactions: the panel toggle, the copy menu,
-// the size a plug-in gives it.
+// A plug-in's description as SetPlgin shows it, choosing a plug-in file, and
+// the preview's size and copy menu.
 
 #include "tests/common/FakeResLib.h"
 #include "tests/common/ModalAnswer.h"
@@ -11,7 +9,6 @@
 #include "ticket/SeirikenPreview.h"
 
 #include <QApplication>
-#include <QCheckBox>
 #include <QClipboard>
 #include <QLineEdit>
 #include <QMenu>
@@ -68,11 +65,9 @@ class TestTicketUi : public QObject {
 private slots:
     void init() { lumena::test::failOnUnexpectedWarnings(); }
 
-    // Command1: the file dialog's choice (none = cancelled) and the library's
-    // verdict -> what the view shows (companies, property lines, comment, size),
-    // the path box, the stop message and the library calls. A refused file
-    // keeps the path box and the description though the companies are emptied;
-    // an accepted one fills the companies when it switches them (1 or more).
+    // The file chosen (none: cancelled) and the library's verdict -> what the
+    // view shows, the path box, the message and the calls. A refused file keeps
+    // path and description, not the companies.
     void choosingAPluginFile_data()
     {
         QTest::addColumn<QString>("chosen");
@@ -139,20 +134,6 @@ private slots:
         const auto calls = lib.calls.size();
         QCOMPARE(SetPlgin(lib, QString(), view), 0);
         QCOMPARE(lib.calls.size(), calls);
-    }
-
-    // Check4 opens the preview area (9000 twips) and closes it (5385 twips).
-    void panelToggle()
-    {
-        QWidget panel;
-        auto* check4 = new QCheckBox(&panel);
-        QStringList shown;
-        for (bool open : {true, false}) {
-            applyPreviewToggle(&panel, check4, open);
-            shown << u"%1 %2 %3"_s.arg(panel.width()).arg(check4->text(), check4->toolTip());
-        }
-        QCOMPARE(shown, (QStringList{u"594 << 整理券プレビューを隠します"_s,
-                                     u"353 >> 整理券プレビューを開きます"_s}));
     }
 
     // A plug-in's size starts the preview over blank; the copy menu puts the
