@@ -5,6 +5,7 @@
 #include "tests/common/TestSupport.h"
 #include "tests/ticket/ZbarReader.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -88,6 +89,49 @@ private slots:
             draw(plugin, routeRowTicket[0], qint16(routeRowTicket[1]), qint16(routeRowTicket[2]));
         QVERIFY(image != draw(QString(), 1, 1, 1)); // the ticket is drawn
         QTEST(test::readBarcodes(image), "expected");
+    }
+
+    // Every bundled plug-in that prints a bar code prints it on every ticket
+    // of bundled routes (samples/routes: stop name, ticket number, fares), so
+    // the samples show each kind. The ITF one reads route 121 as route 12
+    // with the return flag; 12 and 305 end in no flag and get no code.
+    void samplePluginsCodeTheSampleRoutes_data()
+    {
+        QTest::addColumn<QString>("plugin");
+        QTest::addColumn<QStringList>("coded"); // routes coded on every ticket, the rest on none
+        const QDir plugins(test::sourceDir() + u"/samples/plugins"_s);
+        QStringList routes = QDir(test::sourceDir() + u"/samples/routes"_s)
+                                 .entryList({u"*.csv"_s}, QDir::Files, QDir::Name);
+        routes.replaceInStrings(u".csv"_s, QString());
+        for (const QString& p : plugins.entryList({u"*.4SP"_s}, QDir::Files)) {
+            if (test::readFile(plugins.filePath(p)).contains("[barcode]"))
+                QTest::newRow(qPrintable(p))
+                    << plugins.filePath(p)
+                    << (p == u"itf-roundtrip.4SP"_s ? QStringList{u"121"_s} : routes);
+        }
+    }
+    void samplePluginsCodeTheSampleRoutes()
+    {
+        QFETCH(QString, plugin);
+        const QDir dir(test::sourceDir() + u"/samples/routes"_s);
+        QStringList coded;
+        for (const QString& csv : dir.entryList({u"*.csv"_s}, QDir::Files, QDir::Name)) {
+            const QStringList stops = QString::fromUtf8(test::readFile(dir.filePath(csv)))
+                                          .split(u'\n', Qt::SkipEmptyParts)
+                                          .mid(1);
+            const QString route = csv.chopped(4);
+            int codes = 0;
+            for (int row = 1; row <= stops.size(); ++row) {
+                const qint16 ticket = qint16(stops[row - 1].section(u',', 1, 1).toInt());
+                const QImage ticketImage = draw(plugin, route.toInt(), qint16(row), ticket);
+                codes += int(!test::readBarcodes(ticketImage).isEmpty());
+            }
+            QVERIFY2(codes == 0 || codes == stops.size(),
+                     qPrintable(u"route %1: %2 of %3"_s.arg(route).arg(codes).arg(stops.size())));
+            if (codes > 0)
+                coded << route;
+        }
+        QTEST(coded, "coded");
     }
 
     void templates_data()
