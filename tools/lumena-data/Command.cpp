@@ -141,4 +141,15 @@ bool writeFileAtomically(const QString& path, const QByteArray& data, QString& e
     return false;
 }
 
+std::function<int(const Args&)> withArgs(qsizetype n, const QString& usage, int (*run)(const Args&))
+{
+    return [n, usage, run](const Args& a) {
+        if (a.positional.size() != n) {
+            std::fprintf(stderr, "usage: lumena-data %s\n", usage.toUtf8().constData());
+            return 2;
+        }
+        return run(a);
+    };
+}
+
 } // namespace lumena::tool

@@ -49,6 +49,11 @@ const std::vector<Command>& commands();
 // characters escaped).
 QByteArray jsonString(const QString& text);
 
+// `run`, called only with `n` positional arguments; otherwise the usage line
+// on stderr and exit code 2.
+std::function<int(const Args&)> withArgs(qsizetype n, const QString& usage,
+                                         int (*run)(const Args&));
+
 // Prints "lumena-data: <file>: <problem>" on stderr and returns 1.
 int fail(const QString& file, const QString& problem);
 

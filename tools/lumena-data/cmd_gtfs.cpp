@@ -128,17 +128,6 @@ int listGtfs(const Args& a)
     return 0;
 }
 
-std::function<int(const Args&)> withArgs(qsizetype n, const QString& usage, int (*run)(const Args&))
-{
-    return [n, usage, run](const Args& a) {
-        if (a.positional.size() != n) {
-            std::fprintf(stderr, "usage: lumena-data %s\n", usage.toUtf8().constData());
-            return 2;
-        }
-        return run(a);
-    };
-}
-
 Command fromGtfsCommand()
 {
     const QString& usage = kFromGtfsUsage;

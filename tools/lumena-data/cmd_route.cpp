@@ -444,18 +444,6 @@ int check(const Args& a)
     return a.has(QStringLiteral("--strict")) && !problems.isEmpty() ? 1 : 0;
 }
 
-// Wraps a command with a check of its argument count.
-std::function<int(const Args&)> withArgs(qsizetype n, const QString& usage, int (*run)(const Args&))
-{
-    return [n, usage, run](const Args& a) {
-        if (a.positional.size() != n) {
-            std::fprintf(stderr, "usage: lumena-data %s\n", usage.toUtf8().constData());
-            return 2;
-        }
-        return run(a);
-    };
-}
-
 Command make(const char* verb, const char* usage, qsizetype n, int (*run)(const Args&))
 {
     const QString u = QString::fromLatin1(usage);
