@@ -38,8 +38,9 @@ for t in "${targets[@]}"; do
     "$work/$t") >"$log" 2>&1; then
     runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")
     speed=$(sed -n 's/^stat::average_exec_per_sec: *//p' "$log")
+    rss=$(sed -n 's/^stat::peak_rss_mb: *//p' "$log")
     cov=$(grep -o 'cov: [0-9]* ft: [0-9]*' "$log" | tail -n 1)
-    echo "fuzz_$t: $runs runs, $speed/s, $cov"
+    echo "fuzz_$t: $runs runs, $speed/s, $cov, peak $rss MB"
   else
     failed=1
     echo "fuzz_$t: FAILED" >&2
