@@ -199,7 +199,9 @@ QByteArray barcodeData(const TicketPlugin& p, const BarcodeItem& it, const Ticke
     switch (it.type) {
     case BarcodeType::Nw7:
         for (QChar c : data) {
-            if (!c.isDigit() && !QStringLiteral("-$:/.+").contains(c))
+            // ASCII digits only: full-width and other scripts' digits are
+            // digits to Unicode but have no NW-7 symbol.
+            if ((c < u'0' || c > u'9') && !QStringLiteral("-$:/.+").contains(c))
                 return {};
         }
         return (QString(it.start) + data + QString(it.stop)).toLatin1();

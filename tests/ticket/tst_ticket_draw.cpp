@@ -80,6 +80,9 @@ private slots:
                           "rotate = " +
                           QByteArray::number(rotate) + "\n")
                 << QList<int>{7, 3, 3} << QStringList{u"Codabar:C00703D"_s};
+        QTest::newRow("NW-7 text of ASCII digits and the ticket")
+            << plugin("[barcode]\ntype = nw7\nbox = 300, 60, 2700, 600\ndata = 12{ticket}\n")
+            << QList<int>{7, 3, 3} << QStringList{u"Codabar:A123B"_s};
     }
     void barcodesReadBack()
     {
@@ -89,6 +92,25 @@ private slots:
             draw(plugin, routeRowTicket[0], qint16(routeRowTicket[1]), qint16(routeRowTicket[2]));
         QVERIFY(image != draw(QString(), 1, 1, 1)); // the ticket is drawn
         QTEST(test::readBarcodes(image), "expected");
+    }
+
+    // NW-7 takes ASCII digits and its six signs; anything else, a full-width
+    // or Arabic-Indic digit included, leaves the ticket without a code.
+    void nw7DataIsAsciiOnly()
+    {
+        TicketPlugin p;
+        QString error;
+        QVERIFY2(parseTicketPlugin("[ticket]\nformat = 1\nwidth = 3000\nheight = 1500\n"
+                                   "[barcode]\ntype = nw7\nbox = 0, 0, 3000, 600\n"
+                                   "data = {stop}{ticket}\n",
+                                   p, error),
+                 qPrintable(error));
+        const auto data = [&](const QString& stop) {
+            return barcodeData(p, p.barcodes.at(0), TicketFields{stop, {}, {}, 12, 7, 3, -1});
+        };
+        QCOMPARE(data(u"1-2$:/.+"_s), "A1-2$:/.+7B");
+        QCOMPARE(data(u"1\uFF12"_s), QByteArray());
+        QCOMPARE(data(u"\u0663"_s), QByteArray());
     }
 
     // Every bundled plug-in that prints a bar code prints it on every ticket
