@@ -89,7 +89,8 @@ void drawText(QPainter& painter, const TextItem& it, const QString& text)
     painter.translate(box.center());
     painter.rotate(it.rotate);
     const QRectF local(-w / 2, -h / 2, w, h);
-    painter.setClipRect(local);
+    // Within the ticket's own clip: a slanted box reaches past its corners.
+    painter.setClipRect(local, Qt::IntersectClip);
     painter.setFont(font);
     painter.setPen(it.color);
     const QFontMetricsF fm(font, painter.device());
