@@ -80,9 +80,6 @@ private slots:
                           "rotate = " +
                           QByteArray::number(rotate) + "\n")
                 << QList<int>{7, 3, 3} << QStringList{u"Codabar:C00703D"_s};
-        QTest::newRow("NW-7 text of ASCII digits and the ticket")
-            << plugin("[barcode]\ntype = nw7\nbox = 300, 60, 2700, 600\ndata = 12{ticket}\n")
-            << QList<int>{7, 3, 3} << QStringList{u"Codabar:A123B"_s};
     }
     void barcodesReadBack()
     {
@@ -111,6 +108,26 @@ private slots:
         QCOMPARE(data(u"1-2$:/.+"_s), "A1-2$:/.+7B");
         QCOMPARE(data(u"1\uFF12"_s), QByteArray());
         QCOMPARE(data(u"\u0663"_s), QByteArray());
+    }
+
+    // A text turned at a slant reaches past its box's corners: the ticket's
+    // edge (200 x 100 pixels) still cuts it.
+    void slantedTextStaysOnTheTicket()
+    {
+        for (const QByteArray rotate : {"45", "-30"}) {
+            const QImage cut =
+                draw(plugin("[text]\nbox = 1500, 600, 1500, 900\nsize = 600\n"
+                            "text = \xe2\x96\xa0\xe2\x96\xa0\xe2\x96\xa0\xe2\x96\xa0\n"
+                            "rotate = " +
+                            rotate + "\n"),
+                     1, 1, 1);
+            for (int y = 0; y < cut.height(); ++y)
+                for (int x = y > 100 ? 0 : 201; x < cut.width(); ++x)
+                    QVERIFY2(
+                        cut.pixel(x, y) == qRgb(255, 255, 255),
+                        qPrintable(
+                            u"rotate %1: %2, %3"_s.arg(QLatin1StringView(rotate)).arg(x).arg(y)));
+        }
     }
 
     // Every bundled plug-in that prints a bar code prints it on every ticket
@@ -202,22 +219,6 @@ private slots:
                 dark += qGray(img.pixel(x, y)) < 80 ? 1 : 0;
         QVERIFY2(dark > 600, qPrintable(QString::number(dark)));
         QCOMPARE(img.pixel(220, 110), qRgb(255, 255, 255));
-        // A text turned at a slant reaches past its box's corners: the
-        // ticket's edge still cuts it.
-        for (const QByteArray rotate : {"45", "-30"}) {
-            const QImage cut =
-                draw(plugin("[text]\nbox = 1500, 600, 1500, 900\nsize = 600\n"
-                            "text = \xe2\x96\xa0\xe2\x96\xa0\xe2\x96\xa0\xe2\x96\xa0\n"
-                            "rotate = " +
-                            rotate + "\n"),
-                     1, 1, 1);
-            for (int y = 0; y < cut.height(); ++y)
-                for (int x = y > 100 ? 0 : 201; x < cut.width(); ++x)
-                    QVERIFY2(
-                        cut.pixel(x, y) == qRgb(255, 255, 255),
-                        qPrintable(
-                            u"rotate %1: %2, %3"_s.arg(QLatin1StringView(rotate)).arg(x).arg(y)));
-        }
         PluginEngine engine;
         QString stop = u"駅"_s, date = u"12-06-2026"_s;
         QCOMPARE(engine.drawSeiriken(sample("classic.4SP"), nullptr, stop, date, {}, 1, 1, 1, -1),
